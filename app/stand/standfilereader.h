@@ -1,0 +1,46 @@
+#pragma once
+
+#include "stand.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+class QIODevice;
+
+// Why a stand file could not be read. The message names the file, the line and
+// the number of the value (both counted from 1; 0 when not applicable, e.g. the
+// file could not be opened) and what was expected there.
+struct StandFileError
+{
+    QString filePath;
+    int line = 0;
+    int valueNumber = 0;
+    QString message; // complete, translated text for the user
+};
+
+// Either a complete stand (trees not yet placed: map and working arrays empty)
+// or an error; never a partial stand.
+struct StandFileResult
+{
+    std::optional<Stand> stand;
+    StandFileError error;
+
+    bool ok() const { return stand.has_value(); }
+};
+
+// Stand file: width, length (whole metres, 1 ... 2^31 - 1), tree count n
+// (0 ... 32767; only the first 50 records are read), then X, Y, d per tree.
+// Values are separated by commas or line breaks (LF or CR LF) alike; blanks
+// beside separators, blank lines and a comma at the end of a line are ignored;
+// the decimal separator is always a point.
+StandFileResult readStandFile(const QString &path);
+
+// The same for content already in memory (filePath is used in messages only).
+StandFileResult parseStandFile(const QByteArray &content, const QString &filePath);
+
+// The same for an open device, read only as far as the last tree record.
+StandFileResult parseStandFile(QIODevice &device, const QString &filePath);
+
+// Trees read from a file at most.
+inline constexpr int MaxTreeCount = 50;
