@@ -1,0 +1,3 @@
+#include "vistaprogpropertystore.h"
+
+VistaProgPropertyStore::~VistaProgPropertyStore() = default;
