@@ -1,0 +1,79 @@
+#include "zonescommand.h"
+
+#include "stand/ordertable.h"
+#include "stand/standfilereader.h"
+#include "zones/edgetable.h"
+#include "zones/treeselection.h"
+#include "zonesoptions.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("KavrelZones", text);
+}
+
+void printEdgeRows(const EdgeTable &edges, const QList<int> &rows, QTextStream &out)
+{
+    for (const int row : rows)
+        out << edgeRowLine(edges.rows[row]) << '\n';
+}
+
+int printEdgeTable(const EdgeTable &edges, QTextStream &out)
+{
+    for (const EdgeRow &row : edges.rows)
+        out << edgeRowLine(row) << '\n';
+    return ZonesSuccess;
+}
+
+int printSelection(const Stand &stand, const EdgeTable &edges, const ZonesOptions &options, QTextStream &out)
+{
+    const OrderTable order = OrderTable::build(stand);
+    const TreeSelection selection =
+        selectNearestTree(stand, order, edges, *options.select, options.mapWidth, options.mapHeight);
+    if (!selection.valid)
+        return ZonesSuccess;
+    out << selection.sortedIndex << ',' << selection.treeNumber << '\n';
+    printEdgeRows(edges, selection.edgeRows, out);
+    return ZonesSuccess;
+}
+
+} // namespace
+
+int runZones(const ZonesOptions &options, QTextStream &out, QTextStream &err)
+{
+    if (options.help) {
+        out << zonesUsage();
+        return ZonesSuccess;
+    }
+    StandFileResult read = readStandFile(options.standFile);
+    if (!read.ok()) {
+        err << read.error.message << '\n';
+        return ZonesUnreadableStand;
+    }
+    Stand &stand = *read.stand;
+    if (!prepareStand(stand, options.mapWidth, options.mapHeight)) {
+        err << translated("Die Bäume lassen sich nicht auf eine Karte von %1 x %2 Pixeln legen.")
+                   .arg(options.mapWidth)
+                   .arg(options.mapHeight)
+            << '\n';
+        return ZonesUsageError;
+    }
+    const EdgeTable edges = computeEdgeTable(stand, options.order, options.mapWidth, options.mapHeight);
+    if (options.select)
+        return printSelection(stand, edges, options, out);
+    return printEdgeTable(edges, out);
+}
+
+int zonesMain(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const ZonesArguments parsed = parseZonesArguments(arguments);
+    if (!parsed.ok()) {
+        err << "kavrel-zones: " << parsed.error << '\n' << translated("Hilfe: kavrel-zones --help") << '\n';
+        return ZonesUsageError;
+    }
+    return runZones(parsed.options, out, err);
+}
