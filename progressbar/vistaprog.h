@@ -19,9 +19,11 @@ class VistaProgPropertyStore;
 class METERLIN_EXPORT VistaProg : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(int Value READ value WRITE setValue NOTIFY valueChanged)
-    Q_PROPERTY(int Min READ min WRITE setMin NOTIFY minChanged)
+    // Declared bounds first: Qt Designer saves a form's properties in this
+    // order, so a loaded form sets Value only after the bounds it is clamped to.
     Q_PROPERTY(int Max READ max WRITE setMax NOTIFY maxChanged)
+    Q_PROPERTY(int Min READ min WRITE setMin NOTIFY minChanged)
+    Q_PROPERTY(int Value READ value WRITE setValue NOTIFY valueChanged)
 
 public:
     static constexpr int DefaultMax = 100;

@@ -1,8 +1,12 @@
 #include "vistaprog.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QPluginLoader>
+#include <QtDesigner/QFormBuilder>
 #include <QtTest>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
+#include <memory>
 
 class TestVistaProgDesignerPlugin : public QObject
 {
@@ -11,6 +15,7 @@ class TestVistaProgDesignerPlugin : public QObject
 private slots:
     void offersTheBarInItsOwnGroup();
     void toolboxPictureIsAHalfFilledBar();
+    void formRoundTripKeepsValueAboveDefaultMax();
 
 private:
     QDesignerCustomWidgetInterface *loadPlugin();
@@ -60,6 +65,34 @@ void TestVistaProgDesignerPlugin::toolboxPictureIsAHalfFilledBar()
     QCOMPARE(middle(8), 0xCACACAu);
     QCOMPARE(middle(14), 0xD1D1D1u);
     QCOMPARE(middle(15), 0x9E9E9Eu);
+}
+
+// A form stores Value together with bounds it may only satisfy once those
+// bounds are in place; loading must not clamp it against the defaults first.
+void TestVistaProgDesignerPlugin::formRoundTripKeepsValueAboveDefaultMax()
+{
+    QWidget form;
+    form.setObjectName(QStringLiteral("form"));
+    auto *bar = new VistaProg(&form);
+    bar->setObjectName(QStringLiteral("bar"));
+    bar->setMax(1000);
+    bar->setMin(300);
+    bar->setValue(700);
+
+    QFormBuilder builder;
+    builder.setPluginPath({QFileInfo(QStringLiteral(METERLIN_DESIGNER_PLUGIN)).absolutePath()});
+    QBuffer buffer;
+    QVERIFY(buffer.open(QIODevice::ReadWrite));
+    builder.save(&buffer, &form);
+    buffer.seek(0);
+
+    const std::unique_ptr<QWidget> loaded(builder.load(&buffer));
+    QVERIFY2(loaded, qPrintable(builder.errorString()));
+    const auto *restored = loaded->findChild<VistaProg *>(QStringLiteral("bar"));
+    QVERIFY(restored);
+    QCOMPARE(restored->max(), 1000);
+    QCOMPARE(restored->min(), 300);
+    QCOMPARE(restored->value(), 700);
 }
 
 QTEST_MAIN(TestVistaProgDesignerPlugin)
