@@ -160,7 +160,6 @@ void VistaProg::layOutFillAndCaps()
 
     if (m_value == 0) {
         m_fillWidthTwips = EmptyFillWidthTwips;
-        m_rightCap = m_rightUnlit;
         m_leftCap = m_leftUnlit;
     } else {
         m_leftCap = m_leftLit;
