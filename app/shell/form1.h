@@ -1,0 +1,142 @@
+#pragma once
+
+#include "decimalseparatorswitch.h"
+#include "languageswitcher.h"
+
+#include <QHash>
+#include <QIcon>
+#include <QMainWindow>
+#include <QPointF>
+#include <array>
+#include <memory>
+
+class LocaleSettings;
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTableWidget;
+class QToolBar;
+class QToolButton;
+class StandMap;
+class VistaProg;
+
+// The main window: toolbar with the order buttons, the stand map and the tree
+// table in their frames, the status bar, the menu and the language selector.
+// What happens to a stand (loading, drawing, computing) is left to whoever
+// connects to the signals; this window arranges itself, speaks the user's
+// language, saves snapshots of the map and runs the program's start-up and
+// shut-down around it.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // The installation folder is the running program's folder.
+    explicit Form1(QWidget *parent = nullptr);
+    // For a program laid out elsewhere and for numeric settings other than the
+    // process's own.
+    Form1(const QString &installationFolder, std::unique_ptr<LocaleSettings> localeSettings,
+          QWidget *parent = nullptr);
+    ~Form1() override;
+
+    QTableWidget *treeTable() const { return m_treeTable; }
+    StandMap *standMap() const { return m_standMap; }
+    QCheckBox *labelCheckBox() const { return m_labelCheckBox; }
+    VistaProg *calculationProgress() const { return m_calculationProgress; }
+    // Panels 1 to 4 of the status bar; nullptr for any other number.
+    QLabel *statusPanel(int number) const;
+
+    // 1 to 5: the first checked order button; 1 when none is checked.
+    int currentOrder() const;
+    // 0 German, 1 English, 2 Spanish, 3 Slovak; -1 when no entry is selected.
+    int currentLanguage() const;
+    // Current cell on the first data row, second column, and no selection
+    // highlight; nothing when the table has no data row.
+    void resetTreeTableCurrentCell();
+
+    QString installationFolder() const { return m_installationFolder; }
+    QString snapshotPath() const;
+
+    // Saves the map's picture as a Windows bitmap over the previous snapshot.
+    // On failure says so in a message box and returns false.
+    bool saveSnapshot();
+
+    // The unload step: the user's decimal separator back, every other window
+    // closed. Runs once however the main window is closed; returns false when
+    // it had already run.
+    bool shutDown();
+
+signals:
+    void openRequested();
+    void calculateRequested();
+    void labelCheckClicked();
+    void mapPressed(QPointF position);
+    // After every arrangement of the controls (and after a minimize, which
+    // does not arrange them).
+    void layoutApplied();
+    void aboutRequested();
+    void updateRequested();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenu();
+    void buildToolbar();
+    void buildControls();
+    void buildStatusBar();
+    void loadFlagPictures();
+    void fillLanguageSelector();
+    void applySizeLimits();
+    void placeFixedControls();
+    void applyLayout();
+    void refreshOrderButtonColours();
+    void onLanguagePicked(int index);
+    void retranslateUi();
+    void retranslateTreeTableHeader();
+
+    QString m_installationFolder;
+    std::unique_ptr<LocaleSettings> m_localeSettings;
+    DecimalSeparatorSwitch m_separatorSwitch;
+    LanguageSwitcher m_languageSwitcher;
+    bool m_shutDown = false;
+
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_legendMenu = nullptr;
+    QAction *m_openAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    QAction *m_selectedTreeAction = nullptr;
+    QAction *m_withInfluenceAction = nullptr;
+    QAction *m_withoutInfluenceAction = nullptr;
+    QAction *m_infoAction = nullptr;
+    QAction *m_updateAction = nullptr;
+
+    QWidget *m_central = nullptr;
+    QToolBar *m_toolbar = nullptr;
+    QToolButton *m_openButton = nullptr;
+    QToolButton *m_photoButton = nullptr;
+    std::array<QToolButton *, 5> m_orderButtons{};
+    QButtonGroup *m_orderGroup = nullptr;
+    QLabel *m_orderLabel = nullptr;
+    QPushButton *m_calculateButton = nullptr;
+    QComboBox *m_languageSelector = nullptr;
+    VistaProg *m_secondProgress = nullptr;
+    QGroupBox *m_mapFrame = nullptr;
+    StandMap *m_standMap = nullptr;
+    QGroupBox *m_tableFrame = nullptr;
+    QTableWidget *m_treeTable = nullptr;
+    QFrame *m_statusBar = nullptr;
+    std::array<QLabel *, 4> m_statusPanels{};
+    QCheckBox *m_labelCheckBox = nullptr;
+    VistaProg *m_calculationProgress = nullptr;
+
+    QHash<QString, QIcon> m_flagPictures;
+};

@@ -1,0 +1,615 @@
+#include "shell/form1.h"
+#include "shell/forms.h"
+#include "shell/localesettings.h"
+#include "stand/standmap.h"
+#include "vistaprog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+
+namespace {
+
+struct LocaleCalls
+{
+    int pointSwitches = 0;
+    int restores = 0;
+};
+
+class FakeLocaleSettings : public LocaleSettings
+{
+public:
+    FakeLocaleSettings(QString separator, LocaleCalls &calls)
+        : m_separator(std::move(separator)), m_calls(calls)
+    {}
+
+    QString userDecimalSeparator() const override { return m_separator; }
+    void usePointAsDecimalSeparator() override { ++m_calls.pointSwitches; }
+    void restoreUserDecimalSeparator() override { ++m_calls.restores; }
+
+private:
+    QString m_separator;
+    LocaleCalls &m_calls;
+};
+
+std::unique_ptr<Form1> makeWindow(const QString &folder, LocaleCalls &calls,
+                                  const QString &separator = QStringLiteral("."))
+{
+    return std::make_unique<Form1>(folder, std::make_unique<FakeLocaleSettings>(separator, calls));
+}
+
+QToolButton *orderButton(const Form1 &window, int order)
+{
+    return window.findChild<QToolButton *>(QStringLiteral("btn%1order").arg(order));
+}
+
+QColor textColour(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::ButtonText);
+}
+
+// Picks a language the way the user does: from the selector's list.
+void pickLanguage(Form1 &window, int index)
+{
+    auto *selector = window.findChild<QComboBox *>(QStringLiteral("tamText1"));
+    selector->setCurrentIndex(index);
+    emit selector->activated(index);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startUpState();
+    void startUpSwitchesACommaSeparator_data();
+    void startUpSwitchesACommaSeparator();
+    void orderButtons_data();
+    void orderButtons();
+    void languageTexts_data();
+    void languageTexts();
+    void switchingKeepsFourEntriesAndLeavesAnEmptyTableAlone();
+    void switchingRewritesTheShownStandsHeader_data();
+    void switchingRewritesTheShownStandsHeader();
+    void commandsReachTheirSignals_data();
+    void commandsReachTheirSignals();
+    void layoutAtTheDesignedSize();
+    void layoutFollowsTheWindow();
+    void treeTableCurrentCell();
+    void snapshotReplacesThePreviousOne();
+    void snapshotFailureIsReported_data();
+    void snapshotFailureIsReported();
+    void shutDown_data();
+    void shutDown();
+    void isFormLoadedIgnoresCase_data();
+    void isFormLoadedIgnoresCase();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    LocaleCalls m_calls;
+};
+
+void TestForm1::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    m_calls = {};
+}
+
+void TestForm1::cleanup()
+{
+    m_folder.reset();
+}
+
+void TestForm1::startUpState()
+{
+    auto window = makeWindow(m_folder->path(), m_calls);
+
+    QCOMPARE(window->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Kavrel"));
+
+    QStringList topLevel;
+    for (QAction *action : window->menuBar()->actions())
+        topLevel << action->text();
+    QCOMPARE(topLevel, (QStringList{"Datei", "Legende", "Info", "Update"}));
+    auto *fileMenu = window->findChild<QMenu *>(QStringLiteral("MenuFile"));
+    QStringList fileEntries;
+    for (QAction *action : fileMenu->actions())
+        fileEntries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    QCOMPARE(fileEntries, (QStringList{"Öffnen", "-", "Beenden"}));
+    auto *exitAction = window->findChild<QAction *>(QStringLiteral("exit"));
+    QCOMPARE(exitAction->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+    for (const char *key : {"open", "exit", "selecttree", "withimpact", "withoutimpact"})
+        QVERIFY2(!window->findChild<QAction *>(QLatin1String(key))->icon().isNull(), key);
+
+    auto *selector = window->findChild<QComboBox *>(QStringLiteral("tamText1"));
+    QCOMPARE(selector->count(), 4);
+    QCOMPARE(selector->currentText(), QStringLiteral("Deutsch"));
+    QCOMPARE(window->currentLanguage(), 0);
+
+    QCOMPARE(window->statusPanel(1)->text(), QStringLiteral("  Bereit"));
+    QVERIFY(window->findChild<VistaProg *>(QStringLiteral("VistaProg1"))->isHidden());
+    QVERIFY(window->calculationProgress()->isHidden());
+    QCOMPARE(window->calculationProgress()->objectName(), QStringLiteral("VistaProg2"));
+
+    QCOMPARE(window->currentOrder(), 1);
+    QVERIFY(orderButton(*window, 1)->isChecked());
+    QCOMPARE(textColour(orderButton(*window, 1)), QColor(Qt::black));
+    for (int order = 2; order <= 5; ++order) {
+        QVERIFY(!orderButton(*window, order)->isChecked());
+        QCOMPARE(textColour(orderButton(*window, order)), QColor(Qt::white));
+    }
+
+    QTableWidget *table = window->treeTable();
+    QCOMPARE(table->objectName(), QStringLiteral("MSFlexGrid1"));
+    QCOMPARE(table->rowCount(), 50);
+    QCOMPARE(table->columnCount(), 4);
+    QVERIFY(table->verticalHeader()->isHidden());
+    for (int column = 0; column < 4; ++column)
+        QVERIFY(table->horizontalHeaderItem(column)->text().isEmpty());
+    QCOMPARE(window->standMap()->objectName(), QStringLiteral("Picture1"));
+    QVERIFY(window->labelCheckBox()->text().isEmpty());
+    QCOMPARE(window->statusPanel(0), nullptr);
+    QCOMPARE(window->statusPanel(5), nullptr);
+}
+
+void TestForm1::startUpSwitchesACommaSeparator_data()
+{
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<int>("switches");
+
+    QTest::newRow("comma") << QStringLiteral(",") << 1;
+    QTest::newRow("point") << QStringLiteral(".") << 0;
+    QTest::newRow("other") << QStringLiteral("'") << 0;
+}
+
+void TestForm1::startUpSwitchesACommaSeparator()
+{
+    QFETCH(QString, separator);
+    QFETCH(int, switches);
+    {
+        auto window = makeWindow(m_folder->path(), m_calls, separator);
+        QCOMPARE(m_calls.pointSwitches, switches);
+        QCOMPARE(m_calls.restores, 0);
+    }
+    // A window that goes without being closed still gives the separator back.
+    QCOMPARE(m_calls.restores, switches);
+}
+
+void TestForm1::orderButtons_data()
+{
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<int>("checked");
+
+    QTest::newRow("none") << QList<int>{} << 1;
+    QTest::newRow("4") << QList<int>{4} << 4;
+    QTest::newRow("4 then 4 again") << QList<int>{4, 4} << 4;
+    QTest::newRow("1 again") << QList<int>{1} << 1;
+    QTest::newRow("2 then 5") << QList<int>{2, 5} << 5;
+}
+
+void TestForm1::orderButtons()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(int, checked);
+
+    auto window = makeWindow(m_folder->path(), m_calls);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (int order : clicks)
+        QTest::mouseClick(orderButton(*window, order), Qt::LeftButton);
+
+    QCOMPARE(window->currentOrder(), checked);
+    for (int order = 1; order <= 5; ++order) {
+        QCOMPARE(orderButton(*window, order)->isChecked(), order == checked);
+        QCOMPARE(textColour(orderButton(*window, order)),
+                 order == checked ? QColor(Qt::black) : QColor(Qt::white));
+    }
+}
+
+void TestForm1::languageTexts_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("menus");    // File, Open, Exit, Legend, three legend entries
+    QTest::addColumn<QStringList>("tooltips"); // open, photo, orders 1 to 5
+    QTest::addColumn<QStringList>("captions"); // label, button, map frame, table frame, panel 1
+    QTest::addColumn<QStringList>("entries");  // the selector's list
+
+    QTest::newRow("German") << 0 << QStringList{"Datei",
+                                                "Öffnen",
+                                                "Beenden",
+                                                "Legende",
+                                                "Selektierter Baum",
+                                                "Einflussbaum",
+                                                "Baum ohne Einfluss"}
+                            << QStringList{"Datei öffnen",   "Situation aufnehmen", "Erste Ordnung",
+                                           "Zweite Ordnung", "Dritte Ordnung",      "Vierte Ordnung",
+                                           "Fünfte Ordnung"}
+                            << QStringList{"k-te Ordnung", "Berechnen", "Baumverteilung", "Daten", "  Bereit"}
+                            << QStringList{"Deutsch", "Englisch", "Spanisch", "Slowakisch"};
+    QTest::newRow("English") << 1 << QStringList{"File",
+                                                 "Open",
+                                                 "Exit",
+                                                 "Legend",
+                                                 "Select tree",
+                                                 "Tree with influence",
+                                                 "Tree without influence"}
+                             << QStringList{"File open",     "Snap the situation", "Firsth order",
+                                            "Secondh order", "Third order",        "Fourth order",
+                                            "Fifth order"}
+                             << QStringList{"k-th order", "Calculate", "Trees distribution", "Data",
+                                            "  Ready"}
+                             << QStringList{"German", "English", "Spanish", "Slovak"};
+    QTest::newRow("Spanish") << 2
+                             << QStringList{"Archivo",
+                                            "Abrir el archivo",
+                                            "Finir",
+                                            "Leyenda",
+                                            "Árbol seleccionado",
+                                            "Árbol con influencia",
+                                            "Árbol sin influencia"}
+                             << QStringList{"Abrir el archivo", "Registrar la situación", "Primero orden",
+                                            "Segundo orden",    "Tercero orden",          "Cuarto orden",
+                                            "Quinto orden"}
+                             << QStringList{"k-orden", "Calcular", "Distribución de árboles", "Datos",
+                                            "  Listo"}
+                             << QStringList{"Alemán", "Inglés", "Español", "Eslovaco"};
+    QTest::newRow("Slovak") << 3
+                            << QStringList{"Subor",         "Otvorit",         "Ukoncit",         "Legenda",
+                                           "Cielovy strom", "Strom s vplyvom", "Strom bez vplyvu"}
+                            << QStringList{"Otvorit subor", "Zachytit situaciu", "Prvy stupen",
+                                           "Druhy stupen",  "Treti stupen",      "Stvrty stupen",
+                                           "Piaty stupen"}
+                            << QStringList{"k-ty stupen", "Vypocitat", "Rozmiestnenie stromov", "Data",
+                                           "  Pripraveny"}
+                            << QStringList{"Nemecky", "Anglicky", "Spanielsky", "Slovensky"};
+}
+
+void TestForm1::languageTexts()
+{
+    QFETCH(int, language);
+    QFETCH(QStringList, menus);
+    QFETCH(QStringList, tooltips);
+    QFETCH(QStringList, captions);
+    QFETCH(QStringList, entries);
+
+    auto window = makeWindow(m_folder->path(), m_calls);
+    // Something else first, so the texts really change.
+    pickLanguage(*window, language == 1 ? 2 : 1);
+    window->statusPanel(1)->setText(QStringLiteral("  running"));
+    pickLanguage(*window, language);
+
+    QCOMPARE(window->findChild<QMenu *>(QStringLiteral("MenuFile"))->title(), menus[0]);
+    QCOMPARE(window->findChild<QAction *>(QStringLiteral("open"))->text(), menus[1]);
+    QCOMPARE(window->findChild<QAction *>(QStringLiteral("exit"))->text(), menus[2]);
+    QCOMPARE(window->findChild<QMenu *>(QStringLiteral("MenuLegend"))->title(), menus[3]);
+    QCOMPARE(window->findChild<QAction *>(QStringLiteral("selecttree"))->text(), menus[4]);
+    QCOMPARE(window->findChild<QAction *>(QStringLiteral("withimpact"))->text(), menus[5]);
+    QCOMPARE(window->findChild<QAction *>(QStringLiteral("withoutimpact"))->text(), menus[6]);
+    QCOMPARE(window->findChild<QAction *>(QStringLiteral("MenuInfo"))->text(), QStringLiteral("Info"));
+    QCOMPARE(window->findChild<QAction *>(QStringLiteral("MenuUpdate"))->text(), QStringLiteral("Update"));
+
+    const QStringList buttonKeys{"btnOpen",   "btnPhoto",  "btn1order", "btn2order",
+                                 "btn3order", "btn4order", "btn5order"};
+    for (int i = 0; i < buttonKeys.size(); ++i)
+        QCOMPARE(window->findChild<QToolButton *>(buttonKeys[i])->toolTip(), tooltips[i]);
+
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("tamLabel1"))->text(), captions[0]);
+    QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("Command1"))->text(), captions[1]);
+    QCOMPARE(window->findChild<QGroupBox *>(QStringLiteral("tamFrame1"))->title(), captions[2]);
+    QCOMPARE(window->findChild<QGroupBox *>(QStringLiteral("tamFrame2"))->title(), captions[3]);
+    QCOMPARE(window->statusPanel(1)->text(), captions[4]);
+
+    auto *selector = window->findChild<QComboBox *>(QStringLiteral("tamText1"));
+    QStringList shown;
+    for (int i = 0; i < selector->count(); ++i)
+        shown << selector->itemText(i);
+    QCOMPARE(shown, entries);
+    QCOMPARE(selector->currentIndex(), language);
+    QCOMPARE(window->currentLanguage(), language);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Kavrel"));
+}
+
+void TestForm1::switchingKeepsFourEntriesAndLeavesAnEmptyTableAlone()
+{
+    auto window = makeWindow(m_folder->path(), m_calls);
+    window->statusPanel(4)->setText(QStringLiteral("untouched"));
+    for (int language : {3, 3, 1, 0}) {
+        pickLanguage(*window, language);
+        QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("tamText1"))->count(), 4);
+    }
+    for (int column = 0; column < 4; ++column)
+        QVERIFY(window->treeTable()->horizontalHeaderItem(column)->text().isEmpty());
+    QCOMPARE(window->statusPanel(4)->text(), QStringLiteral("untouched"));
+}
+
+void TestForm1::switchingRewritesTheShownStandsHeader_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("treeWord");
+    QTest::addColumn<QString>("treeCount");
+
+    QTest::newRow("German") << 0 << QStringLiteral("Baum") << QStringLiteral("  12 Bäume");
+    QTest::newRow("English") << 1 << QStringLiteral("Tree") << QStringLiteral("  12 trees");
+    QTest::newRow("Spanish") << 2 << QStringLiteral("Árbol") << QStringLiteral("  12 árboles");
+    QTest::newRow("Slovak") << 3 << QStringLiteral("Strom") << QStringLiteral("  12 stromov");
+}
+
+void TestForm1::switchingRewritesTheShownStandsHeader()
+{
+    QFETCH(int, language);
+    QFETCH(QString, treeWord);
+    QFETCH(QString, treeCount);
+
+    auto window = makeWindow(m_folder->path(), m_calls);
+    QTableWidget *table = window->treeTable();
+    table->setRowCount(12);
+    table->setHorizontalHeaderLabels({"Whatever", "X", "Y", "d"});
+    pickLanguage(*window, language);
+
+    QStringList header;
+    for (int column = 0; column < 4; ++column)
+        header << table->horizontalHeaderItem(column)->text();
+    QCOMPARE(header, (QStringList{treeWord, "X", "Y", "d"}));
+    QCOMPARE(window->statusPanel(4)->text(), treeCount);
+}
+
+void TestForm1::commandsReachTheirSignals_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("signal");
+
+    QTest::newRow("menu open") << QStringLiteral("open") << QByteArray(SIGNAL(openRequested()));
+    QTest::newRow("toolbar open") << QStringLiteral("btnOpen") << QByteArray(SIGNAL(openRequested()));
+    QTest::newRow("calculate") << QStringLiteral("Command1") << QByteArray(SIGNAL(calculateRequested()));
+    QTest::newRow("label check box") << QStringLiteral("tamCheck1")
+                                     << QByteArray(SIGNAL(labelCheckClicked()));
+    QTest::newRow("info") << QStringLiteral("MenuInfo") << QByteArray(SIGNAL(aboutRequested()));
+    QTest::newRow("update") << QStringLiteral("MenuUpdate") << QByteArray(SIGNAL(updateRequested()));
+    QTest::newRow("map press") << QStringLiteral("Picture1") << QByteArray(SIGNAL(mapPressed(QPointF)));
+}
+
+void TestForm1::commandsReachTheirSignals()
+{
+    QFETCH(QString, command);
+    QFETCH(QByteArray, signal);
+
+    auto window = makeWindow(m_folder->path(), m_calls);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QSignalSpy spy(window.get(), signal.constData());
+    QList<QSignalSpy *> others;
+    for (const char *other :
+         {SIGNAL(openRequested()), SIGNAL(calculateRequested()), SIGNAL(labelCheckClicked()),
+          SIGNAL(aboutRequested()), SIGNAL(updateRequested()), SIGNAL(mapPressed(QPointF))}) {
+        if (QByteArray(other) != signal)
+            others << new QSignalSpy(window.get(), other);
+    }
+    const bool wasChecked = window->labelCheckBox()->isChecked();
+    bool checkedWhenSignalled = wasChecked;
+    connect(window.get(), &Form1::labelCheckClicked, this,
+            [&] { checkedWhenSignalled = window->labelCheckBox()->isChecked(); });
+
+    if (auto *action = window->findChild<QAction *>(command))
+        action->trigger();
+    else if (command == QLatin1String("Picture1"))
+        QTest::mouseClick(window->standMap(), Qt::RightButton, {}, QPoint(30, 40));
+    else
+        QTest::mouseClick(window->findChild<QWidget *>(command), Qt::LeftButton);
+
+    QCOMPARE(spy.count(), 1);
+    for (QSignalSpy *other : others) {
+        QCOMPARE(other->count(), 0);
+        delete other;
+    }
+    if (command == QLatin1String("tamCheck1"))
+        QCOMPARE(checkedWhenSignalled, !wasChecked);
+    if (command == QLatin1String("Picture1"))
+        QCOMPARE(spy.first().first().toPointF(), QPointF(30, 40));
+}
+
+void TestForm1::layoutAtTheDesignedSize()
+{
+    if (!qFuzzyCompare(QGuiApplication::primaryScreen()->logicalDotsPerInchX(), 96.0))
+        QSKIP("the designed pixel values are those of a 96 dpi screen");
+    auto window = makeWindow(m_folder->path(), m_calls);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(window->centralWidget()->size(), QSize(794, 556));
+
+    QCOMPARE(window->findChild<QWidget *>(QStringLiteral("tamFrame1"))->geometry(), QRect(8, 40, 457, 473));
+    QCOMPARE(window->standMap()->geometry(), QRect(8, 24, 441, 441));
+    QCOMPARE(window->findChild<QWidget *>(QStringLiteral("tamFrame2"))->geometry(), QRect(496, 40, 289, 473));
+    QCOMPARE(window->treeTable()->geometry(), QRect(8, 24, 273, 441));
+    QCOMPARE(window->findChild<QWidget *>(QStringLiteral("tamText1"))->geometry(), QRect(680, 5, 105, 19));
+    QCOMPARE(window->labelCheckBox()->geometry(), QRect(776, 529, 25, 17));
+    QCOMPARE(window->calculationProgress()->x(), 170);
+    QCOMPARE(window->calculationProgress()->y(), 529);
+    QCOMPARE(window->calculationProgress()->width(), 471);
+    QList<int> panels;
+    for (int number = 1; number <= 4; ++number)
+        panels << window->statusPanel(number)->width();
+    QCOMPARE(panels, (QList<int>{160, 481, 64, 96}));
+}
+
+void TestForm1::layoutFollowsTheWindow()
+{
+    auto window = makeWindow(m_folder->path(), m_calls);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QSize mapBefore = window->standMap()->size();
+    const QRect tableBefore = window->treeTable()->geometry();
+    const QPoint checkBefore = window->labelCheckBox()->pos();
+    const QPoint tableFrameBefore = window->findChild<QWidget *>(QStringLiteral("tamFrame2"))->pos();
+    QSignalSpy applied(window.get(), &Form1::layoutApplied);
+
+    // The offscreen screen is smaller than the grown window.
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window->resize(window->size() + QSize(60, 90));
+    QTRY_VERIFY(applied.count() > 0);
+
+    QCOMPARE(window->standMap()->size(), mapBefore + QSize(60, 90));
+    QCOMPARE(window->treeTable()->geometry(), tableBefore.adjusted(0, 0, 0, 90));
+    QCOMPARE(window->labelCheckBox()->pos(), checkBefore + QPoint(60, 90));
+    QCOMPARE(window->findChild<QWidget *>(QStringLiteral("tamFrame2"))->pos(),
+             tableFrameBefore + QPoint(60, 0));
+}
+
+void TestForm1::treeTableCurrentCell()
+{
+    auto window = makeWindow(m_folder->path(), m_calls);
+    QTableWidget *table = window->treeTable();
+    table->selectRow(5);
+    window->resetTreeTableCurrentCell();
+    QCOMPARE(table->currentRow(), 0);
+    QCOMPARE(table->currentColumn(), 1);
+    QVERIFY(table->selectedItems().isEmpty() && !table->selectionModel()->hasSelection());
+
+    // A stand without trees leaves no data row to move to.
+    table->setRowCount(0);
+    window->resetTreeTableCurrentCell();
+    QCOMPARE(table->rowCount(), 0);
+}
+
+void TestForm1::snapshotReplacesThePreviousOne()
+{
+    auto window = makeWindow(m_folder->path(), m_calls);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QString path = m_folder->filePath(QStringLiteral("Pictures/Situation.bmp"));
+    QCOMPARE(window->snapshotPath(), path);
+    QVERIFY(!QDir(m_folder->filePath(QStringLiteral("Pictures"))).exists());
+
+    StandMap *map = window->standMap();
+    map->drawFilledCircle(QPointF(20, 20), 5, Qt::red);
+    QTest::mouseClick(window->findChild<QWidget *>(QStringLiteral("btnPhoto")), Qt::LeftButton);
+    QImage first(path);
+    QVERIFY(!first.isNull());
+    QCOMPARE(first.size(), map->image().size());
+    QCOMPARE(first.pixelColor(20, 20), QColor(Qt::red));
+
+    map->clear();
+    map->drawFilledCircle(QPointF(40, 30), 5, Qt::blue);
+    QVERIFY(window->saveSnapshot());
+    const QImage second(path);
+    QCOMPARE(second.pixelColor(20, 20), QColor(Qt::white));
+    QCOMPARE(second.pixelColor(40, 30), QColor(Qt::blue));
+    QCOMPARE(QDir(m_folder->filePath(QStringLiteral("Pictures"))).entryList(QDir::Files),
+             QStringList{"Situation.bmp"});
+}
+
+void TestForm1::snapshotFailureIsReported_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("German") << 0 << QStringLiteral("Bild konnte nicht gespeichert werden:");
+    QTest::newRow("English") << 1 << QStringLiteral("The picture could not be saved:");
+    QTest::newRow("Spanish") << 2 << QStringLiteral("No se pudo guardar la imagen:");
+    QTest::newRow("Slovak") << 3 << QStringLiteral("Obrazok sa nepodarilo ulozit:");
+}
+
+void TestForm1::snapshotFailureIsReported()
+{
+    QFETCH(int, language);
+    QFETCH(QString, message);
+
+    auto window = makeWindow(m_folder->path(), m_calls);
+    pickLanguage(*window, language);
+    // Something that is not a file stands where the snapshot goes.
+    QVERIFY(QDir(m_folder->path()).mkpath(QStringLiteral("Pictures/Situation.bmp/inside")));
+
+    QString shown;
+    QTimer::singleShot(0, this, [&shown] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible()) {
+                shown = box->text();
+                box->accept();
+            }
+        }
+    });
+    QVERIFY(!window->saveSnapshot());
+    QVERIFY2(shown.startsWith(message + QLatin1Char('\n')), qPrintable(shown));
+    QVERIFY(shown.contains(QDir::toNativeSeparators(window->snapshotPath())));
+    QVERIFY(QFileInfo(window->snapshotPath()).isDir());
+}
+
+void TestForm1::shutDown_data()
+{
+    QTest::addColumn<bool>("throughMenu");
+    QTest::newRow("Beenden") << true;
+    QTest::newRow("close box") << false;
+}
+
+void TestForm1::shutDown()
+{
+    QFETCH(bool, throughMenu);
+
+    auto window = makeWindow(m_folder->path(), m_calls, QStringLiteral(","));
+    window->show();
+    QWidget about;
+    about.setObjectName(QStringLiteral("Form2"));
+    about.show();
+    QVERIFY(IsFormLoaded(QStringLiteral("form2")));
+
+    if (throughMenu)
+        window->findChild<QAction *>(QStringLiteral("exit"))->trigger();
+    else
+        window->close();
+
+    QVERIFY(!window->isVisible());
+    QVERIFY(!about.isVisible());
+    QVERIFY(!IsFormLoaded(QStringLiteral("Form2")));
+    QCOMPARE(m_calls.pointSwitches, 1);
+    QCOMPARE(m_calls.restores, 1);
+    QVERIFY(!window->shutDown());
+    window.reset();
+    QCOMPARE(m_calls.restores, 1);
+}
+
+void TestForm1::isFormLoadedIgnoresCase_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("as named") << QStringLiteral("Form2");
+    QTest::newRow("lower") << QStringLiteral("form2");
+    QTest::newRow("upper") << QStringLiteral("FORM2");
+    QTest::newRow("mixed") << QStringLiteral("fOrM2");
+}
+
+void TestForm1::isFormLoadedIgnoresCase()
+{
+    QFETCH(QString, name);
+    QVERIFY(!IsFormLoaded(name));
+    QWidget about;
+    about.setObjectName(QStringLiteral("Form2"));
+    about.show();
+    QVERIFY(IsFormLoaded(name));
+    QVERIFY(!IsFormLoaded(QStringLiteral("Form3")));
+    about.close();
+    QVERIFY(!IsFormLoaded(name));
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
