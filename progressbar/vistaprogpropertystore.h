@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-// Where a VistaProg keeps its properties between sessions when it is not
+// Where a VistaProg keeps its properties from one run to the next when it is not
 // embedded in a form file: named integers, each with a default that need not
 // be stored.
 class METERLIN_EXPORT VistaProgPropertyStore
