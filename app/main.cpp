@@ -1,7 +1,22 @@
+#include "shell/form1.h"
+#include "stand/standcontroller.h"
+
 #include <QApplication>
+#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 2) {
+        QTextStream(stderr) << "usage: kavrelapp [STANDFILE]\n";
+        return 2;
+    }
+
+    Form1 window;
+    StandController controller(window);
+    if (arguments.size() == 2)
+        controller.loadStandFile(arguments.at(1));
+    window.show();
+    return QApplication::exec();
 }
