@@ -32,6 +32,7 @@
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -509,6 +510,11 @@ void Form1::retranslateUi()
     m_withoutInfluenceAction->setText(tr("Baum ohne Einfluss"));
 
     m_orderLabel->setText(tr("k-te Ordnung"));
+    // A caption longer than the designed width grows to the right, over the
+    // toolbar's free space, rather than being cut off.
+    m_orderLabel->resize(
+        std::max(TwipsToPixelsX(DesignedOrderLabel.width()), m_orderLabel->sizeHint().width()),
+        m_orderLabel->height());
 
     m_openButton->setToolTip(tr("Datei öffnen"));
     m_photoButton->setToolTip(tr("Situation aufnehmen"));

@@ -41,6 +41,10 @@ QString mainWindowStyleSheet()
 #tamLabel1 {
     color: white;
     background: transparent;
+    font-size: 8pt;
+}
+#tamCheck1 {
+    background: transparent;
 }
 #Command1 {
     border: 1px solid rgb(0, 0, 128);
