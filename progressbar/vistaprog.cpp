@@ -98,7 +98,7 @@ void VistaProg::writeProperties(VistaProgPropertyStore &store) const
 
 QSize VistaProg::sizeHint() const
 {
-    return {toPixels(DesignWidthTwips), toPixels(BarHeightTwips)};
+    return {toPixelsX(DesignWidthTwips), barHeightInPixels()};
 }
 
 void VistaProg::paintEvent(QPaintEvent *)
@@ -119,14 +119,19 @@ void VistaProg::resizeEvent(QResizeEvent *)
     layOutFillAndCaps();
 }
 
-double VistaProg::twipsPerPixel() const
+double VistaProg::twipsPerPixelX() const
 {
     return VistaProgTwips::perPixel(logicalDpiX());
 }
 
-int VistaProg::toPixels(double twips) const
+int VistaProg::toPixelsX(double twips) const
 {
-    return VistaProgTwips::toPixels(twips, twipsPerPixel());
+    return VistaProgTwips::toPixels(twips, twipsPerPixelX());
+}
+
+int VistaProg::barHeightInPixels() const
+{
+    return VistaProgTwips::toPixels(BarHeightTwips, VistaProgTwips::perPixel(logicalDpiY()));
 }
 
 // Both edges are converted rather than the left edge and the width, so that
@@ -134,19 +139,19 @@ int VistaProg::toPixels(double twips) const
 // when a twip position falls between two pixels.
 QRect VistaProg::pixelRect(double leftTwips, double widthTwips) const
 {
-    const int left = toPixels(leftTwips);
-    const int right = toPixels(leftTwips + widthTwips);
-    return {left, 0, right - left, toPixels(BarHeightTwips)};
+    const int left = toPixelsX(leftTwips);
+    const int right = toPixelsX(leftTwips + widthTwips);
+    return {left, 0, right - left, barHeightInPixels()};
 }
 
 double VistaProg::widthInTwips() const
 {
-    return width() * twipsPerPixel();
+    return width() * twipsPerPixelX();
 }
 
 void VistaProg::keepBarHeight()
 {
-    const int barHeight = toPixels(BarHeightTwips);
+    const int barHeight = barHeightInPixels();
     if (minimumHeight() != barHeight || maximumHeight() != barHeight)
         setFixedHeight(barHeight);
 }

@@ -57,8 +57,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    double twipsPerPixel() const;
-    int toPixels(double twips) const;
+    double twipsPerPixelX() const;
+    int toPixelsX(double twips) const;
+    int barHeightInPixels() const;
     QRect pixelRect(double leftTwips, double widthTwips) const;
     double widthInTwips() const;
     void keepBarHeight();

@@ -15,7 +15,7 @@ class TestVistaProgDesignerPlugin : public QObject
 private slots:
     void offersTheBarInItsOwnGroup();
     void toolboxPictureIsAHalfFilledBar();
-    void formRoundTripKeepsValueAboveDefaultMax();
+    void formKeepsValueAboveDefaultMax();
 
 private:
     QDesignerCustomWidgetInterface *loadPlugin();
@@ -67,32 +67,39 @@ void TestVistaProgDesignerPlugin::toolboxPictureIsAHalfFilledBar()
     QCOMPARE(middle(15), 0x9E9E9Eu);
 }
 
-// A form stores Value together with bounds it may only satisfy once those
-// bounds are in place; loading must not clamp it against the defaults first.
-void TestVistaProgDesignerPlugin::formRoundTripKeepsValueAboveDefaultMax()
+// Qt Designer saves a widget's changed properties in the order they are
+// declared, and a loaded form applies them in that order. A form holding a
+// Value that only fits the form's own bounds must not clamp it against the
+// defaults first.
+void TestVistaProgDesignerPlugin::formKeepsValueAboveDefaultMax()
 {
-    QWidget form;
-    form.setObjectName(QStringLiteral("form"));
-    auto *bar = new VistaProg(&form);
-    bar->setObjectName(QStringLiteral("bar"));
-    bar->setMax(1000);
-    bar->setMin(300);
-    bar->setValue(700);
+    const QHash<QString, int> saved{{"Max", 1000}, {"Min", 300}, {"Value", 700}};
+    const QMetaObject &meta = VistaProg::staticMetaObject;
+    QString properties;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+        const QString name = QString::fromLatin1(meta.property(i).name());
+        properties += QStringLiteral("<property name=\"%1\"><number>%2</number></property>")
+                          .arg(name)
+                          .arg(saved.value(name));
+    }
+    QByteArray form = QStringLiteral("<ui version=\"4.0\"><class>Form</class>"
+                                     "<widget class=\"QWidget\" name=\"Form\">"
+                                     "<widget class=\"VistaProg\" name=\"bar\">%1</widget>"
+                                     "</widget></ui>")
+                          .arg(properties)
+                          .toUtf8();
+    QBuffer buffer(&form);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
 
     QFormBuilder builder;
     builder.setPluginPath({QFileInfo(QStringLiteral(METERLIN_DESIGNER_PLUGIN)).absolutePath()});
-    QBuffer buffer;
-    QVERIFY(buffer.open(QIODevice::ReadWrite));
-    builder.save(&buffer, &form);
-    buffer.seek(0);
-
     const std::unique_ptr<QWidget> loaded(builder.load(&buffer));
     QVERIFY2(loaded, qPrintable(builder.errorString()));
-    const auto *restored = loaded->findChild<VistaProg *>(QStringLiteral("bar"));
-    QVERIFY(restored);
-    QCOMPARE(restored->max(), 1000);
-    QCOMPARE(restored->min(), 300);
-    QCOMPARE(restored->value(), 700);
+    const auto *bar = loaded->findChild<VistaProg *>(QStringLiteral("bar"));
+    QVERIFY(bar);
+    QCOMPARE(bar->max(), 1000);
+    QCOMPARE(bar->min(), 300);
+    QCOMPARE(bar->value(), 700);
 }
 
 QTEST_MAIN(TestVistaProgDesignerPlugin)
