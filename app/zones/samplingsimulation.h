@@ -1,0 +1,90 @@
+#pragma once
+
+#include "zoneareas.h"
+
+#include <QList>
+#include <QPointF>
+#include <QtGlobal>
+#include <functional>
+
+// Simulated k-tree sampling on one stand: sample points are laid out in the
+// stand rectangle, at each the k nearest trees are taken and several
+// estimators of the stand's trees and basal area per hectare are evaluated.
+
+enum class DiameterUnit
+{
+    Centimetre,
+    Millimetre,
+    Metre,
+};
+
+double metresPerDiameterUnit(DiameterUnit unit);
+
+// A tree as the estimators see it: stand position in metres, diameter in
+// metres, and the area of its inclusion zone within the stand in square metres.
+struct SampledTree
+{
+    QPointF position;
+    double diameterMetres = 0.0;
+    double zoneArea = 0.0;
+};
+
+struct SamplingDesign
+{
+    enum class Layout
+    {
+        UniformRandom, // pointCount points, independent and uniform in the stand
+        SystematicGrid // a square grid of the given spacing centred in the stand
+    };
+
+    Layout layout = Layout::UniformRandom;
+    qint64 pointCount = 0;
+    quint64 seed = 1;
+    double spacing = 0.0;
+};
+
+// More points than this are refused: they would run for hours.
+inline constexpr qint64 MaxSamplePoints = 100'000'000;
+
+// Number of points of a systematic grid (columns times rows, each at least 1),
+// or -1 when it exceeds MaxSamplePoints or the spacing is not positive.
+qint64 gridPointCount(StandRectangle stand, double spacing);
+
+// Point number `index` (row by row from the lower-left) of that grid.
+QPointF gridPoint(StandRectangle stand, double spacing, qint64 index);
+
+struct EstimatorSummary
+{
+    bool available = false; // false when the estimator does not exist here (see note)
+    double mean = 0.0;
+    double trueValue = 0.0;
+    double relativeBias = 0.0;  // (mean - true) / true; NaN when the true value is 0
+    double standardError = 0.0; // of the mean; NaN with fewer than two points
+    // Sample points that sit exactly on their k-th nearest tree, where a
+    // distance-based estimate is unbounded; the summary is then unavailable.
+    qint64 unboundedPoints = 0;
+};
+
+struct SamplingResult
+{
+    int order = 1;
+    qint64 pointCount = 0;
+    int treeCount = 0;
+    int neverSampled = 0;                      // trees whose zone does not reach into the stand
+    EstimatorSummary treesHorvitzThompson;     // trees per hectare
+    EstimatorSummary basalAreaHorvitzThompson; // square metres per hectare
+    EstimatorSummary treesClassic;             // k / (pi r_k^2), per hectare
+    EstimatorSummary treesClassicUnbiased;     // (k - 1) / (pi r_k^2), per hectare; k >= 2
+};
+
+// Zone areas at or below this share of the stand are taken as empty: such a
+// zone cannot be hit, and 1 / area would only amplify rounding noise.
+bool canBeSampled(double zoneArea, StandRectangle stand);
+
+// Called now and then with the number of points done so far.
+using SamplingProgress = std::function<void(qint64 done, qint64 total)>;
+
+// Runs the design over the trees (their zone areas must be those of order k).
+// Requires a stand of positive area and k >= 1.
+SamplingResult simulateSampling(const QList<SampledTree> &trees, StandRectangle stand, int k,
+                                const SamplingDesign &design, const SamplingProgress &progress = {});

@@ -1,0 +1,345 @@
+#include "zoneareas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <numeric>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// A convex part of the stand together with the number of other trees that
+// are strictly nearer than the zone's tree everywhere inside it.
+struct Piece
+{
+    std::vector<QPointF> vertices; // counter-clockwise
+    int nearer = 0;
+};
+
+// The bisector of the zone's tree (`own`) and one other tree, as the linear
+// function f(p) = |p - own|^2 - |p - other|^2, which is positive exactly where
+// the other tree is strictly nearer. Working relative to `own` keeps the
+// products small for trees far from the origin.
+class Bisector
+{
+public:
+    Bisector(QPointF own, QPointF other)
+        : m_own(own), m_ex(other.x() - own.x()), m_ey(other.y() - own.y()), m_e2(m_ex * m_ex + m_ey * m_ey)
+    {}
+
+    double value(QPointF p) const
+    {
+        const double dx = p.x() - m_own.x();
+        const double dy = p.y() - m_own.y();
+        return 2.0 * (dx * m_ex + dy * m_ey) - m_e2;
+    }
+
+    // -1, 0 or +1. Values within the rounding noise of the evaluation count as
+    // "on the bisector", so a vertex that an earlier cut placed on this line
+    // is not cut again into a sliver. The decision depends on the point alone,
+    // so every piece sharing a vertex classifies it the same way.
+    int side(QPointF p, double value) const
+    {
+        const double dx = std::abs(p.x() - m_own.x());
+        const double dy = std::abs(p.y() - m_own.y());
+        const double noise = 64.0 * std::numeric_limits<double>::epsilon() *
+                             (2.0 * (dx * std::abs(m_ex) + dy * std::abs(m_ey)) + m_e2);
+        if (value > noise)
+            return 1;
+        if (value < -noise)
+            return -1;
+        return 0;
+    }
+
+private:
+    QPointF m_own;
+    double m_ex;
+    double m_ey;
+    double m_e2;
+};
+
+bool lexicographicallyLess(QPointF a, QPointF b)
+{
+    return std::make_tuple(a.x(), a.y()) < std::make_tuple(b.x(), b.y());
+}
+
+// Where the bisector crosses the edge a-b (fa and fb of strictly opposite
+// signs). Always computed from the lexicographically smaller end point, so the
+// two pieces on either side of an edge get bit-identical crossing points and
+// their outlines can later be joined by exact comparison.
+QPointF crossing(QPointF a, double fa, QPointF b, double fb)
+{
+    if (lexicographicallyLess(b, a)) {
+        std::swap(a, b);
+        std::swap(fa, fb);
+    }
+    const double t = fa / (fa - fb);
+    return QPointF(a.x() + (b.x() - a.x()) * t, a.y() + (b.y() - a.y()) * t);
+}
+
+struct SplitBuffers
+{
+    std::vector<double> values;
+    std::vector<int> sides;
+};
+
+// Cuts `piece` by the bisector and appends the parts that are still in the
+// zone (fewer than k trees strictly nearer) to `out`.
+void splitPiece(const Piece &piece, const Bisector &bisector, int k, SplitBuffers &buffers,
+                std::vector<Piece> &out)
+{
+    const std::size_t count = piece.vertices.size();
+    buffers.values.resize(count);
+    buffers.sides.resize(count);
+    bool anyFarther = false;
+    bool anyNearer = false;
+    for (std::size_t v = 0; v < count; ++v) {
+        const QPointF p = piece.vertices[v];
+        buffers.values[v] = bisector.value(p);
+        buffers.sides[v] = bisector.side(p, buffers.values[v]);
+        anyFarther = anyFarther || buffers.sides[v] < 0;
+        anyNearer = anyNearer || buffers.sides[v] > 0;
+    }
+
+    if (!anyNearer) {
+        out.push_back(piece);
+        return;
+    }
+    const bool nearPartSurvives = piece.nearer + 1 < k;
+    if (!anyFarther) {
+        if (nearPartSurvives)
+            out.push_back(Piece{piece.vertices, piece.nearer + 1});
+        return;
+    }
+
+    Piece farPart{{}, piece.nearer};
+    Piece nearPart{{}, piece.nearer + 1};
+    farPart.vertices.reserve(count + 2);
+    if (nearPartSurvives)
+        nearPart.vertices.reserve(count + 2);
+    for (std::size_t v = 0; v < count; ++v) {
+        const std::size_t w = (v + 1) % count;
+        const QPointF a = piece.vertices[v];
+        const int sa = buffers.sides[v];
+        const int sb = buffers.sides[w];
+        if (sa <= 0)
+            farPart.vertices.push_back(a);
+        if (sa >= 0 && nearPartSurvives)
+            nearPart.vertices.push_back(a);
+        if (sa * sb < 0) {
+            const QPointF p = crossing(a, buffers.values[v], piece.vertices[w], buffers.values[w]);
+            farPart.vertices.push_back(p);
+            if (nearPartSurvives)
+                nearPart.vertices.push_back(p);
+        }
+    }
+    out.push_back(std::move(farPart));
+    if (nearPartSurvives)
+        out.push_back(std::move(nearPart));
+}
+
+std::vector<QPointF> rectangleVertices(StandRectangle stand)
+{
+    return {QPointF(0.0, 0.0), QPointF(stand.width, 0.0), QPointF(stand.width, stand.length),
+            QPointF(0.0, stand.length)};
+}
+
+double squaredDistance(QPointF a, QPointF b)
+{
+    const double dx = a.x() - b.x();
+    const double dy = a.y() - b.y();
+    return dx * dx + dy * dy;
+}
+
+// The convex pieces that make up the zone of tree `tree`.
+std::vector<Piece> zonePieces(const QList<QPointF> &trees, qsizetype tree, StandRectangle stand, int k)
+{
+    std::vector<Piece> pieces{Piece{rectangleVertices(stand), 0}};
+    if (!(stand.width > 0.0 && stand.length > 0.0))
+        return {};
+    if (k >= trees.size())
+        return pieces;
+
+    // Nearest neighbours first: they push most of the stand past k soonest,
+    // which keeps the number of pieces small for the later cuts.
+    const QPointF own = trees[tree];
+    std::vector<qsizetype> others;
+    others.reserve(static_cast<std::size_t>(trees.size()));
+    for (qsizetype t = 0; t < trees.size(); ++t) {
+        if (t != tree)
+            others.push_back(t);
+    }
+    std::stable_sort(others.begin(), others.end(), [&](qsizetype a, qsizetype b) {
+        return squaredDistance(trees[a], own) < squaredDistance(trees[b], own);
+    });
+
+    SplitBuffers buffers;
+    std::vector<Piece> next;
+    for (const qsizetype other : others) {
+        const Bisector bisector(own, trees[other]);
+        next.clear();
+        for (const Piece &piece : pieces)
+            splitPiece(piece, bisector, k, buffers, next);
+        pieces.swap(next);
+        if (pieces.empty())
+            break;
+    }
+    return pieces;
+}
+
+double polygonArea(const std::vector<QPointF> &vertices)
+{
+    if (vertices.size() < 3)
+        return 0.0;
+    // Relative to the first vertex: the cross products then stay of the
+    // piece's own size even far from the origin.
+    const QPointF origin = vertices.front();
+    double twice = 0.0;
+    for (std::size_t v = 1; v + 1 < vertices.size(); ++v) {
+        const QPointF a = vertices[v] - origin;
+        const QPointF b = vertices[v + 1] - origin;
+        twice += a.x() * b.y() - b.x() * a.y();
+    }
+    return twice / 2.0;
+}
+
+double piecesArea(const std::vector<Piece> &pieces)
+{
+    double area = 0.0;
+    for (const Piece &piece : pieces)
+        area += polygonArea(piece.vertices);
+    return area;
+}
+
+using PointKey = std::pair<double, double>;
+
+PointKey keyOf(QPointF p)
+{
+    return {p.x(), p.y()};
+}
+
+// Drops vertices that lie on the straight line through their neighbours
+// (left over where the cuts of neighbouring pieces met on the outline).
+ZoneRing withoutStraightVertices(const ZoneRing &ring)
+{
+    ZoneRing kept = ring;
+    bool removed = true;
+    while (removed && kept.size() > 3) {
+        removed = false;
+        for (qsizetype v = 0; v < kept.size() && kept.size() > 3; ++v) {
+            const QPointF a = kept[(v + kept.size() - 1) % kept.size()];
+            const QPointF b = kept[v];
+            const QPointF c = kept[(v + 1) % kept.size()];
+            const QPointF u = b - a;
+            const QPointF w = c - b;
+            const double cross = u.x() * w.y() - u.y() * w.x();
+            const double dot = u.x() * w.x() + u.y() * w.y();
+            const double scale = std::hypot(u.x(), u.y()) * std::hypot(w.x(), w.y());
+            if (dot > 0.0 && std::abs(cross) <= 1e-12 * scale) {
+                kept.removeAt(v);
+                removed = true;
+                --v;
+            }
+        }
+    }
+    return kept;
+}
+
+// Joins the convex pieces into the outline of their union: edges shared by
+// two pieces run in opposite directions and cancel, the rest chain into
+// closed rings. Returns false if the edges do not close up.
+bool joinPieces(const std::vector<Piece> &pieces, QList<ZoneRing> &rings)
+{
+    std::map<std::pair<PointKey, PointKey>, int> edges;
+    for (const Piece &piece : pieces) {
+        const std::size_t count = piece.vertices.size();
+        for (std::size_t v = 0; v < count; ++v) {
+            const PointKey a = keyOf(piece.vertices[v]);
+            const PointKey b = keyOf(piece.vertices[(v + 1) % count]);
+            if (a == b)
+                continue;
+            const auto reverse = edges.find({b, a});
+            if (reverse != edges.end()) {
+                if (--reverse->second == 0)
+                    edges.erase(reverse);
+            } else {
+                ++edges[{a, b}];
+            }
+        }
+    }
+
+    std::multimap<PointKey, PointKey> outgoing;
+    for (const auto &[edge, multiplicity] : edges) {
+        for (int m = 0; m < multiplicity; ++m)
+            outgoing.emplace(edge.first, edge.second);
+    }
+
+    QList<ZoneRing> joined;
+    while (!outgoing.empty()) {
+        const auto first = outgoing.begin();
+        const PointKey start = first->first;
+        PointKey current = first->second;
+        outgoing.erase(first);
+        ZoneRing ring{QPointF(start.first, start.second)};
+        while (current != start) {
+            ring.append(QPointF(current.first, current.second));
+            const auto next = outgoing.find(current);
+            if (next == outgoing.end() || ring.size() > static_cast<qsizetype>(edges.size()) + 1)
+                return false;
+            current = next->second;
+            outgoing.erase(next);
+        }
+        ring = withoutStraightVertices(ring);
+        if (ring.size() >= 3 && ringArea(ring) > 0.0)
+            joined.append(ring);
+    }
+    rings = joined;
+    return true;
+}
+
+QList<ZoneRing> outlineOf(const std::vector<Piece> &pieces)
+{
+    QList<ZoneRing> rings;
+    if (joinPieces(pieces, rings))
+        return rings;
+    // Should the outline ever fail to close, the pieces themselves still
+    // describe the zone exactly.
+    rings.clear();
+    for (const Piece &piece : pieces) {
+        if (polygonArea(piece.vertices) > 0.0)
+            rings.append(ZoneRing(piece.vertices.begin(), piece.vertices.end()));
+    }
+    return rings;
+}
+
+} // namespace
+
+double ringArea(const ZoneRing &ring)
+{
+    return polygonArea(std::vector<QPointF>(ring.begin(), ring.end()));
+}
+
+QList<double> inclusionZoneAreas(const QList<QPointF> &trees, StandRectangle stand, int k)
+{
+    const int order = std::max(k, 1);
+    QList<double> areas;
+    areas.reserve(trees.size());
+    for (qsizetype t = 0; t < trees.size(); ++t)
+        areas.append(piecesArea(zonePieces(trees, t, stand, order)));
+    return areas;
+}
+
+QList<InclusionZone> inclusionZones(const QList<QPointF> &trees, StandRectangle stand, int k)
+{
+    const int order = std::max(k, 1);
+    QList<InclusionZone> zones;
+    zones.reserve(trees.size());
+    for (qsizetype t = 0; t < trees.size(); ++t) {
+        const std::vector<Piece> pieces = zonePieces(trees, t, stand, order);
+        zones.append(InclusionZone{piecesArea(pieces), outlineOf(pieces)});
+    }
+    return zones;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QPointF>
+
+// Inclusion zones of order k, clipped to the stand rectangle, as areas and
+// polygons. Everything here is in stand metres: the stand is the rectangle
+// [0, width] x [0, length] with Y pointing up, and the trees are given by
+// their stand coordinates (they may lie outside the rectangle).
+//
+// The zone of a tree is the set of points from which at most k - 1 other
+// trees are strictly nearer than the tree itself.
+
+// One closed ring, counter-clockwise, without a repeated closing point.
+using ZoneRing = QList<QPointF>;
+
+struct InclusionZone
+{
+    // Area in square metres (exact up to rounding of the clipping arithmetic).
+    double area = 0.0;
+    // The zone as disjoint simple polygons without holes (the zone of a tree
+    // is star-shaped around the tree, so it has none). Empty when the zone
+    // does not reach into the stand.
+    QList<ZoneRing> rings;
+};
+
+struct StandRectangle
+{
+    double width = 0.0;
+    double length = 0.0;
+
+    double area() const { return width * length; }
+};
+
+// Area of the order-k zone of every tree, in the order of `trees`. k < 1 is
+// treated as 1.
+QList<double> inclusionZoneAreas(const QList<QPointF> &trees, StandRectangle stand, int k);
+
+// Area and outline of the order-k zone of every tree, in the order of `trees`.
+QList<InclusionZone> inclusionZones(const QList<QPointF> &trees, StandRectangle stand, int k);
+
+// Area of a ring by the shoelace formula; positive for counter-clockwise rings.
+double ringArea(const ZoneRing &ring);

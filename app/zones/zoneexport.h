@@ -1,0 +1,22 @@
+#pragma once
+
+#include "zoneareas.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QPointF>
+
+// Inclusion zones written for GIS and drawing programs. Coordinates are stand
+// metres (origin at the stand's lower-left corner, Y up); tree numbers are the
+// positions in the given lists, counted from 1 (the file order).
+
+// A GeoJSON FeatureCollection with one feature per tree: a Polygon, a
+// MultiPolygon when the zone falls apart into several parts inside the stand,
+// or a null geometry when it does not reach into the stand. Properties: tree,
+// k, area (square metres) and probability (area / stand area).
+QByteArray zonesToGeoJson(const QList<InclusionZone> &zones, StandRectangle stand, int k);
+
+// An SVG drawing to scale: the stand rectangle, every zone boundary, the trees
+// with their numbers, and a legend with a scale bar.
+QByteArray zonesToSvg(const QList<QPointF> &trees, const QList<InclusionZone> &zones, StandRectangle stand,
+                      int k);

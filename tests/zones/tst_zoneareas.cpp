@@ -1,0 +1,232 @@
+#include "zones/zoneareas.h"
+
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+namespace {
+
+// Trees scattered over the stand and a margin around it, so that some lie
+// outside and reach into the stand only with part of their zone.
+QList<QPointF> randomTrees(quint64 seed, int count, StandRectangle stand)
+{
+    std::mt19937_64 generator(seed);
+    std::uniform_real_distribution<double> x(-0.2 * stand.width, 1.2 * stand.width);
+    std::uniform_real_distribution<double> y(-0.2 * stand.length, 1.2 * stand.length);
+    QList<QPointF> trees;
+    for (int t = 0; t < count; ++t)
+        trees.append(QPointF(x(generator), y(generator)));
+    return trees;
+}
+
+// Many equal distances: every bisector runs through lattice symmetry points,
+// where several cuts meet in one vertex.
+QList<QPointF> latticeTrees(int side, double spacing)
+{
+    QList<QPointF> trees;
+    for (int i = 0; i < side; ++i) {
+        for (int j = 0; j < side; ++j)
+            trees.append(QPointF(spacing * (i + 1), spacing * (j + 1)));
+    }
+    return trees;
+}
+
+bool strictlyInside(QPointF p, StandRectangle stand)
+{
+    return p.x() > 0.0 && p.x() < stand.width && p.y() > 0.0 && p.y() < stand.length;
+}
+
+} // namespace
+
+class TestZoneAreas : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sumIsOrderTimesStandArea_data();
+    void sumIsOrderTimesStandArea();
+    void handCheckedAreas_data();
+    void handCheckedAreas();
+    void agreesWithMonteCarlo_data();
+    void agreesWithMonteCarlo();
+    void areasMatchZones();
+};
+
+void TestZoneAreas::sumIsOrderTimesStandArea_data()
+{
+    QTest::addColumn<QList<QPointF>>("trees");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("length");
+    QTest::addColumn<int>("k");
+
+    for (int k = 1; k <= 6; ++k) {
+        for (quint64 seed : {11u, 12u, 13u}) {
+            const StandRectangle stand{120.0, 75.0};
+            QTest::addRow("random 50 trees, seed %llu, k=%d", static_cast<unsigned long long>(seed), k)
+                << randomTrees(seed, 50, stand) << stand.width << stand.length << k;
+        }
+        QTest::addRow("random 7 trees, k=%d", k) << randomTrees(99, 7, {30.0, 40.0}) << 30.0 << 40.0 << k;
+        QTest::addRow("lattice 7x7, k=%d", k) << latticeTrees(7, 10.0) << 80.0 << 80.0 << k;
+        QTest::addRow("far coordinates, k=%d", k)
+            << QList<QPointF>{{1.0e6 + 3.0, 2.0e6 + 1.0},  {1.0e6 + 17.0, 2.0e6 + 9.0},
+                              {1.0e6 + 9.0, 2.0e6 + 30.0}, {1.0e6 + 40.0, 2.0e6 + 22.0},
+                              {1.0e6 - 5.0, 2.0e6 + 18.0}, {1.0e6 + 25.0, 2.0e6 + 44.0}}
+            << 2.0e6 << 4.0e6 << k;
+    }
+}
+
+// Every point of the stand has exactly k nearest trees (ties have no area),
+// so the zones cover the stand k times over.
+void TestZoneAreas::sumIsOrderTimesStandArea()
+{
+    QFETCH(QList<QPointF>, trees);
+    QFETCH(double, width);
+    QFETCH(double, length);
+    QFETCH(int, k);
+    const StandRectangle stand{width, length};
+
+    const QList<double> areas = inclusionZoneAreas(trees, stand, k);
+    QCOMPARE(areas.size(), trees.size());
+    double sum = 0.0;
+    for (double area : areas) {
+        QVERIFY(area >= 0.0);
+        QVERIFY(area <= stand.area() * (1.0 + 1e-12));
+        sum += area;
+    }
+    QVERIFY2(std::abs(sum - k * stand.area()) <= 1e-9 * k * stand.area(),
+             qPrintable(QStringLiteral("sum %1, expected %2").arg(sum, 0, 'g', 17).arg(k * stand.area())));
+}
+
+void TestZoneAreas::handCheckedAreas_data()
+{
+    QTest::addColumn<QList<QPointF>>("trees");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QList<double>>("expected");
+
+    // All on a 100 m x 100 m stand.
+    QTest::newRow("two trees, vertical bisector")
+        << QList<QPointF>{{20, 50}, {60, 50}} << 1 << QList<double>{4000, 6000};
+    QTest::newRow("two trees, slanted bisector through the centre")
+        << QList<QPointF>{{30, 20}, {70, 80}} << 1 << QList<double>{5000, 5000};
+    QTest::newRow("two trees, bisector cutting off a corner")
+        << QList<QPointF>{{10, 10}, {30, 30}} << 1 << QList<double>{800, 9200};
+    QTest::newRow("two trees, k=2 gives the whole stand")
+        << QList<QPointF>{{20, 50}, {60, 50}} << 2 << QList<double>{10000, 10000};
+    QTest::newRow("tree outside, bisector inside")
+        << QList<QPointF>{{50, 50}, {50, -10}} << 1 << QList<double>{8000, 2000};
+    QTest::newRow("tree far outside never reaches in")
+        << QList<QPointF>{{50, 50}, {50, -500}} << 1 << QList<double>{10000, 0};
+    QTest::newRow("tree on the stand corner")
+        << QList<QPointF>{{0, 0}, {100, 100}} << 1 << QList<double>{5000, 5000};
+    const QList<QPointF> square{{25, 25}, {75, 25}, {25, 75}, {75, 75}};
+    QTest::newRow("square grid, k=1") << square << 1 << QList<double>{2500, 2500, 2500, 2500};
+    // Own quadrant plus the half of each side quadrant nearer than the
+    // diagonal neighbour.
+    QTest::newRow("square grid, k=2") << square << 2 << QList<double>{5000, 5000, 5000, 5000};
+    QTest::newRow("square grid, k=3") << square << 3 << QList<double>{7500, 7500, 7500, 7500};
+    QTest::newRow("square grid, k=4") << square << 4 << QList<double>{10000, 10000, 10000, 10000};
+    QTest::newRow("k beyond the tree count")
+        << QList<QPointF>{{10, 10}, {20, 80}, {70, 30}} << 9 << QList<double>{10000, 10000, 10000};
+    // Neither of two trees at one spot is strictly nearer than the other.
+    QTest::newRow("coincident trees share their zone")
+        << QList<QPointF>{{40, 40}, {40, 40}, {90, 40}} << 1 << QList<double>{6500, 6500, 3500};
+    QTest::newRow("k below 1 counts as 1")
+        << QList<QPointF>{{20, 50}, {60, 50}} << 0 << QList<double>{4000, 6000};
+}
+
+void TestZoneAreas::handCheckedAreas()
+{
+    QFETCH(QList<QPointF>, trees);
+    QFETCH(int, k);
+    QFETCH(QList<double>, expected);
+    const StandRectangle stand{100.0, 100.0};
+
+    const QList<double> areas = inclusionZoneAreas(trees, stand, k);
+    QCOMPARE(areas.size(), expected.size());
+    for (qsizetype t = 0; t < areas.size(); ++t) {
+        QVERIFY2(std::abs(areas[t] - expected[t]) <= 1e-9 * stand.area(),
+                 qPrintable(
+                     QStringLiteral("tree %1: %2 instead of %3").arg(t + 1).arg(areas[t]).arg(expected[t])));
+    }
+}
+
+void TestZoneAreas::agreesWithMonteCarlo_data()
+{
+    QTest::addColumn<int>("k");
+    for (int k : {1, 2, 5})
+        QTest::addRow("k=%d", k) << k;
+}
+
+// Independent of the clipping: the share of uniform points at which a tree
+// is among the k nearest estimates its probability.
+void TestZoneAreas::agreesWithMonteCarlo()
+{
+    QFETCH(int, k);
+    const StandRectangle stand{90.0, 60.0};
+    const QList<QPointF> trees = randomTrees(2024, 15, stand);
+    const QList<double> areas = inclusionZoneAreas(trees, stand, k);
+
+    const int points = 40000;
+    std::mt19937_64 generator(7);
+    std::uniform_real_distribution<double> x(0.0, stand.width);
+    std::uniform_real_distribution<double> y(0.0, stand.length);
+    QList<int> hits(trees.size(), 0);
+    QList<double> distances(trees.size());
+    for (int p = 0; p < points; ++p) {
+        const QPointF point(x(generator), y(generator));
+        for (qsizetype t = 0; t < trees.size(); ++t)
+            distances[t] = QLineF(point, trees[t]).length();
+        for (qsizetype t = 0; t < trees.size(); ++t) {
+            const auto nearer = std::count_if(distances.cbegin(), distances.cend(),
+                                              [&](double other) { return other < distances[t]; });
+            hits[t] += nearer < k ? 1 : 0;
+        }
+    }
+    for (qsizetype t = 0; t < trees.size(); ++t) {
+        const double probability = areas[t] / stand.area();
+        const double share = double(hits[t]) / points;
+        const double standardError = std::sqrt(probability * (1.0 - probability) / points);
+        QVERIFY2(std::abs(share - probability) <= 4.5 * standardError + 1.0 / points,
+                 qPrintable(QStringLiteral("tree %1: probability %2, Monte Carlo %3, standard error %4")
+                                .arg(t + 1)
+                                .arg(probability)
+                                .arg(share)
+                                .arg(standardError)));
+    }
+}
+
+// The outlines must describe the same zones as the areas: a zone of a tree
+// inside the stand is one polygon (it is star-shaped around the tree) that
+// contains the tree, and every outline encloses exactly the reported area.
+void TestZoneAreas::areasMatchZones()
+{
+    const StandRectangle stand{100.0, 70.0};
+    QList<QList<QPointF>> stands{randomTrees(5, 40, stand), latticeTrees(6, 12.0)};
+    for (const QList<QPointF> &trees : stands) {
+        for (int k = 1; k <= 5; ++k) {
+            const QList<double> areas = inclusionZoneAreas(trees, stand, k);
+            const QList<InclusionZone> zones = inclusionZones(trees, stand, k);
+            QCOMPARE(zones.size(), trees.size());
+            for (qsizetype t = 0; t < trees.size(); ++t) {
+                QCOMPARE(zones[t].area, areas[t]);
+                double outlined = 0.0;
+                for (const ZoneRing &ring : zones[t].rings) {
+                    QVERIFY(ring.size() >= 3);
+                    QVERIFY(ringArea(ring) > 0.0);
+                    outlined += ringArea(ring);
+                }
+                QVERIFY(std::abs(outlined - areas[t]) <= 1e-9 * stand.area());
+                if (strictlyInside(trees[t], stand)) {
+                    QCOMPARE(zones[t].rings.size(), 1);
+                    QVERIFY(QPolygonF(zones[t].rings.front()).containsPoint(trees[t], Qt::OddEvenFill));
+                }
+                if (areas[t] == 0.0)
+                    QVERIFY(zones[t].rings.isEmpty());
+            }
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TestZoneAreas)
+#include "tst_zoneareas.moc"
