@@ -1,5 +1,6 @@
 #include "zonescommand.h"
 
+#include "researchcommand.h"
 #include "stand/ordertable.h"
 #include "stand/standfilereader.h"
 #include "zones/edgetable.h"
@@ -62,6 +63,8 @@ int runZones(const ZonesOptions &options, QTextStream &out, QTextStream &err)
             << '\n';
         return ZonesUsageError;
     }
+    if (options.research.active())
+        return runResearch(stand, options, out, err);
     const EdgeTable edges = computeEdgeTable(stand, options.order, options.mapWidth, options.mapHeight);
     if (options.select)
         return printSelection(stand, edges, options, out);

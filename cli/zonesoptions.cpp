@@ -93,7 +93,7 @@ const ZonesOption *findOption(const QList<ZonesOption> &table, const QString &na
 
 QList<ZonesOption> zonesOptionTable()
 {
-    return {
+    QList<ZonesOption> table{
         {QStringLiteral("--order"), QStringLiteral("K"),
          translated("Ordnung der Einschlusszonen, eine ganze Zahl ab 1 (Vorgabe 1)"), applyOrder},
         {QStringLiteral("--map"), QStringLiteral("WxH"),
@@ -102,8 +102,10 @@ QList<ZonesOption> zonesOptionTable()
          translated("wählt den nächsten Baum zum Kartenpunkt X,Y und gibt \u201ES,N\u201C (sortierter Index, "
                     "Baumnummer) und die Kanten seiner Zone aus"),
          applySelect},
-        {QStringLiteral("--help"), QString(), translated("zeigt diese Hilfe"), applyHelp},
     };
+    table += researchOptionTable();
+    table.append({QStringLiteral("--help"), QString(), translated("zeigt diese Hilfe"), applyHelp});
+    return table;
 }
 
 ZonesArguments parseZonesArguments(const QStringList &arguments)
@@ -149,6 +151,9 @@ ZonesArguments parseZonesArguments(const QStringList &arguments)
     }
     if (result.options.help)
         return result;
+    result.error = checkResearchOptions(result.options);
+    if (!result.ok())
+        return result;
     if (files.isEmpty()) {
         result.error = translated("Es fehlt die Standdatei.");
     } else if (files.size() > 1) {
@@ -162,17 +167,21 @@ ZonesArguments parseZonesArguments(const QStringList &arguments)
 QString zonesUsage()
 {
     QString usage = translated("Aufruf: kavrel-zones [--order K] [--map WxH] [--select X,Y] STANDFILE\n"
+                               "%1"
                                "\n"
                                "Gibt die Kantentabelle der Einschlusszonen der Ordnung K aus, eine Zeile je\n"
                                "Randstück: i,j,x1,y1,x2,y2 (i und j sind sortierte Baumindizes, die Punkte\n"
                                "Kartenkoordinaten, auf eine Nachkommastelle abgeschnitten).\n"
                                "\n"
-                               "Optionen:\n");
+                               "Optionen:\n")
+                        .arg(researchUsageLines());
     for (const ZonesOption &option : zonesOptionTable()) {
         const QString call =
             option.valueName.isEmpty() ? option.name : option.name + QLatin1Char(' ') + option.valueName;
         usage += QStringLiteral("  %1  %2\n").arg(call, -14).arg(option.description);
     }
-    usage += translated("\nExit-Status: 0 Erfolg, 1 Standdatei nicht lesbar, 2 falscher Aufruf.\n");
+    usage += translated(
+        "\nExit-Status: 0 Erfolg, 1 Standdatei nicht lesbar, 2 falscher Aufruf, 3 Ausgabedatei nicht "
+        "schreibbar.\n");
     return usage;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "researchoptions.h"
+
 #include <QList>
 #include <QPointF>
 #include <QString>
@@ -16,6 +18,7 @@ struct ZonesOptions
     std::optional<QPointF> select; // map coordinates
     QString standFile;
     bool help = false;
+    ResearchOptions research;
 };
 
 // One option: "--name VALUE" or "--name=VALUE" (or a bare "--name" when it

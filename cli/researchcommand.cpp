@@ -1,0 +1,302 @@
+#include "researchcommand.h"
+
+#include "researchoptions.h"
+#include "stand/numberformat.h"
+#include "stand/stand.h"
+#include "zones/samplingsimulation.h"
+#include "zones/zoneareas.h"
+#include "zones/zoneexport.h"
+#include "zonescommand.h"
+#include "zonesoptions.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSaveFile>
+#include <QStringList>
+#include <QTextStream>
+#include <cmath>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("KavrelZones", text);
+}
+
+QList<QPointF> treePositions(const Stand &stand)
+{
+    QList<QPointF> trees;
+    trees.reserve(stand.treeCount());
+    for (int t = 0; t < stand.treeCount(); ++t)
+        trees.append(QPointF(stand.treeX[t], stand.treeY[t]));
+    return trees;
+}
+
+StandRectangle rectangleOf(const Stand &stand)
+{
+    return {double(stand.width), double(stand.length)};
+}
+
+int printAreas(const Stand &stand, int k, QTextStream &out)
+{
+    const StandRectangle rectangle = rectangleOf(stand);
+    const QList<double> areas = inclusionZoneAreas(treePositions(stand), rectangle, k);
+    for (int t = 0; t < stand.treeCount(); ++t) {
+        out << (t + 1) << ',' << numberText(stand.treeX[t]) << ',' << numberText(stand.treeY[t]) << ','
+            << numberText(stand.treeD[t]) << ',' << numberText(areas[t]) << ','
+            << numberText(areas[t] / rectangle.area()) << '\n';
+    }
+    return ZonesSuccess;
+}
+
+// Percentage of a long simulation on standard error, only when a person
+// watches it there: redirected output stays free of carriage returns.
+class TerminalProgress
+{
+public:
+    TerminalProgress() : m_enabled(isatty(fileno(stderr)) == 1) { m_timer.start(); }
+
+    ~TerminalProgress()
+    {
+        if (m_shown) {
+            std::fprintf(stderr, "\r%*s\r", 40, "");
+            std::fflush(stderr);
+        }
+    }
+
+    TerminalProgress(const TerminalProgress &) = delete;
+    TerminalProgress &operator=(const TerminalProgress &) = delete;
+
+    void update(qint64 done, qint64 total)
+    {
+        // Short runs finish before anyone could read a percentage.
+        if (!m_enabled || total <= 0 || m_timer.elapsed() < 300)
+            return;
+        const int percent = int(done * 100 / total);
+        if (percent == m_percent)
+            return;
+        m_percent = percent;
+        m_shown = true;
+        const QByteArray label = translated("Stichprobe").toLocal8Bit();
+        std::fprintf(stderr, "\r%s %3d %%", label.constData(), percent);
+        std::fflush(stderr);
+    }
+
+private:
+    bool m_enabled;
+    bool m_shown = false;
+    int m_percent = -1;
+    QElapsedTimer m_timer;
+};
+
+QString shortNumber(double value)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("-");
+    return numberText(QString::number(value, 'g', 6).toDouble());
+}
+
+QString percentText(double fraction)
+{
+    if (!std::isfinite(fraction))
+        return QStringLiteral("-");
+    return numberText(QString::number(100.0 * fraction, 'g', 4).toDouble()) + QStringLiteral(" %");
+}
+
+QString csvNumber(double value, bool available)
+{
+    return available && std::isfinite(value) ? numberText(value) : QStringLiteral("NA");
+}
+
+struct EstimatorLine
+{
+    QString id;    // for CSV
+    QString label; // for people
+    EstimatorSummary summary;
+};
+
+QList<EstimatorLine> estimatorLines(const SamplingResult &result)
+{
+    return {
+        {QStringLiteral("ht_trees_per_ha"), translated("HT Bäume/ha"), result.treesHorvitzThompson},
+        {QStringLiteral("ht_basal_area_m2_per_ha"), translated("HT Grundfläche m\u00B2/ha"),
+         result.basalAreaHorvitzThompson},
+        {QStringLiteral("k_over_pi_rk2_trees_per_ha"), translated("k/(pi r_k^2) Bäume/ha"),
+         result.treesClassic},
+        {QStringLiteral("k_minus_1_over_pi_rk2_trees_per_ha"), translated("(k-1)/(pi r_k^2) Bäume/ha"),
+         result.treesClassicUnbiased},
+    };
+}
+
+void printCsv(const SamplingResult &result, QTextStream &out)
+{
+    out << "estimator,mean,true_value,relative_bias,standard_error,k,points,never_sampled\n";
+    for (const EstimatorLine &line : estimatorLines(result)) {
+        const EstimatorSummary &s = line.summary;
+        out << line.id << ',' << csvNumber(s.mean, s.available) << ',' << numberText(s.trueValue) << ','
+            << csvNumber(s.relativeBias, s.available) << ',' << csvNumber(s.standardError, s.available) << ','
+            << result.order << ',' << result.pointCount << ',' << result.neverSampled << '\n';
+    }
+}
+
+QString designLine(const ResearchOptions &research, qint64 points)
+{
+    if (research.grid) {
+        return translated("Stichprobe: %1 Punkte im systematischen Raster, Abstand %2 m")
+            .arg(points)
+            .arg(numberText(*research.grid));
+    }
+    return translated("Stichprobe: %1 gleichverteilte Zufallspunkte, Startwert %2")
+        .arg(points)
+        .arg(research.seed.value_or(1));
+}
+
+QStringList notesFor(const SamplingResult &result, bool grid)
+{
+    QStringList notes;
+    if (result.neverSampled > 0)
+        notes << translated(
+                     "%1 Bäume erreichen den Bestand mit ihrer Zone nicht; der HT-Mittelwert strebt gegen "
+                     "den Wert ohne sie.")
+                     .arg(result.neverSampled);
+    if (result.order > result.treeCount)
+        notes << translated("Weniger als k Bäume: Es gibt keinen k-nächsten Baum und damit kein r_k.");
+    else if (result.treesClassic.unboundedPoints > 0)
+        notes << translated("An %1 Punkten steht der k-nächste Baum genau auf dem Punkt (r_k = 0); dort sind "
+                            "die Schätzer mit r_k unbeschränkt.")
+                     .arg(result.treesClassic.unboundedPoints);
+    if (result.order < 2)
+        notes << translated("(k-1)/(pi r_k^2) gibt es erst ab k = 2.");
+    if (grid)
+        notes << translated("Der Standardfehler des Rasters ist wie für Zufallspunkte gerechnet.");
+    return notes;
+}
+
+void printTable(const Stand &stand, const ResearchOptions &research, const SamplingResult &result,
+                QTextStream &out)
+{
+    out << translated("Bestand %1 m x %2 m (%3 ha), %4 Bäume, Ordnung k = %5")
+               .arg(stand.width)
+               .arg(stand.length)
+               .arg(numberText(stand.areaHectares()))
+               .arg(result.treeCount)
+               .arg(result.order)
+        << '\n'
+        << designLine(research, result.pointCount) << '\n'
+        << translated("Bäume, die nie in die Stichprobe kommen: %1 von %2")
+               .arg(result.neverSampled)
+               .arg(result.treeCount)
+        << "\n\n";
+
+    QList<QStringList> rows{{translated("Schätzer"), translated("Mittelwert"), translated("wahrer Wert"),
+                             translated("rel. Verzerrung"), translated("Standardfehler")}};
+    for (const EstimatorLine &line : estimatorLines(result)) {
+        const EstimatorSummary &s = line.summary;
+        rows.append({line.label, s.available ? shortNumber(s.mean) : QStringLiteral("-"),
+                     shortNumber(s.trueValue),
+                     s.available ? percentText(s.relativeBias) : QStringLiteral("-"),
+                     s.available ? shortNumber(s.standardError) : QStringLiteral("-")});
+    }
+    QList<qsizetype> widths(rows.front().size(), 0);
+    for (const QStringList &row : rows) {
+        for (qsizetype c = 0; c < row.size(); ++c)
+            widths[c] = std::max(widths[c], row[c].size());
+    }
+    for (const QStringList &row : rows) {
+        QString text = row[0].leftJustified(widths[0]);
+        for (qsizetype c = 1; c < row.size(); ++c)
+            text += QStringLiteral("  ") + row[c].rightJustified(widths[c]);
+        out << text << '\n';
+    }
+
+    const QStringList notes = notesFor(result, research.grid.has_value());
+    if (!notes.isEmpty())
+        out << '\n' << notes.join(QLatin1Char('\n')) << '\n';
+}
+
+int runSimulation(const Stand &stand, const ZonesOptions &options, QTextStream &out)
+{
+    const ResearchOptions &research = options.research;
+    const StandRectangle rectangle = rectangleOf(stand);
+    SamplingDesign design;
+    if (research.grid) {
+        design.layout = SamplingDesign::Layout::SystematicGrid;
+        design.spacing = *research.grid;
+    } else {
+        design.pointCount = *research.simulate;
+        design.seed = research.seed.value_or(1);
+    }
+
+    const QList<QPointF> positions = treePositions(stand);
+    const QList<double> areas = inclusionZoneAreas(positions, rectangle, options.order);
+    const double metres = metresPerDiameterUnit(research.diameterUnit.value_or(DiameterUnit::Centimetre));
+    QList<SampledTree> trees;
+    for (int t = 0; t < stand.treeCount(); ++t)
+        trees.append(SampledTree{positions[t], stand.treeD[t] * metres, areas[t]});
+
+    SamplingResult result;
+    {
+        TerminalProgress progress;
+        result = simulateSampling(trees, rectangle, options.order, design,
+                                  [&progress](qint64 done, qint64 total) { progress.update(done, total); });
+    }
+    if (research.csv)
+        printCsv(result, out);
+    else
+        printTable(stand, research, result, out);
+    return ZonesSuccess;
+}
+
+int writeSvg(const Stand &stand, const ZonesOptions &options, QTextStream &err)
+{
+    const QList<QPointF> positions = treePositions(stand);
+    const StandRectangle rectangle = rectangleOf(stand);
+    const QList<InclusionZone> zones = inclusionZones(positions, rectangle, options.order);
+    QSaveFile file(options.research.svgFile);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(zonesToSvg(positions, zones, rectangle, options.order)) < 0 || !file.commit()) {
+        err << "kavrel-zones: "
+            << translated("Die SVG-Datei \u201E%1\u201C lässt sich nicht schreiben: %2")
+                   .arg(options.research.svgFile, file.errorString())
+            << '\n';
+        return ZonesOutputNotWritten;
+    }
+    return ZonesSuccess;
+}
+
+} // namespace
+
+int runResearch(const Stand &stand, const ZonesOptions &options, QTextStream &out, QTextStream &err)
+{
+    const ResearchOptions &research = options.research;
+    if (research.grid && gridPointCount(rectangleOf(stand), *research.grid) < 0) {
+        err << "kavrel-zones: "
+            << translated("--grid: Ein Abstand von %1 m ergibt auf %2 m x %3 m mehr als %4 Punkte.")
+                   .arg(numberText(*research.grid))
+                   .arg(stand.width)
+                   .arg(stand.length)
+                   .arg(MaxSamplePoints)
+            << '\n';
+        return ZonesUsageError;
+    }
+    // The drawing first: a run that cannot write its file reports that
+    // before printing anything else.
+    if (!research.svgFile.isEmpty()) {
+        const int status = writeSvg(stand, options, err);
+        if (status != ZonesSuccess)
+            return status;
+    }
+    if (research.areas)
+        return printAreas(stand, options.order, out);
+    if (research.simulates())
+        return runSimulation(stand, options, out);
+    if (research.geoJson) {
+        const QList<QPointF> positions = treePositions(stand);
+        const StandRectangle rectangle = rectangleOf(stand);
+        out << QString::fromUtf8(
+            zonesToGeoJson(inclusionZones(positions, rectangle, options.order), rectangle, options.order));
+    }
+    return ZonesSuccess;
+}
