@@ -49,6 +49,31 @@ void incrementDigits(std::string &digits)
         ++digits[position];
 }
 
+// Values that are a whole number of tenths, as the truncated coordinates of
+// the edge table are, written without going through 15-digit rounding. When
+// value is the double nearest to tenths / 10 and tenths has fewer than 15
+// digits, that decimal is also the value's 15-digit form, so the text is the
+// same as the general path gives.
+bool writeTenths(double value, QString &text)
+{
+    if (!(std::fabs(value) < 1e12))
+        return false;
+    const long long tenths = std::llround(value * 10);
+    if (double(tenths) / 10 != value)
+        return false;
+    const long long magnitude = tenths < 0 ? -tenths : tenths;
+    char buffer[32];
+    char *end = std::to_chars(buffer, buffer + sizeof buffer, magnitude / 10).ptr;
+    if (magnitude % 10 != 0) {
+        *end++ = '.';
+        *end++ = char('0' + magnitude % 10);
+    }
+    text = QString::fromLatin1(buffer, end - buffer);
+    if (tenths < 0)
+        text.prepend(QLatin1Char('-'));
+    return true;
+}
+
 } // namespace
 
 QString numberText(double value)
@@ -57,6 +82,8 @@ QString numberText(double value)
         return nonFiniteText(value);
     if (value == 0)
         return QStringLiteral("0");
+    if (QString text; writeTenths(value, text))
+        return text;
 
     DecimalDigits decimal = decimalDigits(value);
     while (decimal.digits.size() > 1 && decimal.digits.back() == '0')

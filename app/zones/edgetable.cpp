@@ -6,7 +6,13 @@
 #include "stand/stand.h"
 #include "truncation.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <limits>
 #include <vector>
 
@@ -69,26 +75,52 @@ int roundedPercent(int step, int steps)
     return percent;
 }
 
-// The smallest squared distance whose square root is not below the given
-// distance: comparing squares against it decides "sqrt(d2) < distance"
-// exactly, without a square root per tree.
-double squaredThreshold(double distance)
+// pointDistance() without the square root; the same operations in the same
+// order, so sqrt(squaredDistance(...)) == pointDistance(...) bit for bit.
+double squaredDistance(double x1, double y1, double x2, double y2)
 {
-    double threshold = distance * distance;
-    if (std::sqrt(threshold) >= distance) {
-        for (;;) {
-            const double below = std::nextafter(threshold, 0.0);
-            if (below == threshold || std::sqrt(below) < distance)
-                break;
-            threshold = below;
-        }
-    } else {
-        do
-            threshold = std::nextafter(threshold, std::numeric_limits<double>::infinity());
-        while (std::sqrt(threshold) < distance);
-    }
-    return threshold;
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    return dx * dx + dy * dy;
 }
+
+// Below this the relative margin of sureNearerFactor is no longer safe.
+constexpr double SmallestTrustedSquare = 1e-280;
+// A squared distance below squared * (1 - 1e-14) has a square root strictly
+// below sqrt(squared) even after both roots are rounded (each by at most half a
+// unit in the last place, about 1.1e-16 relative).
+constexpr double SureNearerFactor = 1 - 1e-14;
+
+// How many of the values (an even number of them) are below x.
+std::size_t countBelow(const std::vector<double> &values, double x)
+{
+#if defined(__SSE2__)
+    const __m128d limit = _mm_set1_pd(x);
+    __m128i below = _mm_setzero_si128();
+    for (std::size_t v = 0; v < values.size(); v += 2) {
+        const __m128d less = _mm_cmplt_pd(_mm_loadu_pd(values.data() + v), limit);
+        below = _mm_sub_epi64(below, _mm_castpd_si128(less)); // a true lane is all ones, i.e. -1
+    }
+    std::uint64_t lanes[2];
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(lanes), below);
+    return std::size_t(lanes[0] + lanes[1]);
+#else
+    std::size_t below = 0;
+    for (const double value : values)
+        below += value < x ? 1 : 0;
+    return below;
+#endif
+}
+
+// Slack on the x window of the nearer-count, far above any rounding.
+constexpr double WindowMargin = 1 + 1e-12;
+
+struct TreeByX
+{
+    double x = 0;
+    double y = 0;
+    std::size_t index = 0;
+};
 
 class EdgeComputation
 {
@@ -103,6 +135,15 @@ public:
         for (std::size_t t = 0; t < n; ++t)
             m_y.push_back(m_scale.toSpaceY(stand.sortY[t]));
         m_bisectors.resize(n);
+        m_points.reserve(n + 2);
+        m_sorted.reserve(n + 2);
+        m_keyCapacity = (n + 2) + (n + 2) % 2;
+        m_keys.reserve(m_keyCapacity);
+        m_placed.reserve(n + 2);
+        m_witnesses.assign(n + 1, 0);
+        for (std::size_t t = 0; t < n; ++t)
+            m_byX.push_back({m_x[t], m_y[t], t});
+        std::sort(m_byX.begin(), m_byX.end(), [](const TreeByX &a, const TreeByX &b) { return a.x < b.x; });
     }
 
     int treeCount() const { return int(m_x.size()); }
@@ -128,16 +169,13 @@ private:
         const Point p2 = endPoint(b, m_width, m_height);
         collectPoints(i, j, b, p1, p2);
 
-        const int count = int(m_pointX.size());
-        m_scratch.resize(m_pointX.size());
-        hSort(count, m_pointX, m_pointY, m_scratch);
-
-        for (int p = 0; p + 1 < count; ++p) {
-            const double mx = (m_pointX[p] + m_pointX[p + 1]) / 2;
+        sortPointsByX();
+        const std::size_t count = m_sorted.size();
+        for (std::size_t p = 0; p + 1 < count; ++p) {
+            const double mx = (m_sorted[p].x + m_sorted[p + 1].x) / 2;
             const double my = b.slope * mx + b.intercept;
             if (nearerTreeCountIs(i, j, mx, my))
-                addRow(int(i) + 1, int(j) + 1, {m_pointX[p], m_pointY[p]}, {m_pointX[p + 1], m_pointY[p + 1]},
-                       rows);
+                addRow(int(i) + 1, int(j) + 1, m_sorted[p], m_sorted[p + 1], rows);
         }
     }
 
@@ -147,10 +185,8 @@ private:
     // trees can change.
     void collectPoints(std::size_t i, std::size_t j, const Bisector &b, Point p1, Point p2)
     {
-        m_pointX.clear();
-        m_pointY.clear();
-        m_pointX.push_back(p1.x);
-        m_pointY.push_back(p1.y);
+        m_points.clear();
+        m_points.push_back(p1);
         for (std::size_t l = 0; l < m_x.size(); ++l) {
             if (l == i || l == j)
                 continue;
@@ -160,34 +196,110 @@ private:
             if (e1 * e2 < 0) {
                 const double x = (other.intercept - b.intercept) / (b.slope - other.slope);
                 const double y = b.slope * x + b.intercept;
-                if (std::isfinite(x) && std::isfinite(y)) {
-                    m_pointX.push_back(x);
-                    m_pointY.push_back(y);
-                }
+                if (std::isfinite(x) && std::isfinite(y))
+                    m_points.push_back({x, y});
             }
         }
-        m_pointX.push_back(p2.x);
-        m_pointY.push_back(p2.y);
+        m_points.push_back(p2);
+    }
+
+    // Same result as hSort on the point list (x as key, y carried along): with
+    // distinct keys every sort gives the one ascending order, so the points are
+    // placed by their rank (the number of smaller x, counted without branches,
+    // which beats a comparison sort on these short lists). Two equal x (or a
+    // NaN) show up as a repeated rank; then the heap sort's own tie order
+    // decides.
+    void sortPointsByX()
+    {
+        const std::size_t count = m_points.size();
+        m_keys.resize(count);
+        for (std::size_t p = 0; p < count; ++p)
+            m_keys[p] = m_points[p].x;
+        m_sorted.resize(count);
+        m_placed.assign(count, 0);
+        bool distinct = true;
+        // Always the same even length (for the paired comparisons and a loop
+        // whose end is predictable); +inf is below no x.
+        m_keys.resize(m_keyCapacity, std::numeric_limits<double>::infinity());
+        for (std::size_t p = 0; p < count; ++p) {
+            const std::size_t rank = countBelow(m_keys, m_keys[p]);
+            distinct = distinct && m_placed[rank] == 0;
+            m_placed[rank] = 1;
+            m_sorted[rank] = m_points[p];
+        }
+        if (distinct)
+            return;
+
+        std::vector<double> x(count), y(count), unused(count);
+        for (std::size_t p = 0; p < count; ++p) {
+            x[p] = m_points[p].x;
+            y[p] = m_points[p].y;
+        }
+        hSort(int(count), x, y, unused);
+        for (std::size_t p = 0; p < count; ++p)
+            m_sorted[p] = {x[p], y[p]};
     }
 
     // True when exactly k - 1 trees other than i and j are strictly nearer to
-    // (mx, my) than i, distances compared as pointDistance() gives them.
-    bool nearerTreeCountIs(std::size_t i, std::size_t j, double mx, double my) const
+    // (mx, my) than i, distances compared as pointDistance() gives them. The
+    // result is that of testing every tree; two shortcuts only skip trees
+    // that cannot change it:
+    // - the k trees that decided the previous piece are tried first: pieces far
+    //   inside other zones share their nearer trees with their neighbours, and
+    //   k of them settle that the count is above k - 1;
+    // - otherwise only trees whose x lies within about 2 * di of mx are tested
+    //   (by binary search in the trees sorted by x); any other tree has
+    //   |dx| > di, so its squared distance is not below that of tree i.
+    bool nearerTreeCountIs(std::size_t i, std::size_t j, double mx, double my)
     {
-        const double di = pointDistance(mx, my, m_x[i], m_y[i]);
+        const double squaredI = squaredDistance(mx, my, m_x[i], m_y[i]);
+        const double di = std::sqrt(squaredI);
         if (!std::isfinite(di))
             return false;
-        const double threshold = squaredThreshold(di);
-        int nearer = 0;
-        for (std::size_t t = 0; t < m_x.size(); ++t) {
-            if (t == i || t == j)
-                continue;
-            const double dx = m_x[t] - mx;
-            const double dy = m_y[t] - my;
-            if (dx * dx + dy * dy < threshold && ++nearer > m_wanted)
+        // Squares below sureNearer have a smaller root for certain; only those
+        // between it and squaredI need their roots compared, which is rare.
+        // The tests are combined without branches where they are unpredictable.
+        const double sureNearer = squaredI > SmallestTrustedSquare ? squaredI * SureNearerFactor : 0;
+        const auto isNearer = [&](double x, double y) {
+            const double squared = squaredDistance(mx, my, x, y);
+            const bool sure = squared < sureNearer;
+            const bool notFarther = squared < squaredI;
+            if (notFarther != sure) [[unlikely]] // sure implies notFarther
+                return std::sqrt(squared) < di;
+            return sure;
+        };
+        const auto counts = [&](std::size_t t, double x, double y) {
+            return (t != i) & (t != j) & isNearer(x, y);
+        };
+
+        const std::size_t enough = std::size_t(m_wanted) + 1;
+        if (m_witnessCount == enough) {
+            std::size_t confirmed = 0;
+            for (std::size_t w = 0; w < enough; ++w) {
+                const std::size_t t = m_witnesses[w];
+                confirmed += counts(t, m_x[t], m_y[t]);
+            }
+            if (confirmed == enough)
                 return false;
         }
-        return nearer == m_wanted;
+
+        const double reach = 2 * (di * WindowMargin + std::numeric_limits<double>::min());
+        const auto byX = [](const TreeByX &tree, double x) {
+            return tree.x < x;
+        };
+        auto tree = std::lower_bound(m_byX.begin(), m_byX.end(), mx - reach, byX);
+        const double last = mx + reach;
+        std::size_t found = 0;
+        for (; tree != m_byX.end() && tree->x <= last; ++tree) {
+            m_witnesses[found] = tree->index;
+            found += counts(tree->index, tree->x, tree->y);
+            if (found == enough) {
+                m_witnessCount = enough;
+                return false;
+            }
+        }
+        m_witnessCount = found;
+        return found == std::size_t(m_wanted);
     }
 
     void addRow(int i, int j, Point left, Point right, QList<EdgeRow> &rows) const
@@ -217,8 +329,15 @@ private:
     double m_width = 0;
     double m_height = 0;
     std::vector<double> m_x, m_y;
+    std::vector<TreeByX> m_byX;
+    std::vector<std::size_t> m_witnesses; // trees found nearer for the last piece
+    std::size_t m_witnessCount = 0;
     std::vector<Bisector> m_bisectors; // of the current tree i with every other tree
-    std::vector<double> m_pointX, m_pointY, m_scratch;
+    std::vector<Point> m_points;       // P1, the crossings, P2
+    std::vector<Point> m_sorted;       // the same ascending by x
+    std::vector<double> m_keys;        // the x of m_points, padded with +inf
+    std::size_t m_keyCapacity = 0;
+    std::vector<unsigned char> m_placed; // ranks already taken
 };
 
 } // namespace
