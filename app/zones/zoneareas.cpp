@@ -88,7 +88,7 @@ struct SplitBuffers
 
 // Cuts `piece` by the bisector and appends the parts that are still in the
 // zone (fewer than k trees strictly nearer) to `out`.
-void splitPiece(const Piece &piece, const Bisector &bisector, int k, SplitBuffers &buffers,
+void splitPiece(Piece &&piece, const Bisector &bisector, int k, SplitBuffers &buffers,
                 std::vector<Piece> &out)
 {
     const std::size_t count = piece.vertices.size();
@@ -105,13 +105,15 @@ void splitPiece(const Piece &piece, const Bisector &bisector, int k, SplitBuffer
     }
 
     if (!anyNearer) {
-        out.push_back(piece);
+        out.push_back(std::move(piece));
         return;
     }
     const bool nearPartSurvives = piece.nearer + 1 < k;
     if (!anyFarther) {
-        if (nearPartSurvives)
-            out.push_back(Piece{piece.vertices, piece.nearer + 1});
+        if (nearPartSurvives) {
+            ++piece.nearer;
+            out.push_back(std::move(piece));
+        }
         return;
     }
 
@@ -147,6 +149,43 @@ std::vector<QPointF> rectangleVertices(StandRectangle stand)
             QPointF(0.0, stand.length)};
 }
 
+struct Bounds
+{
+    double left = 0.0;
+    double bottom = 0.0;
+    double right = 0.0;
+    double top = 0.0;
+};
+
+Bounds boundsOf(const std::vector<Piece> &pieces)
+{
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    Bounds bounds{infinity, infinity, -infinity, -infinity};
+    for (const Piece &piece : pieces) {
+        for (const QPointF &p : piece.vertices) {
+            bounds.left = std::min(bounds.left, p.x());
+            bounds.bottom = std::min(bounds.bottom, p.y());
+            bounds.right = std::max(bounds.right, p.x());
+            bounds.top = std::max(bounds.top, p.y());
+        }
+    }
+    return bounds;
+}
+
+// Whether the other tree may be strictly nearer somewhere in the bounds (the
+// bisector's function is linear, so its largest value is at a corner). Once
+// the zone has shrunk around its tree most farther trees cannot touch it, and
+// skipping them leaves every piece as the cut would have left it.
+bool reachesInto(const Bisector &bisector, const Bounds &bounds)
+{
+    for (const QPointF corner : {QPointF(bounds.left, bounds.bottom), QPointF(bounds.right, bounds.bottom),
+                                 QPointF(bounds.right, bounds.top), QPointF(bounds.left, bounds.top)}) {
+        if (bisector.value(corner) > 0.0)
+            return true;
+    }
+    return false;
+}
+
 double squaredDistance(QPointF a, QPointF b)
 {
     const double dx = a.x() - b.x();
@@ -180,9 +219,11 @@ std::vector<Piece> zonePieces(const QList<QPointF> &trees, qsizetype tree, Stand
     std::vector<Piece> next;
     for (const qsizetype other : others) {
         const Bisector bisector(own, trees[other]);
+        if (!reachesInto(bisector, boundsOf(pieces)))
+            continue;
         next.clear();
-        for (const Piece &piece : pieces)
-            splitPiece(piece, bisector, k, buffers, next);
+        for (Piece &piece : pieces)
+            splitPiece(std::move(piece), bisector, k, buffers, next);
         pieces.swap(next);
         if (pieces.empty())
             break;
