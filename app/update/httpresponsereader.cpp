@@ -1,0 +1,253 @@
+#include "httpresponsereader.h"
+
+#include <QByteArrayList>
+
+namespace {
+
+// A header or a chunk-size line longer than this is not a reply we can trust.
+constexpr int MaxHeaderBytes = 64 * 1024;
+constexpr int MaxChunkLineBytes = 1024;
+const QByteArray StatusPrefix = "HTTP/1.";
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// A decimal length; -1 for anything else (including values too large to be real).
+qint64 parseLength(const QByteArray &text)
+{
+    if (text.isEmpty() || text.size() > 15) {
+        return -1;
+    }
+    qint64 value = 0;
+    for (const char c : text) {
+        if (!isDigit(c)) {
+            return -1;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+} // namespace
+
+QByteArray HttpResponseReader::read(const QByteArray &data)
+{
+    m_output.clear();
+    if (m_state == State::Failed || m_state == State::Done) {
+        return {};
+    }
+    m_pending += data;
+
+    bool progressing = true;
+    while (progressing && !m_pending.isEmpty()) {
+        QByteArray line;
+        switch (m_state) {
+        case State::StatusLine:
+            readStatusPrefix();
+            progressing = m_state != State::StatusLine;
+            break;
+        case State::HeaderLines:
+            progressing = takeLine(&line, MaxHeaderBytes - m_headerBytes);
+            if (progressing) {
+                m_headerBytes += line.size() + 1;
+                readHeaderLine(line);
+            }
+            break;
+        case State::Body:
+        case State::Raw:
+            m_output += takeBody(m_pending.size());
+            break;
+        case State::ChunkSize:
+            progressing = takeLine(&line, MaxChunkLineBytes);
+            if (progressing) {
+                readChunkSize(line);
+            }
+            break;
+        case State::ChunkData:
+            m_output += takeBody(qMin<qint64>(m_chunkRemaining, m_pending.size()));
+            if (m_chunkRemaining == 0) {
+                m_state = State::ChunkDataEnd;
+            }
+            break;
+        case State::ChunkDataEnd:
+            progressing = takeLine(&line, 1);
+            if (progressing) {
+                if (line.isEmpty()) {
+                    m_state = State::ChunkSize;
+                } else {
+                    fail(QStringLiteral("chunk not followed by a line end"));
+                }
+            }
+            break;
+        case State::Trailer:
+            progressing = takeLine(&line, MaxHeaderBytes);
+            if (progressing && line.isEmpty()) {
+                m_state = State::Done;
+            }
+            break;
+        case State::Done:
+        case State::Failed:
+            progressing = false;
+            break;
+        }
+    }
+    return m_output;
+}
+
+bool HttpResponseReader::isBodyComplete() const
+{
+    if (!hasStatusLine() || hasError() || !isHeaderDone()) {
+        return false;
+    }
+    if (m_chunked) {
+        return m_state == State::Done;
+    }
+    if (m_contentLength >= 0) {
+        return m_bodyBytes == m_contentLength;
+    }
+    return true;
+}
+
+// Takes one line (without its CR LF or bare LF) from the pending bytes, or
+// returns false while the line end has not yet arrived. A line that grows
+// beyond the limit fails the reply.
+bool HttpResponseReader::takeLine(QByteArray *line, int limit)
+{
+    const qsizetype end = m_pending.indexOf('\n');
+    if (end < 0) {
+        if (m_pending.size() > limit + 1) {
+            fail(QStringLiteral("line too long"));
+        }
+        return false;
+    }
+    if (end > limit + 1) {
+        fail(QStringLiteral("line too long"));
+        return false;
+    }
+    *line = m_pending.left(end);
+    if (line->endsWith('\r')) {
+        line->chop(1);
+    }
+    m_pending.remove(0, end + 1);
+    return true;
+}
+
+// Decides, as soon as enough bytes are there, whether the reply starts with
+// a status line; the prefix may itself be split over pieces.
+void HttpResponseReader::readStatusPrefix()
+{
+    const qsizetype known = qMin<qsizetype>(m_pending.size(), StatusPrefix.size());
+    if (m_pending.left(known) != StatusPrefix.left(known)) {
+        m_state = State::Raw;
+        return;
+    }
+    if (m_pending.size() <= StatusPrefix.size()) {
+        return;
+    }
+    if (!isDigit(m_pending.at(StatusPrefix.size()))) {
+        m_state = State::Raw;
+        return;
+    }
+    QByteArray line;
+    if (!takeLine(&line, MaxHeaderBytes)) {
+        return;
+    }
+    // "HTTP/1.x" SP three digits [SP reason]
+    const QByteArray rest = line.mid(StatusPrefix.size() + 1);
+    const QByteArray code = rest.trimmed().left(3);
+    if (rest.isEmpty() || (rest.at(0) != ' ' && rest.at(0) != '\t') || code.size() != 3 ||
+        !isDigit(code.at(0)) || !isDigit(code.at(1)) || !isDigit(code.at(2)) ||
+        (rest.trimmed().size() > 3 && rest.trimmed().at(3) != ' ')) {
+        fail(QStringLiteral("malformed status line"));
+        return;
+    }
+    m_statusCode = code.toInt();
+    m_headerBytes = line.size() + 1;
+    m_chunked = false;
+    m_contentLength = -1;
+    m_state = State::HeaderLines;
+}
+
+void HttpResponseReader::readHeaderLine(const QByteArray &line)
+{
+    if (line.isEmpty()) {
+        finishHeader();
+        return;
+    }
+    const qsizetype colon = line.indexOf(':');
+    if (colon <= 0) {
+        return; // not a field; nothing in it that we need
+    }
+    const QByteArray name = line.left(colon).trimmed().toLower();
+    const QByteArray value = line.mid(colon + 1).trimmed();
+    if (name == "content-length" && m_contentLength < 0) {
+        m_contentLength = parseLength(value);
+    } else if (name == "transfer-encoding") {
+        m_chunked = value.toLower().split(',').last().trimmed() == "chunked";
+    }
+}
+
+void HttpResponseReader::finishHeader()
+{
+    // An interim reply (100 Continue and the like) is followed by the real one.
+    if (m_statusCode >= 100 && m_statusCode < 200 && m_statusCode != 101) {
+        m_statusCode = 0;
+        m_state = State::StatusLine;
+        return;
+    }
+    m_state = m_chunked ? State::ChunkSize : State::Body;
+}
+
+void HttpResponseReader::readChunkSize(const QByteArray &line)
+{
+    const QByteArray size = line.split(';').first().trimmed();
+    if (size.isEmpty() || size.size() > 15) {
+        fail(QStringLiteral("malformed chunk size"));
+        return;
+    }
+    qint64 value = 0;
+    for (const char c : size) {
+        const int digit = hexValue(c);
+        if (digit < 0) {
+            fail(QStringLiteral("malformed chunk size"));
+            return;
+        }
+        value = value * 16 + digit;
+    }
+    m_chunkRemaining = value;
+    m_state = value == 0 ? State::Trailer : State::ChunkData;
+}
+
+QByteArray HttpResponseReader::takeBody(qint64 count)
+{
+    QByteArray body = m_pending.left(count);
+    m_pending.remove(0, count);
+    m_bodyBytes += body.size();
+    if (m_state == State::ChunkData) {
+        m_chunkRemaining -= body.size();
+    }
+    return body;
+}
+
+void HttpResponseReader::fail(const QString &reason)
+{
+    m_state = State::Failed;
+    m_error = QStringLiteral("Malformed reply from the server: ") + reason;
+    m_pending.clear();
+}

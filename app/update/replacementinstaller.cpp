@@ -1,0 +1,110 @@
+#include "replacementinstaller.h"
+
+#include "replacementscript.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#ifdef Q_OS_WIN
+#include "windowscharsetconverter.h"
+
+#include <qt_windows.h>
+#endif
+
+namespace {
+
+#ifndef Q_OS_WIN
+// Outside Windows the batch text is only ever built for inspection; Latin-1
+// stands in for both code pages there.
+class Latin1Converter : public CharsetConverter
+{
+public:
+    QByteArray toOem(const QString &text) const override { return text.toLatin1(); }
+    QByteArray toAnsi(const QString &text) const override { return text.toLatin1(); }
+};
+#endif
+
+QByteArray scriptText(const UpdateFiles &files, ProgramPlatform platform, qint64 processId)
+{
+    if (platform == ProgramPlatform::Posix) {
+        return shellReplacementScript(processId, files.downloadedFile, files.programFile, files.scriptFile);
+    }
+#ifdef Q_OS_WIN
+    const WindowsCharsetConverter charset;
+#else
+    const Latin1Converter charset;
+#endif
+    return batchReplacementScript(QDir::toNativeSeparators(files.downloadedFile),
+                                  QDir::toNativeSeparators(files.programFile),
+                                  QDir::toNativeSeparators(files.scriptFile), charset);
+}
+
+} // namespace
+
+bool clearReadOnly(const QString &programFile, QString *error)
+{
+#ifdef Q_OS_WIN
+    const auto path = reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(programFile).utf16());
+    const DWORD attributes = GetFileAttributesW(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || attributes == FILE_ATTRIBUTE_NORMAL) {
+        return true;
+    }
+    if (!SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL)) {
+        *error = QStringLiteral("Cannot clear the attributes of %1").arg(programFile);
+        return false;
+    }
+    return true;
+#else
+    QFile program(programFile);
+    const QFileDevice::Permissions permissions = program.permissions();
+    if (!program.exists() || permissions.testFlag(QFileDevice::WriteOwner)) {
+        return true;
+    }
+    if (!program.setPermissions(permissions | QFileDevice::WriteOwner)) {
+        *error = program.errorString();
+        return false;
+    }
+    return true;
+#endif
+}
+
+bool writeReplacementScript(const UpdateFiles &files, ProgramPlatform platform, qint64 processId,
+                            QString *error)
+{
+    QFile script(files.scriptFile);
+    const QByteArray text = scriptText(files, platform, processId);
+    if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate) || script.write(text) != text.size() ||
+        !script.flush()) {
+        *error = QStringLiteral("%1: %2").arg(files.scriptFile, script.errorString());
+        script.close();
+        script.remove();
+        return false;
+    }
+    script.close();
+    return true;
+}
+
+bool startReplacementScript(const QString &scriptFile, QString *error)
+{
+    QProcess process;
+    process.setWorkingDirectory(QFileInfo(scriptFile).absolutePath());
+#ifdef Q_OS_WIN
+    process.setProgram(QStringLiteral("cmd.exe"));
+    process.setArguments({QStringLiteral("/c"), QDir::toNativeSeparators(scriptFile)});
+    process.setCreateProcessArgumentsModifier(
+        [](QProcess::CreateProcessArguments *arguments) { arguments->flags |= CREATE_NO_WINDOW; });
+#else
+    process.setProgram(QStringLiteral("/bin/sh"));
+    process.setArguments({scriptFile});
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+#endif
+    if (!process.startDetached()) {
+        *error = QStringLiteral("%1: %2").arg(scriptFile, process.errorString());
+        return false;
+    }
+    return true;
+}

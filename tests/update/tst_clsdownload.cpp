@@ -1,0 +1,304 @@
+#include "scriptedserver.h"
+#include "update/clsdownload.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr int WaitMs = 10000;
+
+QByteArray bodyOf(int size)
+{
+    QByteArray body;
+    for (int i = 0; i < size; ++i) {
+        body += char('A' + i % 26);
+    }
+    return body;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// One download with its signals recorded.
+struct Run
+{
+    explicit Run(QTcpSocket *socket) : download(socket)
+    {
+        download.setStartFailureReporter([this](const QString &message) { startFailures.append(message); });
+    }
+
+    bool waitForEnd()
+    {
+        return QTest::qWaitFor([this] { return finished.count() + failed.count() > 0; }, WaitMs);
+    }
+
+    clsDownload download;
+    QSignalSpy start{&download, &clsDownload::Start};
+    QSignalSpy progress{&download, &clsDownload::Progress};
+    QSignalSpy finished{&download, &clsDownload::Finished};
+    QSignalSpy failed{&download, &clsDownload::Failed};
+    QStringList startFailures;
+};
+
+} // namespace
+
+class TestClsDownload : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void replies_data();
+    void replies();
+    void sendsTheRequestAndFinishesOnce();
+    void oldFileIsReplaced();
+    void unwritableTargetFailsTheDownload();
+    void connectionFailures_data();
+    void connectionFailures();
+    void startFailures_data();
+    void startFailures();
+    void abortedDownloadStaysQuiet();
+    void downloadsTakeTurnsOnOneSocket();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_directory;
+    std::unique_ptr<QTcpSocket> m_socket;
+};
+
+void TestClsDownload::init()
+{
+    m_directory = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_directory->isValid());
+    m_socket = std::make_unique<QTcpSocket>();
+}
+
+void TestClsDownload::replies_data()
+{
+    QTest::addColumn<QList<QByteArray>>("pieces");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<qint64>("fileSize");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("complete");
+
+    const QByteArray body = bodyOf(1234);
+    QTest::newRow("length given") << QList<QByteArray>{"HTTP/1.1 200 OK\r\nContent-Length: 1234\r\n\r\n" +
+                                                           body.left(100),
+                                                       body.mid(100, 900), body.mid(1000)}
+                                  << body << qint64(1234) << 200 << true;
+    QTest::newRow("no length") << QList<QByteArray>{"HTTP/1.1 200 OK\r\nServer: x\r\n\r\n", body} << body
+                               << qint64(0) << 200 << true;
+    QTest::newRow("header name in lower case")
+        << QList<QByteArray>{"HTTP/1.1 200 OK\r\ncontent-length: 1234\r\n\r\n" + body} << body << qint64(1234)
+        << 200 << true;
+    QTest::newRow("header split across pieces")
+        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nContent-Len", "gth: 1234\r\n\r", "\n" + body} << body
+        << qint64(1234) << 200 << true;
+    QTest::newRow("chunked body")
+        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n",
+                             "4d2\r\n" + body.left(500), body.mid(500) + "\r\n0\r\n\r\n"}
+        << body << qint64(0) << 200 << true;
+    QTest::newRow("HTTP/1.0 reply") << QList<QByteArray>{"HTTP/1.0 200 OK\r\nServer: SimpleHTTP/0.6\r\n\r\n" +
+                                                         body}
+                                    << body << qint64(0) << 200 << true;
+    QTest::newRow("not found")
+        << QList<QByteArray>{"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found"}
+        << QByteArray("not found") << qint64(9) << 404 << true;
+    QTest::newRow("short body") << QList<QByteArray>{"HTTP/1.1 200 OK\r\nContent-Length: 1234\r\n\r\n",
+                                                     body.left(1000)}
+                                << body.left(1000) << qint64(1234) << 200 << false;
+}
+
+void TestClsDownload::replies()
+{
+    QFETCH(QList<QByteArray>, pieces);
+    QFETCH(QByteArray, stored);
+    QFETCH(qint64, fileSize);
+    QFETCH(int, status);
+    QFETCH(bool, complete);
+
+    ScriptedServer server;
+    server.reply("/file.bin", pieces);
+    const QString target = m_directory->filePath("file.bin");
+    Run run(m_socket.get());
+
+    QVERIFY(run.download.DoDownload(server.url("/file.bin"), target));
+    QVERIFY(run.waitForEnd());
+    QCOMPARE(run.failed.count(), 0);
+    QCOMPARE(run.finished.count(), 1);
+    QCOMPARE(readAll(target), stored);
+    QCOMPARE(run.download.statusCode(), status);
+    QCOMPARE(run.download.isComplete(), complete);
+    QCOMPARE(run.download.succeeded(), status == 200 && complete);
+
+    QVERIFY(!run.progress.isEmpty());
+    const QList<QVariant> last = run.progress.last();
+    QCOMPARE(last.at(0).toLongLong(), qint64(stored.size()));
+    QCOMPARE(last.at(1).toLongLong(), fileSize);
+    for (const QList<QVariant> &event : std::as_const(run.progress)) {
+        QCOMPARE(event.at(1).toLongLong(), fileSize);
+    }
+}
+
+void TestClsDownload::sendsTheRequestAndFinishesOnce()
+{
+    ScriptedServer server;
+    server.reply("/dir/file.txt", {okReply("1.0.2")});
+    Run run(m_socket.get());
+
+    QVERIFY(run.download.DoDownload(server.url("/dir/file.txt"), m_directory->filePath("file.txt")));
+    QVERIFY(run.waitForEnd());
+    QTest::qWait(200);
+    QCOMPARE(run.start.count(), 1);
+    QCOMPARE(run.finished.count(), 1);
+    QCOMPARE(run.failed.count(), 0);
+    QCOMPARE(server.requests(), QList<QByteArray>{"GET /dir/file.txt HTTP/1.1\r\nHost: 127.0.0.1:" +
+                                                  QByteArray::number(server.port()) +
+                                                  "\r\nAccept: */*\r\nConnection: close\r\n\r\n"});
+}
+
+void TestClsDownload::oldFileIsReplaced()
+{
+    const QString target = m_directory->filePath("current_version.txt");
+    {
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("0.9.9 and a long tail of old content");
+    }
+    ScriptedServer server;
+    server.reply("/v", {okReply("1.0.2")});
+    Run run(m_socket.get());
+
+    QVERIFY(run.download.DoDownload(server.url("/v"), target));
+    QVERIFY(run.waitForEnd());
+    QCOMPARE(readAll(target), QByteArray("1.0.2"));
+}
+
+void TestClsDownload::unwritableTargetFailsTheDownload()
+{
+    ScriptedServer server;
+    server.reply("/v", {okReply("1.0.2")});
+    const QString target = m_directory->filePath("no such folder/current_version.txt");
+    Run run(m_socket.get());
+
+    QVERIFY(run.download.DoDownload(server.url("/v"), target));
+    QVERIFY(run.waitForEnd());
+    QCOMPARE(run.finished.count(), 1);
+    QCOMPARE(run.download.statusCode(), 200);
+    QVERIFY(!run.download.isComplete());
+    QVERIFY(!run.download.succeeded());
+    QVERIFY(run.download.errorString().contains("current_version.txt"));
+    QVERIFY(run.progress.isEmpty());
+}
+
+void TestClsDownload::connectionFailures_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("connection refused") << "refused";
+    QTest::newRow("server stays silent") << "silent";
+    QTest::newRow("closed without a reply") << "empty";
+    QTest::newRow("closed after a reply without status line") << "garbage";
+    QTest::newRow("closed in the middle of the header") << "cut header";
+}
+
+void TestClsDownload::connectionFailures()
+{
+    QFETCH(QString, kind);
+
+    auto server = std::make_unique<ScriptedServer>();
+    QString url = server->url("/v");
+    if (kind == "refused") {
+        server.reset();
+    } else if (kind == "silent") {
+        server->staySilent();
+    } else if (kind == "empty") {
+        server->reply("/v", {});
+    } else if (kind == "garbage") {
+        server->reply("/v", {"1.0.2"});
+    } else {
+        server->reply("/v", {"HTTP/1.1 200 OK\r\nContent-Length: 5\r\n"});
+    }
+    Run run(m_socket.get());
+    run.download.setTimeout(300);
+
+    QVERIFY(run.download.DoDownload(url, m_directory->filePath("v")));
+    QVERIFY(run.waitForEnd());
+    QCOMPARE(run.failed.count(), 1);
+    QCOMPARE(run.finished.count(), 0);
+    QVERIFY(!run.download.errorString().isEmpty());
+    QTest::qWait(400);
+    QCOMPARE(run.failed.count(), 1);
+    QCOMPARE(run.finished.count(), 0);
+}
+
+void TestClsDownload::startFailures_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<bool>("targetIsFolder");
+    QTest::newRow("address without host") << "http:///v" << false;
+    QTest::newRow("old file cannot be removed") << "http://127.0.0.1:1/v" << true;
+}
+
+void TestClsDownload::startFailures()
+{
+    QFETCH(QString, url);
+    QFETCH(bool, targetIsFolder);
+
+    const QString target = m_directory->filePath("target");
+    if (targetIsFolder) {
+        QVERIFY(QDir().mkpath(target + "/inside"));
+    }
+    Run run(m_socket.get());
+    QVERIFY(!run.download.DoDownload(url, target));
+    QCOMPARE(run.startFailures.size(), 1);
+    const QStringList lines = run.startFailures.first().split('\n');
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(0), QStringLiteral("Fehler!"));
+    QVERIFY(QRegularExpression(QStringLiteral("^Error: \\d+$")).match(lines.at(1)).hasMatch());
+    QVERIFY(!lines.at(2).isEmpty());
+    QTest::qWait(100);
+    QCOMPARE(run.start.count() + run.finished.count() + run.failed.count(), 0);
+}
+
+void TestClsDownload::abortedDownloadStaysQuiet()
+{
+    ScriptedServer server;
+    server.reply("/v", {okReply("1.0.2")});
+    Run run(m_socket.get());
+    QVERIFY(run.download.DoDownload(server.url("/v"), m_directory->filePath("v")));
+    run.download.AbortDownload();
+    QTest::qWait(300);
+    QCOMPARE(run.start.count() + run.progress.count() + run.finished.count() + run.failed.count(), 0);
+}
+
+// The update window fetches the version file and then the program with two
+// clients on its one socket; the first must not hear the second's events.
+void TestClsDownload::downloadsTakeTurnsOnOneSocket()
+{
+    ScriptedServer server;
+    server.reply("/v", {okReply("1.0.2")});
+    server.reply("/p", {okReply("program")});
+    Run first(m_socket.get());
+    QVERIFY(first.download.DoDownload(server.url("/v"), m_directory->filePath("v")));
+    QVERIFY(first.waitForEnd());
+
+    Run second(m_socket.get());
+    QVERIFY(second.download.DoDownload(server.url("/p"), m_directory->filePath("p")));
+    QVERIFY(second.waitForEnd());
+    QVERIFY(second.download.succeeded());
+    QCOMPARE(readAll(m_directory->filePath("p")), QByteArray("program"));
+    QCOMPARE(first.start.count(), 1);
+    QCOMPARE(first.finished.count(), 1);
+    QCOMPARE(first.failed.count(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestClsDownload)
+#include "tst_clsdownload.moc"

@@ -1,0 +1,75 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="de_DE">
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Willkommen bei Kavrel Update. Dieses Feature überprüft,</source>
+        <translation>Benvenido a Kavrel Update. Esta herramienta controla</translation>
+    </message>
+    <message>
+        <source>ob Updates erhältlich sind, informiert Sie, falls dies der Fall ist, und</source>
+        <translation>si es que hay actualizaciones disponibles. In caso de ser así,</translation>
+    </message>
+    <message>
+        <source>liefert die Updates direkt an Ihrer Computer. Mit Kavrel Up-</source>
+        <translation>las actualizaciones seran enviadas directamente a su computadora.</translation>
+    </message>
+    <message>
+        <source>date ist Ihre Software immer auf dem neuesten Stand. Eine Inter-</source>
+        <translation>Con Kavrel Update, su programa esta siempre actualizado.</translation>
+    </message>
+    <message>
+        <source>netverbindung ist notwendig.</source>
+        <translation>Una conexión a internet es indispensable.</translation>
+    </message>
+    <message>
+        <source>Auf Updates überprüfen</source>
+        <translation>Controla actualización</translation>
+    </message>
+    <message>
+        <source>Version des Programms: </source>
+        <translation>Versión de programa: </translation>
+    </message>
+    <message>
+        <source>Version am Server: </source>
+        <translation>Versión a server: </translation>
+    </message>
+    <message>
+        <source>Es gibt keine Internetverbindung</source>
+        <translation>Una conexión a internet no es indispensable!</translation>
+    </message>
+    <message>
+        <source>Ungültige Datei auf Server!</source>
+        <translation>El fichero a server es inválido!</translation>
+    </message>
+    <message>
+        <source>Neue Version verfügbar!</source>
+        <translation>Hay actualización disponible!</translation>
+    </message>
+    <message>
+        <source>Downloaden?</source>
+        <translation>Bajar?</translation>
+    </message>
+    <message>
+        <source>Keine neue Programmversion verfügbar!</source>
+        <translation>No hay actualizaciones disponibles!</translation>
+    </message>
+    <message>
+        <source>Der Update-Server antwortet nicht.</source>
+        <translation>El servidor de actualizaciones no responde.</translation>
+    </message>
+    <message>
+        <source>Download fehlgeschlagen!</source>
+        <translation>La descarga falló!</translation>
+    </message>
+    <message>
+        <source>Download beendet!</source>
+        <translation>Download completado!</translation>
+    </message>
+    <message>
+        <source>Beenden Sie und starten Sie das Programm erneut!</source>
+        <translation>Cierra el programa y reinicia!</translation>
+    </message>
+</context>
+</TS>
