@@ -1,0 +1,219 @@
+#include "stand/numberformat.h"
+#include "stand/standfilereader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestStandFileReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsSeparatorsAndLayouts_data();
+    void readsSeparatorsAndLayouts();
+    void capsTreeCountAtFifty();
+    void stopsReadingAfterLastRecord();
+    void rejectsUnreadableContent_data();
+    void rejectsUnreadableContent();
+    void reportsFilesThatCannotBeOpened();
+    void readsFromDisk();
+    void areaInHectares_data();
+    void areaInHectares();
+};
+
+void TestStandFileReader::readsSeparatorsAndLayouts_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QList<double>>("trees"); // x, y, d per tree
+
+    const QList<double> two{12.5, 30, 21.5, 40, 0.25, 33};
+    QTest::newRow("one group per line")
+        << QByteArray("100,50\n2\n12.5,30,21.5\n40,0.25,33\n") << 100 << 50 << two;
+    QTest::newRow("all on one line") << QByteArray("100,50,2,12.5,30,21.5,40,0.25,33") << 100 << 50 << two;
+    QTest::newRow("one value per line")
+        << QByteArray("100\n50\n2\n12.5\n30\n21.5\n40\n0.25\n33\n") << 100 << 50 << two;
+    QTest::newRow("CR LF") << QByteArray("100,50\r\n2\r\n12.5,30,21.5\r\n40,0.25,33\r\n") << 100 << 50 << two;
+    QTest::newRow("blanks and tabs beside separators")
+        << QByteArray("  100 ,\t50 \n 2\n12.5 , 30 ,21.5\t\n40,  0.25,33  ") << 100 << 50 << two;
+    QTest::newRow("blank lines") << QByteArray("\n100,50\n\n   \n2\n12.5,30,21.5\r\n\r\n40,0.25,33\n\n")
+                                 << 100 << 50 << two;
+    QTest::newRow("comma at line ends")
+        << QByteArray("100,50,\n2,\n12.5,30,21.5,\n40,0.25,33,\n") << 100 << 50 << two;
+    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF"
+                                                   "100,50\n2\n12.5,30,21.5\n40,0.25,33\n")
+                                     << 100 << 50 << two;
+    QTest::newRow("number forms") << QByteArray("1e2,50.0\n+2\n1.25e1,30.,21.5\n4E1,.25,3.3e+1\n") << 100
+                                  << 50 << two;
+    QTest::newRow("no trees") << QByteArray("20,30\n0\n") << 20 << 30 << QList<double>{};
+    QTest::newRow("negative and outside coordinates kept")
+        << QByteArray("10,10\n1\n-5,12.5,-1\n") << 10 << 10 << QList<double>{-5, 12.5, -1};
+}
+
+void TestStandFileReader::readsSeparatorsAndLayouts()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, width);
+    QFETCH(int, length);
+    QFETCH(QList<double>, trees);
+
+    const StandFileResult result = parseStandFile(content, QStringLiteral("stand.txt"));
+    QVERIFY2(result.ok(), qPrintable(result.error.message));
+    const Stand &stand = *result.stand;
+    QCOMPARE(stand.width, width);
+    QCOMPARE(stand.length, length);
+    QCOMPARE(stand.treeCount(), int(trees.size() / 3));
+    for (int t = 0; t < stand.treeCount(); ++t) {
+        QCOMPARE(stand.treeX[t], trees[3 * t]);
+        QCOMPARE(stand.treeY[t], trees[3 * t + 1]);
+        QCOMPARE(stand.treeD[t], trees[3 * t + 2]);
+    }
+    QCOMPARE(stand.filePath, QStringLiteral("stand.txt"));
+    QVERIFY(stand.treeMapX.empty());
+}
+
+void TestStandFileReader::capsTreeCountAtFifty()
+{
+    QByteArray content = "100,100\n60\n";
+    for (int t = 1; t <= 60; ++t)
+        content += QByteArray::number(t) + "," + QByteArray::number(t + 0.5) + ",10\n";
+    const StandFileResult result = parseStandFile(content, QStringLiteral("sixty.txt"));
+    QVERIFY2(result.ok(), qPrintable(result.error.message));
+    QCOMPARE(result.stand->treeCount(), 50);
+    QCOMPARE(result.stand->treeX.back(), 50.0);
+}
+
+// Whatever follows the last announced record is never looked at, so it cannot
+// make a good stand unreadable.
+void TestStandFileReader::stopsReadingAfterLastRecord()
+{
+    QByteArray content = "100,100\n51\n";
+    for (int t = 1; t <= 50; ++t)
+        content += "1,2,3\n";
+    content += "this is not,,a record\n\x01\x02";
+    const StandFileResult fifty = parseStandFile(content, QStringLiteral("extra.txt"));
+    QVERIFY2(fifty.ok(), qPrintable(fifty.error.message));
+    QCOMPARE(fifty.stand->treeCount(), 50);
+
+    const StandFileResult one = parseStandFile("10,10,1,1,2,3,,junk", QStringLiteral("one.txt"));
+    QVERIFY2(one.ok(), qPrintable(one.error.message));
+    QCOMPARE(one.stand->treeCount(), 1);
+}
+
+void TestStandFileReader::rejectsUnreadableContent_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("valueNumber");
+    QTest::addColumn<QString>("expected"); // a piece of the message naming what was expected
+
+    QTest::newRow("empty file") << QByteArray() << 1 << 1 << "Standbreite";
+    QTest::newRow("only blanks and line breaks") << QByteArray(" \n\n \r\n") << 4 << 1 << "Standbreite";
+    QTest::newRow("ends before tree count") << QByteArray("100,100\n") << 2 << 3 << "Baumanzahl";
+    QTest::newRow("ends inside a record")
+        << QByteArray("100,100\n2\n1,2,3\n4,5\n") << 5 << 9 << "Durchmesser von Baum 2";
+    QTest::newRow("word instead of number")
+        << QByteArray("100,100\n1\n1,abc,3\n") << 3 << 5 << "Y von Baum 1";
+    QTest::newRow("decimal comma splits values")
+        << QByteArray("100,100\n1\n1,5;2,3\n") << 3 << 5 << "Y von Baum 1";
+    QTest::newRow("blank inside a value") << QByteArray("100 100\n1\n") << 1 << 1 << "Standbreite";
+    QTest::newRow("two commas") << QByteArray("100,,100\n") << 1 << 2 << "Standlänge";
+    QTest::newRow("comma at line start") << QByteArray("100\n,100\n") << 2 << 2 << "Standlänge";
+    QTest::newRow("negative tree count") << QByteArray("100,100\n-1\n") << 2 << 3 << "Baumanzahl";
+    QTest::newRow("tree count beyond 16 bits") << QByteArray("100,100\n32768\n") << 2 << 3 << "Baumanzahl";
+    QTest::newRow("fractional tree count") << QByteArray("100,100\n2.5\n") << 2 << 3 << "Baumanzahl";
+    QTest::newRow("width zero") << QByteArray("0,100\n0\n") << 1 << 1 << "Standbreite";
+    QTest::newRow("length negative") << QByteArray("100,-20\n0\n") << 1 << 2 << "Standlänge";
+    QTest::newRow("width not whole") << QByteArray("100.5,100\n0\n") << 1 << 1 << "Standbreite";
+    QTest::newRow("width beyond 32 bits") << QByteArray("2147483648,100\n0\n") << 1 << 1 << "Standbreite";
+    QTest::newRow("nan") << QByteArray("100,100\n1\nnan,1,1\n") << 3 << 4 << "X von Baum 1";
+    QTest::newRow("infinity") << QByteArray("100,100\n1\n1,inf,1\n") << 3 << 5 << "Y von Baum 1";
+    QTest::newRow("overflowing number")
+        << QByteArray("100,100\n1\n1,1,1e400\n") << 3 << 6 << "Durchmesser von Baum 1";
+    QTest::newRow("coordinate beyond a million kilometres")
+        << QByteArray("100,100\n1\n1e10,1,1\n") << 3 << 4 << "X von Baum 1";
+    QTest::newRow("hexadecimal") << QByteArray("0x10,100\n0\n") << 1 << 1 << "Standbreite";
+    QTest::newRow("binary file") << QByteArray("\x7F"
+                                               "ELF\x02\x01\x01\x00\x00\x00",
+                                               10)
+                                 << 1 << 1 << "Standbreite";
+}
+
+void TestStandFileReader::rejectsUnreadableContent()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, line);
+    QFETCH(int, valueNumber);
+    QFETCH(QString, expected);
+
+    const QString path = QStringLiteral("/data/bad stand.txt");
+    const StandFileResult result = parseStandFile(content, path);
+    QVERIFY(!result.ok());
+    QCOMPARE(result.error.filePath, path);
+    QCOMPARE(result.error.line, line);
+    QCOMPARE(result.error.valueNumber, valueNumber);
+    const QString message = result.error.message;
+    QVERIFY2(message.contains(path), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("Zeile %1").arg(line)), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("Wert %1").arg(valueNumber)), qPrintable(message));
+    QVERIFY2(message.contains(expected), qPrintable(message));
+}
+
+void TestStandFileReader::reportsFilesThatCannotBeOpened()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString missing = folder.filePath(QStringLiteral("missing.txt"));
+    for (const QString &path : {missing, folder.path()}) {
+        const StandFileResult result = readStandFile(path);
+        QVERIFY(!result.ok());
+        QCOMPARE(result.error.filePath, path);
+        QVERIFY2(result.error.message.contains(path), qPrintable(result.error.message));
+    }
+}
+
+void TestStandFileReader::readsFromDisk()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("stand.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("50,40\r\n1\r\n10,20,30\r\n");
+    file.close();
+    const StandFileResult result = readStandFile(path);
+    QVERIFY2(result.ok(), qPrintable(result.error.message));
+    QCOMPARE(result.stand->filePath, path);
+    QCOMPARE(result.stand->treeCount(), 1);
+}
+
+void TestStandFileReader::areaInHectares_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("100 x 100") << 100 << 100 << "1";
+    QTest::newRow("50 x 40") << 50 << 40 << "0.2";
+    QTest::newRow("1 x 1") << 1 << 1 << "0.0001";
+    // The product does not fit 32 bits.
+    QTest::newRow("65536 x 65536") << 65536 << 65536 << "429496.7296";
+    QTest::newRow("largest") << 2147483647 << 2147483647 << "461168601413242";
+}
+
+void TestStandFileReader::areaInHectares()
+{
+    QFETCH(int, width);
+    QFETCH(int, length);
+    QFETCH(QString, text);
+    const StandFileResult result = parseStandFile(
+        QByteArray::number(width) + "," + QByteArray::number(length) + ",0", QStringLiteral("area.txt"));
+    QVERIFY2(result.ok(), qPrintable(result.error.message));
+    QCOMPARE(numberText(result.stand->areaHectares()), text);
+}
+
+QTEST_GUILESS_MAIN(TestStandFileReader)
+#include "tst_standfilereader.moc"
