@@ -1,0 +1,157 @@
+#include "about/aboutwindow.h"
+#include "about/form2.h"
+#include "aboutsettings.h"
+#include "kavrelversion.h"
+#include "update/form3.h"
+#include "update/updatewindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+
+QString labelText(const QWidget &window, int number)
+{
+    const auto *label = window.findChild<QLabel *>(QStringLiteral("tamLabel%1").arg(number));
+    return label ? label->text() : QStringLiteral("<missing>");
+}
+
+QList<QWidget *> shownWindows(const QString &name)
+{
+    QList<QWidget *> found;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->objectName().compare(name, Qt::CaseInsensitive) == 0) {
+            found.append(window);
+        }
+    }
+    return found;
+}
+
+void closeAllWindows()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        window->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestForm2 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void textsByLanguage_data();
+    void textsByLanguage();
+    void fixedTexts();
+    void onlyOneOfTheTwoWindowsIsOpen();
+    void otherWindowFoundWithoutRegardToCase();
+};
+
+void TestForm2::cleanup()
+{
+    closeAllWindows();
+}
+
+void TestForm2::textsByLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("purpose");
+    QTest::addColumn<QString>("joiner");
+
+    QTest::newRow("German") << "de"
+                            << "Ein Programm zur Berechnung von Einschlussflächen für die k-Baum Probefläche"
+                            << "      und      ";
+    QTest::newRow("English") << "en"
+                             << "Program for calculation of inclusion zones for k-tree sampling"
+                             << "      and      ";
+    QTest::newRow("Spanish") << "es"
+                             << "Un programa para calcular zonas de inclusion para k-árbol muestra"
+                             << "       y       ";
+    QTest::newRow("Slovak") << "sk"
+                            << "Program na vypocet selekcnych zon pre k-stromove skusne plochy"
+                            << "       a       ";
+}
+
+// The open window follows a language switch at once.
+void TestForm2::textsByLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, purpose);
+    QFETCH(QString, joiner);
+
+    Form2 window;
+    window.show();
+    QTranslator translator;
+    if (language != QLatin1String("de")) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/about_%1.qm").arg(language)));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+
+    QCOMPARE(labelText(window, 4), purpose);
+    QCOMPARE(labelText(window, 5), KAVREL_ABOUT_FIRST_AUTHOR + joiner + KAVREL_ABOUT_SECOND_AUTHOR);
+
+    QCoreApplication::removeTranslator(&translator);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(labelText(window, 4), QStringLiteral("Ein Programm zur Berechnung von Einschlussflächen für die "
+                                                  "k-Baum Probefläche"));
+}
+
+void TestForm2::fixedTexts()
+{
+    Form2 window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Info"));
+    QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(labelText(window, 1), QStringLiteral("Kavrel"));
+    QCOMPARE(labelText(window, 2), QStringLiteral("Version 1.0.1"));
+    // Both windows show the one version number of the build.
+    QCOMPARE(labelText(window, 2), "Version " + Form3().localVersion());
+    QCOMPARE(labelText(window, 3), QStringLiteral("(26.11.2007)"));
+    QCOMPARE(labelText(window, 6), KAVREL_ABOUT_FIRST_EMAIL + QString(25, u' ') + KAVREL_ABOUT_SECOND_EMAIL);
+    QCOMPARE(labelText(window, 7), QStringLiteral(KAVREL_ABOUT_INSTITUTION));
+    QCOMPARE(labelText(window, 8), QStringLiteral(KAVREL_ABOUT_DEPARTMENT));
+    QCOMPARE(labelText(window, 9), QStringLiteral(KAVREL_ABOUT_ADDRESS));
+}
+
+void TestForm2::onlyOneOfTheTwoWindowsIsOpen()
+{
+    QWidget mainWindow;
+    mainWindow.show();
+
+    showAboutWindow(&mainWindow);
+    showAboutWindow(&mainWindow);
+    QCOMPARE(shownWindows("Form2").size(), 1);
+
+    QPointer<QWidget> about = shownWindows("Form2").first();
+    showUpdateWindow(&mainWindow);
+    QCOMPARE(shownWindows("Form2").size(), 0);
+    QCOMPARE(shownWindows("Form3").size(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!about);
+
+    showUpdateWindow(&mainWindow);
+    QCOMPARE(shownWindows("Form3").size(), 1);
+    showAboutWindow(&mainWindow);
+    QCOMPARE(shownWindows("Form3").size(), 0);
+    QCOMPARE(shownWindows("Form2").size(), 1);
+}
+
+void TestForm2::otherWindowFoundWithoutRegardToCase()
+{
+    auto *update = new QWidget;
+    update->setObjectName(QStringLiteral("FORM3"));
+    update->setAttribute(Qt::WA_DeleteOnClose);
+    update->show();
+    showAboutWindow(nullptr);
+    QVERIFY(!update->isVisible());
+    QCOMPARE(shownWindows("Form2").size(), 1);
+}
+
+QTEST_MAIN(TestForm2)
+#include "tst_form2.moc"

@@ -1,0 +1,15 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="de_DE">
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Ein Programm zur Berechnung von Einschlussflächen für die k-Baum Probefläche</source>
+        <translation>Un programa para calcular zonas de inclusion para k-árbol muestra</translation>
+    </message>
+    <message>
+        <source>%1      und      %2</source>
+        <translation>%1       y       %2</translation>
+    </message>
+</context>
+</TS>
