@@ -1,6 +1,8 @@
 #include "tamimgcollection.h"
 #include "toolbarpicturesource.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonObject>
 #include <QPluginLoader>
 #include <QTest>
@@ -15,6 +17,7 @@ private slots:
     void metadataNamesTheCollection();
     void loadedCollectionHandsOutPictures();
     void loadedCollectionRejectsUnknownNumbers();
+    void foundByItsNameInItsFolder();
 };
 
 void TestGlyphbinPlugin::metadataNamesTheCollection_data()
@@ -61,6 +64,16 @@ void TestGlyphbinPlugin::loadedCollectionRejectsUnknownNumbers()
     QVERIFY2(source, qPrintable(loader.errorString()));
     // A toolbar without this library's headers only knows std::runtime_error.
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, source->toolbarPicture(8012));
+}
+
+void TestGlyphbinPlugin::foundByItsNameInItsFolder()
+{
+    // How a toolbar looks for the collection: by name, beside the program.
+    const QString folder = QFileInfo(QStringLiteral(GLYPHBIN_LIBRARY_FILE)).absolutePath();
+    QPluginLoader loader(QDir(folder).filePath(QStringLiteral("Glyphbin")));
+    QVERIFY2(loader.load(), qPrintable(loader.errorString()));
+    QCOMPARE(loader.metaData().value("MetaData").toObject().value("Collection").toString(),
+             QStringLiteral("tamCoolbarPictures"));
 }
 
 QTEST_GUILESS_MAIN(TestGlyphbinPlugin)

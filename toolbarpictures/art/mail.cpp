@@ -182,11 +182,23 @@ QList<Drawing> mailPictures()
         },
         [](Canvas &c) { globe(c, 3, 1, 18); },
         [](Canvas &c) {
-            ring(c, 1, 6, 12, 8);
-            ring(c, 9, 6, 12, 8);
-            c.fill(10, 8, 1, 4, pal::Black);
+            ring(c, 1, 3, 13, 9);
+            ring(c, 8, 9, 13, 9);
+            // Redraw a piece of the first link over the second: they interlock.
+            c.fill(10, 11, 3, 1, pal::Black);
+            c.fill(10, 10, 3, 1, pal::Grey);
+            c.fill(10, 9, 3, 1, pal::Black);
         },
-        [](Canvas &c) { c.text(6, 3, "@", pal::Navy, 2); },
+        [](Canvas &c) {
+            c.ellipse(2, 1, 19, 19, pal::Navy, pal::None);
+            c.ellipse(3, 2, 17, 17, pal::Navy, pal::None);
+            c.fill(14, 12, 7, 5, pal::Silver);
+            c.ellipse(7, 6, 8, 8, pal::Navy, pal::None);
+            c.ellipse(8, 7, 6, 6, pal::Navy, pal::None);
+            c.fill(14, 6, 2, 8, pal::Navy);
+            c.fill(15, 13, 4, 2, pal::Navy);
+            c.fill(18, 10, 2, 4, pal::Navy);
+        },
         [](Canvas &c) {
             c.polygon({{4, 4}, {14, 4}, {18, 8}, {18, 15}, {4, 15}}, pal::Black, pal::Blue);
             c.line(6, 4, 6, 14, pal::Navy);

@@ -1,6 +1,7 @@
 #include "motifs.h"
 
 #include <QHash>
+#include <QRect>
 
 namespace motif {
 
@@ -238,11 +239,13 @@ void grid(Canvas &c, int x, int y, int columns, int rows, int cellW, int cellH, 
 
 void gear(Canvas &c, int x, int y, const QColor &colour)
 {
-    pattern(c, x, y,
-            {".....kkk.....", "..k..k#k..k..", ".k#k.k#k.k#k.", "..k#k###k#k..", "...k#####k...",
-             "kkk##kkk##kkk", "k####k.k####k", "kkk##kkk##kkk", "...k#####k...", "..k#k###k#k..",
-             ".k#k.k#k.k#k.", "..k..k#k..k..", ".....kkk....."},
-            {{'#', colour}});
+    const QList<QRect> teeth = {{7, 0, 3, 4}, {7, 13, 3, 4}, {0, 7, 4, 3},  {13, 7, 4, 3},
+                                {2, 2, 4, 4}, {11, 2, 4, 4}, {2, 11, 4, 4}, {11, 11, 4, 4}};
+    for (const QRect &tooth : teeth)
+        c.box(x + tooth.x(), y + tooth.y(), tooth.width(), tooth.height(), pal::Black, colour);
+    c.ellipse(x + 2, y + 2, 13, 13, pal::Black, colour);
+    c.ellipse(x + 4, y + 4, 9, 9, colour, colour);
+    c.ellipse(x + 6, y + 6, 5, 5, pal::Black, pal::Silver);
 }
 
 void clock(Canvas &c, int x, int y, int size)

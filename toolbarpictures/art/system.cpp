@@ -20,7 +20,7 @@ void cylinder(Canvas &c, int x, int y, int w, int h, const QColor &fill)
 QList<Drawing> toolPictures()
 {
     return {
-        [](Canvas &c) { gear(c, 5, 4); },
+        [](Canvas &c) { gear(c, 3, 2); },
         [](Canvas &c) {
             c.polygon({{3, 17}, {12, 8}, {14, 10}, {5, 19}}, pal::Black, pal::Grey);
             c.ellipse(10, 1, 11, 11, pal::Black, pal::Grey);
