@@ -124,7 +124,7 @@ QString fixedText(double value, int decimals)
             if (decimal.digits[std::size_t(scaledExponent) + 1] >= '5')
                 incrementDigits(units);
         } else if (scaledExponent == -1 && decimal.digits[0] >= '5') {
-            units = "1";
+            units.push_back('1');
         }
     }
     const bool roundsToZero = units.find_first_not_of('0') == std::string::npos;
