@@ -101,7 +101,7 @@ public:
             const SampledTree &tree = m_trees[t];
             // A tree whose zone has no area can still be tied on its zone's
             // edge at a grid point; it carries no weight there.
-            if (m_squared[std::size_t(t)] > kthSquared || !canBeSampled(tree.zoneArea, m_stand))
+            if (m_squared[std::size_t(t)] > kthSquared || !canBeSampled(tree.zoneArea))
                 continue;
             const double expansion = SquareMetresPerHectare / tree.zoneArea;
             trees += expansion;
@@ -129,7 +129,7 @@ public:
         int neverSampled = 0;
         for (const SampledTree &tree : m_trees) {
             totalBasalArea += basalArea(tree.diameterMetres);
-            if (!canBeSampled(tree.zoneArea, m_stand))
+            if (!canBeSampled(tree.zoneArea))
                 ++neverSampled;
         }
         const double treesPerHectare = double(m_trees.size()) / hectares;
@@ -227,9 +227,9 @@ QPointF gridPoint(StandRectangle stand, double spacing, qint64 index)
     return {left + double(column) * spacing, bottom + double(row) * spacing};
 }
 
-bool canBeSampled(double zoneArea, StandRectangle stand)
+bool canBeSampled(double zoneArea)
 {
-    return zoneArea > 1e-12 * stand.area();
+    return zoneArea > 0.0;
 }
 
 SamplingResult simulateSampling(const QList<SampledTree> &trees, StandRectangle stand, int k,

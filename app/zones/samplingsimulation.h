@@ -77,9 +77,11 @@ struct SamplingResult
     EstimatorSummary treesClassicUnbiased;     // (k - 1) / (pi r_k^2), per hectare; k >= 2
 };
 
-// Zone areas at or below this share of the stand are taken as empty: such a
-// zone cannot be hit, and 1 / area would only amplify rounding noise.
-bool canBeSampled(double zoneArea, StandRectangle stand);
+// A tree can enter a sample only if its zone reaches into the stand. The
+// clipping leaves exactly zero for a zone that stays outside or only touches
+// the stand's edge (vertices on a bisector count as on it), while a zone
+// squeezed between two nudged-apart trees keeps its tiny but real area.
+bool canBeSampled(double zoneArea);
 
 // Called now and then with the number of points done so far.
 using SamplingProgress = std::function<void(qint64 done, qint64 total)>;

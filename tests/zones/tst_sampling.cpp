@@ -112,7 +112,7 @@ void TestSampling::horvitzThompsonIsUnbiased()
     bool outsideTreeReachesIn = false;
     for (const SampledTree &tree : trees) {
         totalBasalArea += basalArea(tree.diameterMetres);
-        if (!canBeSampled(tree.zoneArea, stand))
+        if (!canBeSampled(tree.zoneArea))
             continue;
         reachableTrees += 1.0;
         reachableBasalArea += basalArea(tree.diameterMetres);
