@@ -137,8 +137,8 @@ void TestTamImgCollection::unknownNumbersFail_data()
     QTest::newRow("negative") << -8000;
     QTest::newRow("smallest") << INT_MIN;
     QTest::newRow("largest") << INT_MAX;
-    QTest::newRow("8000 beyond 16 bits") << 8000 + 65536;
-    QTest::newRow("8000 beyond 32 bits, as seen by 16") << 8000 - 65536;
+    QTest::newRow("8000 plus 65536, same low 16 bits") << 8000 + 65536;
+    QTest::newRow("8000 minus 65536, same low 16 bits") << 8000 - 65536;
 }
 
 void TestTamImgCollection::unknownNumbersFail()

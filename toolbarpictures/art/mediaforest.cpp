@@ -207,7 +207,7 @@ QList<Drawing> forestPictures()
                 c.dot(x, 13, pal::Black);
         },
         [](Canvas &c) {
-            c.polygon({{2, 15}, {15, 2}, {20, 7}, {7, 20 - 1}}, pal::Black, pal::Yellow);
+            c.polygon({{2, 15}, {15, 2}, {20, 7}, {7, 19}}, pal::Black, pal::Yellow);
             for (int i = 0; i < 6; ++i)
                 c.line(5 + i * 2, 14 - i * 2, 6 + i * 2 + (i % 2), 15 - i * 2 + (i % 2), pal::Black);
         },

@@ -29,7 +29,7 @@ QList<Drawing> toolPictures()
             c.line(16, 5, 19, 5, pal::Black);
         },
         [](Canvas &c) {
-            c.polygon({{4, 18}, {13, 9}, {15, 11}, {6, 20 - 1}}, pal::Black, pal::Maroon);
+            c.polygon({{4, 18}, {13, 9}, {15, 11}, {6, 19}}, pal::Black, pal::Maroon);
             c.polygon({{9, 5}, {14, 1}, {21, 8}, {17, 12}}, pal::Black, pal::Grey);
             c.line(15, 3, 19, 7, pal::White);
         },
@@ -69,7 +69,6 @@ QList<Drawing> toolPictures()
                 c.dot(16, 3 + i * 6, pal::Lime);
                 c.fill(6, 3 + i * 6, 6, 2, pal::Black);
             }
-            c.line(11, 19, 11, 19, pal::Black);
         },
         [](Canvas &c) {
             c.box(1, 5, 21, 12, pal::Black, pal::Grey);
