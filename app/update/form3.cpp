@@ -46,7 +46,7 @@ Form3::Form3(QWidget *parent)
     : QWidget(parent, Qt::Window), m_connectionTest(std::make_unique<NetworkConnectionTest>()),
       m_prompter(std::make_unique<MessageBoxPrompter>(this)), m_startScript(&startReplacementScript),
       m_programFile(QCoreApplication::applicationFilePath()), m_baseUrl(updateBaseUrl()),
-      m_timeoutMs(clsDownload::DefaultTimeoutMs), m_localVersion(QStringLiteral(KAVREL_VERSION_STRING))
+      m_localVersion(QStringLiteral(KAVREL_VERSION_STRING))
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Update"));
@@ -94,11 +94,6 @@ void Form3::setUpdateBaseUrl(const QString &baseUrl)
 {
     m_baseUrl = baseUrl;
     updateFiles();
-}
-
-void Form3::setDownloadTimeout(int milliseconds)
-{
-    m_timeoutMs = milliseconds;
 }
 
 void Form3::setScriptStarter(ScriptStarter starter)
@@ -333,7 +328,6 @@ void Form3::discardDownloadedProgram()
 clsDownload *Form3::createDownload()
 {
     auto *download = new clsDownload(Winsock1, this);
-    download->setTimeout(m_timeoutMs);
     download->setStartFailureReporter(
         [this](const QString &message) { m_prompter->inform(QMessageBox::Critical, message); });
     return download;

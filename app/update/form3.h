@@ -34,12 +34,11 @@ public:
 
     // What the window works with; the defaults are the system's network
     // information, message boxes, the running program, the configured update
-    // server, a 30 s timeout and a detached script process.
+    // server and a detached script process.
     void setConnectionTest(std::unique_ptr<ConnectionTest> test);
     void setPrompter(std::unique_ptr<UpdatePrompter> prompter);
     void setProgramFile(const QString &programFile);
     void setUpdateBaseUrl(const QString &baseUrl);
-    void setDownloadTimeout(int milliseconds);
     void setScriptStarter(ScriptStarter starter);
 
     QString localVersion() const { return m_localVersion; }
@@ -86,7 +85,6 @@ private:
     QString m_programFile;
     QString m_baseUrl;
     UpdateFiles m_files;
-    int m_timeoutMs;
     QString m_localVersion;
     QString m_serverVersion;
     bool m_serverVersionShown = false;

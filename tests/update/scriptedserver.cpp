@@ -25,6 +25,7 @@ QString ScriptedServer::url(const QByteArray &path) const
 
 void ScriptedServer::release()
 {
+    m_released = true;
     for (const QPointer<QTcpSocket> &socket : std::as_const(m_held)) {
         if (socket) {
             socket->disconnectFromHost();
@@ -75,7 +76,7 @@ void ScriptedServer::answer(QTcpSocket *socket, const QByteArray &request)
         if (!guarded) {
             return;
         }
-        if (hold) {
+        if (hold && !m_released) {
             m_held.append(guarded);
         } else {
             guarded->disconnectFromHost();

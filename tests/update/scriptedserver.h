@@ -42,6 +42,7 @@ private:
     QList<QPointer<QTcpSocket>> m_held;
     bool m_silent = false;
     QList<QByteArray> m_heldPaths;
+    bool m_released = false;
 };
 
 QByteArray okReply(const QByteArray &body);
