@@ -2,12 +2,18 @@
 
 #include "stand/numberformat.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 
 namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("ZoneExport", text);
+}
 
 QString coordinateText(QPointF p)
 {
@@ -143,7 +149,9 @@ QByteArray zonesToSvg(const QList<QPointF> &trees, const QList<InclusionZone> &z
     const double zoneLine = 0.0015 * frame.extent();
     const double treeRadius = 0.008 * frame.extent();
     const double legendHeight = 4.0 * font * 1.5;
-    const double width = frame.drawingWidth();
+    // Wide enough for the longest legend line (about 50 characters) even on a
+    // tall, narrow stand.
+    const double width = std::max(frame.drawingWidth(), 2.0 * frame.margin() + 30.0 * font);
     const double height = frame.mapHeight() + legendHeight;
     const double pixelsPerUnit = 800.0 / std::max(width, height);
 
@@ -190,20 +198,23 @@ QByteArray zonesToSvg(const QList<QPointF> &trees, const QList<InclusionZone> &z
     const double symbol = 2.0 * font;
     const double bar = scaleBarLength(frame.extent());
     svg << QStringLiteral("<g id=\"legend\" font-family=\"sans-serif\" font-size=\"%1\">").arg(num(font))
-        << QStringLiteral("<text x=\"%1\" y=\"%2\">Order k = %3, %4 trees, stand %5 m x %6 m</text>")
-               .arg(num(left), num(top + font))
-               .arg(k)
-               .arg(trees.size())
-               .arg(numberText(stand.width), numberText(stand.length))
+        << QStringLiteral("<text x=\"%1\" y=\"%2\">%3</text>")
+               .arg(num(left), num(top + font),
+                    translated("Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m")
+                        .arg(k)
+                        .arg(trees.size())
+                        .arg(numberText(stand.width), numberText(stand.length)))
         << QStringLiteral(
                "<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\" stroke=\"#0000ff\" stroke-width=\"%4\"/>")
                .arg(num(left), num(top + row + font * 0.65), num(left + symbol), num(zoneLine))
-        << QStringLiteral("<text x=\"%1\" y=\"%2\">Inclusion zone boundary</text>")
-               .arg(num(left + symbol + font * 0.5), num(top + row + font))
+        << QStringLiteral("<text x=\"%1\" y=\"%2\">%3</text>")
+               .arg(num(left + symbol + font * 0.5), num(top + row + font),
+                    translated("Grenze der Einschlusszonen"))
         << QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"#006400\"/>")
                .arg(num(left + symbol / 2.0), num(top + 2.0 * row + font * 0.65), num(treeRadius))
-        << QStringLiteral("<text x=\"%1\" y=\"%2\">Tree (number in file order)</text>")
-               .arg(num(left + symbol + font * 0.5), num(top + 2.0 * row + font))
+        << QStringLiteral("<text x=\"%1\" y=\"%2\">%3</text>")
+               .arg(num(left + symbol + font * 0.5), num(top + 2.0 * row + font),
+                    translated("Baum (Nummer in der Reihenfolge der Standdatei)"))
         << QStringLiteral(
                "<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\" stroke=\"black\" stroke-width=\"%4\"/>")
                .arg(num(left), num(top + 3.0 * row + font * 0.65), num(left + bar), num(2.0 * line))
