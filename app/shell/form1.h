@@ -2,6 +2,7 @@
 
 #include "decimalseparatorswitch.h"
 #include "languageswitcher.h"
+#include "localesettings.h"
 
 #include <QHash>
 #include <QIcon>
@@ -10,7 +11,6 @@
 #include <array>
 #include <memory>
 
-class LocaleSettings;
 class QAction;
 class QButtonGroup;
 class QCheckBox;

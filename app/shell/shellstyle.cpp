@@ -43,9 +43,6 @@ QString mainWindowStyleSheet()
     background: transparent;
     font-size: 8pt;
 }
-#tamCheck1 {
-    background: transparent;
-}
 #Command1 {
     border: 1px solid rgb(0, 0, 128);
     border-radius: 3px;
