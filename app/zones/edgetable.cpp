@@ -9,12 +9,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-#include <limits>
-#include <vector>
 
 namespace {
 
