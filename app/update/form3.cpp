@@ -45,7 +45,7 @@ QLabel *autoSizedLabel(QWidget *parent, const QString &name)
 Form3::Form3(QWidget *parent)
     : QWidget(parent, Qt::Window), m_connectionTest(std::make_unique<NetworkConnectionTest>()),
       m_prompter(std::make_unique<MessageBoxPrompter>(this)), m_startScript(&startReplacementScript),
-      m_programFile(QCoreApplication::applicationFilePath()), m_baseUrl(updateBaseUrl()),
+      m_programFile(QCoreApplication::applicationFilePath()), m_baseUrl(UpdateBaseUrl()),
       m_localVersion(QStringLiteral(KAVREL_VERSION_STRING))
 {
     setObjectName(QStringLiteral("Form3"));

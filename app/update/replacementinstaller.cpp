@@ -46,7 +46,8 @@ QByteArray scriptText(const UpdateFiles &files, ProgramPlatform platform, qint64
 bool clearReadOnly(const QString &programFile, QString *error)
 {
 #ifdef Q_OS_WIN
-    const auto path = reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(programFile).utf16());
+    const QString nativePath = QDir::toNativeSeparators(programFile);
+    const auto path = reinterpret_cast<const wchar_t *>(nativePath.utf16());
     const DWORD attributes = GetFileAttributesW(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || attributes == FILE_ATTRIBUTE_NORMAL) {
         return true;

@@ -50,7 +50,7 @@ QString chooseUpdateBaseUrl(const QString &builtIn, const QString &override)
     return withTrailingSlash(override.trimmed().isEmpty() ? builtIn : override.trimmed());
 }
 
-QString updateBaseUrl()
+QString UpdateBaseUrl()
 {
     return chooseUpdateBaseUrl(QStringLiteral(KAVREL_UPDATE_BASE_URL),
                                qEnvironmentVariable("KAVREL_UPDATE_URL"));

@@ -29,5 +29,5 @@ UpdateFiles updateFilesFor(const QString &programFile, const QString &baseUrl, P
 
 // The update server's directory: the build setting, unless the environment
 // variable KAVREL_UPDATE_URL names another one. Always ends in "/".
-QString updateBaseUrl();
+QString UpdateBaseUrl();
 QString chooseUpdateBaseUrl(const QString &builtIn, const QString &override);
