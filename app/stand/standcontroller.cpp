@@ -101,16 +101,15 @@ void StandController::setErrorReporter(ErrorReporter reporter)
 
 void StandController::loadStand()
 {
-    if (m_busy)
+    if (m_busy || m_choosingFile)
         return;
-    QString path;
-    {
-        // The dialog runs an event loop of its own; nothing else of ours may
-        // start from it.
-        BusyScope busy(m_busy);
-        m_window.resetTreeTableCurrentCell();
-        path = m_fileChooser(&m_window, dataFolder(), m_standFilePath, StandFileFilter);
-    }
+    // The dialog runs an event loop of its own. Nothing of ours is half done
+    // while it is open, so the window may redraw meanwhile; only a second
+    // dialog is kept out.
+    m_choosingFile = true;
+    m_window.resetTreeTableCurrentCell();
+    const QString path = m_fileChooser(&m_window, dataFolder(), m_standFilePath, StandFileFilter);
+    m_choosingFile = false;
     if (path.isEmpty())
         return;
     loadStandFile(path);

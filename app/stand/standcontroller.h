@@ -18,9 +18,8 @@ class QWidget;
 // What the main window does with a stand: opening it, the tree table, the map
 // with its trees, zones and selection marks, and the order table behind the
 // labels. Every handler runs to its end without letting other window events
-// in, and a handler that arrives while another one is still running (from a
-// nested dialog's event loop) is ignored, so nothing ever runs inside
-// anything else.
+// in, and a handler that arrives while another one is still running is
+// ignored, so nothing ever runs inside anything else.
 class StandController : public QObject
 {
     Q_OBJECT
@@ -85,4 +84,5 @@ private:
     TreeSelection m_selection;
 
     bool m_busy = false;
+    bool m_choosingFile = false;
 };

@@ -46,7 +46,7 @@ private slots:
     void labelsFollowCheckBox();
     void resizeRedrawsAtNewScale();
     void mapWithoutSizeKeepsLastPlacement();
-    void commandsFromInsideTheDialogAreIgnored();
+    void dialogKeepsOutOnlyASecondDialog();
 };
 
 void StandWindowTest::loadShowsStand_data()
@@ -212,13 +212,22 @@ void StandWindowTest::failedLoadKeepsStand_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("content"); // empty: the file does not exist
     QTest::addColumn<QString>("title");
-    QTest::newRow("missing, German") << 0 << "missing.txt" << QByteArray() << "Öffnungsfehler!";
-    QTest::newRow("missing, English") << 1 << "missing.txt" << QByteArray() << "Open error!";
-    QTest::newRow("missing, Spanish") << 2 << "missing.txt" << QByteArray() << "Error de abrir!";
-    QTest::newRow("missing, Slovak") << 3 << "missing.txt" << QByteArray() << "Chyba pri otvarani suboru!";
+    QTest::addColumn<QString>("phrase"); // part of the message
+    QTest::newRow("missing, German") << 0 << "missing.txt" << QByteArray() << "Öffnungsfehler!"
+                                     << "No such file";
+    QTest::newRow("missing, English") << 1 << "missing.txt" << QByteArray() << "Open error!"
+                                      << "No such file";
+    QTest::newRow("missing, Spanish") << 2 << "missing.txt" << QByteArray() << "Error de abrir!"
+                                      << "No such file";
+    QTest::newRow("missing, Slovak") << 3 << "missing.txt" << QByteArray() << "Chyba pri otvarani suboru!"
+                                     << "No such file";
+    QTest::newRow("a folder") << 1 << "Data" << QByteArray() << "Open error!"
+                              << "directory";
     QTest::newRow("ends early") << 0 << "short.txt" << QByteArray("100,100\n3\n1,2,3\n4,5")
-                                << "Öffnungsfehler!";
-    QTest::newRow("not a number") << 1 << "letters.txt" << QByteArray("100,abc\n1\n1,2,3\n") << "Open error!";
+                                << "Öffnungsfehler!"
+                                << "endet hier";
+    QTest::newRow("not a number") << 1 << "letters.txt" << QByteArray("100,abc\n1\n1,2,3\n") << "Open error!"
+                                  << "line 1, value 2: Expected the stand length";
 }
 
 // Nothing of the stand shown before is touched, not even by a file that
@@ -229,7 +238,9 @@ void StandWindowTest::failedLoadKeepsStand()
     QFETCH(QString, fileName);
     QFETCH(QByteArray, content);
     QFETCH(QString, title);
+    QFETCH(QString, phrase);
     StandWindowHarness h;
+    QDir(h.folder.path()).mkdir("Data");
     h.pickLanguage(language);
     h.openStand(TwelveTrees);
     emit h.window->calculateRequested();
@@ -241,7 +252,7 @@ void StandWindowTest::failedLoadKeepsStand()
 
     QCOMPARE(h.errors.size(), 1);
     QCOMPARE(h.errors[0].title, title);
-    QVERIFY(!h.errors[0].text.isEmpty());
+    QVERIFY2(h.errors[0].text.contains(phrase), qPrintable(h.errors[0].text));
     if (!content.isEmpty())
         QVERIFY2(h.errors[0].text.contains(fileName), qPrintable(h.errors[0].text));
     QCOMPARE(h.panel(2), "  " + path);
@@ -324,25 +335,26 @@ void StandWindowTest::mapWithoutSizeKeepsLastPlacement()
     QCOMPARE(h.pixel(h.mapPoint(90, 10, 100, 100)), QColor(Qt::black));
 }
 
-void StandWindowTest::commandsFromInsideTheDialogAreIgnored()
+// While the dialog is open the window may still be rearranged, and the map
+// redrawn for it, but no second dialog opens.
+void StandWindowTest::dialogKeepsOutOnlyASecondDialog()
 {
     StandWindowHarness h;
     h.openStand(TwelveTrees);
     const QString path = h.writeFile("three.txt", "100,100\n3\n60,75,1\n10,80,1\n30,50,1\n");
-    h.window->statusPanel(1)->setText("unchanged");
-    int nestedLoads = 0;
+    int dialogs = 0;
     h.controller->setFileChooser([&](QWidget *, const QString &, const QString &, const QString &) {
-        emit h.window->calculateRequested();
-        emit h.window->mapPressed(QPointF(100, 100));
-        ++nestedLoads;
+        ++dialogs;
         emit h.window->openRequested();
+        h.map().resize(300, 200);
+        emit h.window->layoutApplied();
         return path;
     });
     emit h.window->openRequested();
-    QCOMPARE(nestedLoads, 1);
-    QCOMPARE(h.panel(1), QStringLiteral("unchanged"));
+    QCOMPARE(dialogs, 1);
     QCOMPARE(h.controller->stand()->treeCount(), 3);
-    QVERIFY(!h.controller->zonesComputed());
+    QCOMPARE(h.controller->stand()->mapWidth, 300);
+    QCOMPARE(h.pixel(h.mapPoint(60, 75, 100, 100)), QColor(Qt::black));
 }
 
 QTEST_MAIN(StandWindowTest)

@@ -1,0 +1,332 @@
+#include "../stand/standwindowharness.h"
+#include "vistaprog.h"
+#include "zones/mapdrawing.h"
+
+#include <QToolButton>
+
+namespace {
+
+// Three trees on a 100 m square stand; on a square map their positions are
+// those of a 100 x 100 map scaled, where the boundary pieces are known.
+const QByteArray ThreeTrees = "100,100\n3\n60,75,32.5\n10,80,41\n30,50,27.3\n";
+
+using Piece = QLineF; // in units of a 100 x 100 map
+
+const QList<Piece> FirstOrderPieces{{0, 48.3, 34.7, 25.1}, {34.7, 25.1, 37.2, 0}, {34.7, 25.1, 97, 100}};
+const QList<Piece> SecondOrderPieces{{34.7, 25.1, 72.5, 0}, {27.2, 100, 34.7, 25.1}, {13.7, 0, 34.7, 25.1}};
+
+const QColor Blue(0, 0, 255);
+const QColor White(Qt::white);
+
+QByteArray standOfTrees(int count)
+{
+    QByteArray content = "100,100\n" + QByteArray::number(count) + "\n";
+    for (int t = 1; t <= count; ++t)
+        content += QByteArray::number(t * 11 % 97) + "," + QByteArray::number(t * 7 % 89 + 0.5) + ",1\n";
+    return content;
+}
+
+struct ZoneHarness : StandWindowHarness
+{
+    VistaProg &progress() const { return *window->calculationProgress(); }
+
+    void chooseOrder(int order)
+    {
+        window->findChild<QToolButton *>(QStringLiteral("btn%1order").arg(order))->click();
+    }
+
+    QPointF scaled(QPointF hundredth) const
+    {
+        return {hundredth.x() * map().mapWidth() / 100.0, hundredth.y() * map().mapHeight() / 100.0};
+    }
+
+    // Whether the colour lies along the piece, away from its ends.
+    bool colourAlong(const Piece &piece, const QColor &colour) const
+    {
+        for (const double t : {0.2, 0.5, 0.8}) {
+            if (!colourNear(scaled(piece.pointAt(t)), colour, 2))
+                return false;
+        }
+        return true;
+    }
+
+    bool mapIsBlank() const { return countPixels(White) == image().width() * image().height(); }
+};
+
+} // namespace
+
+class ZoneWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void calculateBeforeAnyStand();
+    void boundariesOfOrder_data();
+    void boundariesOfOrder();
+    void progressOncePerOuterStep_data();
+    void progressOncePerOuterStep();
+    void statusTexts_data();
+    void statusTexts();
+    void labelCheckBoxRedraws_data();
+    void labelCheckBoxRedraws();
+    void pressWithoutStandChangesNothing();
+    void pressMarksNearestTree();
+    void pressWithoutBoundaryPieces();
+    void pressOnStandWithoutTrees();
+    void commandsDuringComputationAreIgnored();
+};
+
+void ZoneWindowTest::initTestCase()
+{
+    ZoneHarness h;
+    QCOMPARE(h.map().mapWidth(), h.map().mapHeight()); // the known pieces need a square map
+}
+
+void ZoneWindowTest::calculateBeforeAnyStand()
+{
+    ZoneHarness h;
+    h.window->statusPanel(1)->setText("before");
+    emit h.window->calculateRequested();
+    QVERIFY(h.mapIsBlank());
+    QCOMPARE(h.panel(1), QStringLiteral("  Bereit"));
+    QVERIFY(h.controller->edgeTable().rows.isEmpty());
+    QVERIFY(!h.progress().isVisible());
+    QVERIFY(h.controller->zonesComputed());
+}
+
+void ZoneWindowTest::boundariesOfOrder_data()
+{
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QList<Piece>>("drawn");
+    QTest::addColumn<QList<Piece>>("notDrawn");
+    QTest::newRow("k = 1") << 1 << FirstOrderPieces << SecondOrderPieces;
+    QTest::newRow("k = 2") << 2 << SecondOrderPieces << FirstOrderPieces;
+    QTest::newRow("k = 3") << 3 << QList<Piece>{} << FirstOrderPieces + SecondOrderPieces;
+    QTest::newRow("k = 4") << 4 << QList<Piece>{} << FirstOrderPieces + SecondOrderPieces;
+}
+
+void ZoneWindowTest::boundariesOfOrder()
+{
+    QFETCH(int, order);
+    QFETCH(QList<Piece>, drawn);
+    QFETCH(QList<Piece>, notDrawn);
+    ZoneHarness h;
+    h.openStand(ThreeTrees);
+    h.chooseOrder(order);
+    emit h.window->calculateRequested();
+
+    QCOMPARE(h.controller->edgeTable().order, order);
+    QCOMPARE(h.controller->edgeTable().rows.size(), drawn.size());
+    for (const Piece &piece : drawn)
+        QVERIFY2(h.colourAlong(piece, Blue),
+                 qPrintable(QString("piece from %1,%2").arg(piece.x1()).arg(piece.y1())));
+    for (const Piece &piece : notDrawn)
+        QVERIFY(!h.colourNear(h.scaled(piece.center()), Blue, 1));
+    if (drawn.isEmpty())
+        QCOMPARE(h.countPixels(Blue), 0);
+    for (const QPointF tree : {QPointF(60, 25), QPointF(10, 20), QPointF(30, 50)})
+        QCOMPARE(h.pixel(h.scaled(tree)), QColor(Qt::black));
+}
+
+void ZoneWindowTest::progressOncePerOuterStep_data()
+{
+    QTest::addColumn<int>("trees");
+    QTest::addColumn<QList<int>>("values");
+    QTest::newRow("3 trees") << 3 << QList<int>{0, 33, 67, 100};
+    QTest::newRow("8 trees, halves to even") << 8 << QList<int>{0, 12, 25, 38, 50, 62, 75, 88, 100};
+    QTest::newRow("1 tree") << 1 << QList<int>{0, 100};
+    QTest::newRow("no trees") << 0 << QList<int>{0};
+}
+
+void ZoneWindowTest::progressOncePerOuterStep()
+{
+    QFETCH(int, trees);
+    QFETCH(QList<int>, values);
+    ZoneHarness h;
+    h.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    h.openStand(standOfTrees(trees));
+    QList<int> seen;
+    QList<bool> visible;
+    connect(&h.progress(), &VistaProg::valueChanged, this, [&](int value) {
+        seen.append(value);
+        visible.append(h.progress().isVisible());
+    });
+    emit h.window->calculateRequested();
+    QCOMPARE(seen, values);
+    for (qsizetype step = 1; step < visible.size(); ++step)
+        QVERIFY(visible[step]);
+    QVERIFY(!h.progress().isVisible());
+}
+
+void ZoneWindowTest::statusTexts_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("running");
+    QTest::addColumn<QString>("ready");
+    QTest::newRow("German") << 0 << "  Berechnung läuft ..."
+                            << "  Bereit";
+    QTest::newRow("English") << 1 << "  Calculation is running ..."
+                             << "  Ready";
+    QTest::newRow("Spanish") << 2 << "  Calculación ..."
+                             << "  Listo";
+    QTest::newRow("Slovak") << 3 << "  Prebieha kalkulacia ..."
+                            << "  Pripraveny";
+}
+
+void ZoneWindowTest::statusTexts()
+{
+    QFETCH(int, language);
+    QFETCH(QString, running);
+    QFETCH(QString, ready);
+    ZoneHarness h;
+    h.pickLanguage(language);
+    h.openStand(ThreeTrees);
+    QStringList during;
+    connect(&h.progress(), &VistaProg::valueChanged, this, [&] { during.append(h.panel(1)); });
+
+    emit h.window->calculateRequested();
+    QCOMPARE(during.value(1), running);
+    QCOMPARE(h.panel(1), ready);
+
+    during.clear();
+    emit h.window->mapPressed(h.scaled({10, 20}));
+    QCOMPARE(during.value(1), running);
+    QCOMPARE(h.panel(1), ready);
+}
+
+void ZoneWindowTest::labelCheckBoxRedraws_data()
+{
+    QTest::addColumn<bool>("load");
+    QTest::addColumn<QString>("before"); // "", "calculate" or "press"
+    QTest::addColumn<bool>("zones");
+    QTest::newRow("no stand") << false << "" << false;
+    QTest::newRow("no stand, calculated") << false << "calculate" << false;
+    QTest::newRow("stand, nothing computed") << true << "" << false;
+    QTest::newRow("after calculate") << true << "calculate" << true;
+    QTest::newRow("after a press") << true << "press" << true;
+}
+
+// The box redraws the trees, and the boundaries once they were computed; a
+// selection's marks are not drawn again.
+void ZoneWindowTest::labelCheckBoxRedraws()
+{
+    QFETCH(bool, load);
+    QFETCH(QString, before);
+    QFETCH(bool, zones);
+    ZoneHarness h;
+    if (load)
+        h.openStand(ThreeTrees);
+    if (before == "calculate")
+        emit h.window->calculateRequested();
+    if (before == "press")
+        emit h.window->mapPressed(h.scaled({10, 20}));
+    h.window->statusPanel(1)->setText("untouched");
+
+    h.setLabels(true);
+
+    QCOMPARE(h.panel(1), QStringLiteral("untouched"));
+    QCOMPARE(h.mapIsBlank(), !load);
+    QCOMPARE(h.countPixels(Blue) > 0, zones);
+    QCOMPARE(h.countPixels(MapDrawing::SelectedColour), 0);
+    QCOMPARE(h.countPixels(MapDrawing::InfluenceColour), 0);
+    QVERIFY(!h.table().selectionModel()->hasSelection());
+}
+
+void ZoneWindowTest::pressWithoutStandChangesNothing()
+{
+    ZoneHarness h;
+    h.window->statusPanel(1)->setText("untouched");
+    emit h.window->mapPressed(QPointF(50, 50));
+    QCOMPARE(h.panel(1), QStringLiteral("untouched"));
+    QVERIFY(h.mapIsBlank());
+    QVERIFY(!h.controller->zonesComputed());
+}
+
+void ZoneWindowTest::pressMarksNearestTree()
+{
+    ZoneHarness h;
+    h.openStand(ThreeTrees);
+    emit h.window->mapPressed(h.scaled({10, 20}) + QPointF(3, -2)); // right of (10, 20): file tree 2
+
+    const TreeSelection &selection = h.controller->selection();
+    QVERIFY(selection.valid);
+    QCOMPARE(selection.treeNumber, 2);
+    QVERIFY(h.controller->zonesComputed());
+    QCOMPARE(h.pixel(h.scaled({10, 20})), MapDrawing::SelectedColour);
+    QCOMPARE(h.pixel(h.scaled({30, 50})), MapDrawing::InfluenceColour);
+    QCOMPARE(h.pixel(h.scaled({60, 25})), MapDrawing::InfluenceColour);
+    QVERIFY(h.colourAlong(FirstOrderPieces[0], MapDrawing::SelectedColour));
+    QVERIFY(h.colourAlong(FirstOrderPieces[1], MapDrawing::SelectedColour));
+    QVERIFY(h.colourAlong(FirstOrderPieces[2], Blue)); // between the two other trees
+
+    const QList<QTableWidgetSelectionRange> ranges = h.table().selectedRanges();
+    QCOMPARE(ranges.size(), 1);
+    QCOMPARE(QList<int>({ranges[0].topRow(), ranges[0].bottomRow(), ranges[0].leftColumn(),
+                         ranges[0].rightColumn()}),
+             QList<int>({1, 1, 0, 1}));
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        QCOMPARE(h.table().palette().color(group, QPalette::Highlight), MapDrawing::SelectedColour);
+
+    const QImage first = h.image();
+    emit h.window->mapPressed(h.scaled({10, 20}) + QPointF(3, -2));
+    QCOMPARE(h.image(), first);
+
+    emit h.window->labelCheckClicked(); // the marks go, the table row is let go
+    QCOMPARE(h.countPixels(MapDrawing::SelectedColour), 0);
+    QVERIFY(h.table().selectedRanges().isEmpty());
+}
+
+// With k - 1 > n - 2 no piece bounds the selected tree's zone.
+void ZoneWindowTest::pressWithoutBoundaryPieces()
+{
+    ZoneHarness h;
+    h.openStand(ThreeTrees);
+    h.chooseOrder(3);
+    emit h.window->mapPressed(h.scaled({60, 25}));
+    QCOMPARE(h.controller->selection().treeNumber, 1);
+    QCOMPARE(h.pixel(h.scaled({60, 25})), MapDrawing::SelectedColour);
+    QCOMPARE(h.countPixels(MapDrawing::InfluenceColour), 0);
+    QCOMPARE(h.countPixels(Blue), 0);
+    QVERIFY(!h.table().selectionModel()->hasSelection());
+}
+
+void ZoneWindowTest::pressOnStandWithoutTrees()
+{
+    ZoneHarness h;
+    h.openStand("30,40\n0\n");
+    emit h.window->mapPressed(QPointF(20, 20));
+    QVERIFY(!h.controller->selection().valid);
+    QCOMPARE(h.panel(1), QStringLiteral("  Bereit"));
+    QVERIFY(h.mapIsBlank());
+}
+
+// A command arriving while the boundaries are computed (the bar repaints in
+// the middle) must not start a second computation inside the first.
+void ZoneWindowTest::commandsDuringComputationAreIgnored()
+{
+    ZoneHarness h;
+    h.openStand(ThreeTrees);
+    emit h.window->calculateRequested();
+    const QImage alone = h.image();
+
+    h.window->labelCheckBox()->setChecked(false);
+    int nested = 0;
+    connect(&h.progress(), &VistaProg::valueChanged, this, [&] {
+        ++nested;
+        emit h.window->calculateRequested();
+        emit h.window->mapPressed(h.scaled({10, 20}));
+        emit h.window->labelCheckClicked();
+        emit h.window->openRequested();
+        emit h.window->layoutApplied();
+    });
+    emit h.window->calculateRequested();
+    QCOMPARE(nested, 4); // once at the start and once per tree
+    QCOMPARE(h.dialogs.size(), 1); // the first opening only
+    QVERIFY(!h.controller->selection().valid);
+    QCOMPARE(h.image(), alone);
+}
+
+QTEST_MAIN(ZoneWindowTest)
+#include "tst_zonewindow.moc"
