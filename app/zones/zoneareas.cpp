@@ -4,7 +4,6 @@
 #include <cmath>
 #include <limits>
 #include <map>
-#include <numeric>
 #include <tuple>
 #include <utility>
 #include <vector>
