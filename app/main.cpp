@@ -1,5 +1,7 @@
+#include "about/aboutwindow.h"
 #include "shell/form1.h"
 #include "stand/standcontroller.h"
+#include "update/updatewindow.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -15,6 +17,8 @@ int main(int argc, char *argv[])
 
     Form1 window;
     StandController controller(window);
+    QObject::connect(&window, &Form1::aboutRequested, &window, [&window] { showAboutWindow(&window); });
+    QObject::connect(&window, &Form1::updateRequested, &window, [&window] { showUpdateWindow(&window); });
     if (arguments.size() == 2)
         controller.loadStandFile(arguments.at(1));
     window.show();
