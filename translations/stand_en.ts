@@ -15,6 +15,10 @@
         <source>Öffnungsfehler!</source>
         <translation>Open error!</translation>
     </message>
+    <message>
+        <source>„%1“ ist keine gewöhnliche Datei.</source>
+        <translation>"%1" is not an ordinary file.</translation>
+    </message>
 </context>
 <context>
     <name>StandFileReader</name>

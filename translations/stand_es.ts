@@ -15,6 +15,10 @@
         <source>Öffnungsfehler!</source>
         <translation>Error de abrir!</translation>
     </message>
+    <message>
+        <source>„%1“ ist keine gewöhnliche Datei.</source>
+        <translation>«%1» no es un archivo normal.</translation>
+    </message>
 </context>
 <context>
     <name>StandFileReader</name>

@@ -15,6 +15,10 @@
         <source>Öffnungsfehler!</source>
         <translation>Chyba pri otvarani suboru!</translation>
     </message>
+    <message>
+        <source>„%1“ ist keine gewöhnliche Datei.</source>
+        <translation>"%1" nie je obycajny subor.</translation>
+    </message>
 </context>
 <context>
     <name>StandFileReader</name>

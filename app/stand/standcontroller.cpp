@@ -13,10 +13,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTableWidget>
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -54,6 +57,12 @@ QList<QStringList> treeTableRowsAsRead(const Stand &stand)
                      format0(stand.treeD[slot])});
     }
     return rows;
+}
+
+bool isSpecialFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
 }
 
 QTableWidgetItem *centredItem(const QString &text)
@@ -128,7 +137,10 @@ bool StandController::loadStandFile(const QString &path)
         m_window.statusPanel(2)->setText(QStringLiteral("  ") + path);
 
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
+        if (isSpecialFile(path)) {
+            // A device or a pipe may block the opening or never end.
+            openError = tr("„%1“ ist keine gewöhnliche Datei.").arg(QDir::toNativeSeparators(path));
+        } else if (!file.open(QIODevice::ReadOnly)) {
             openError = file.errorString();
         } else {
             // Read to the end before anything shown is touched: a file that

@@ -3,6 +3,8 @@
 #include "shell/twips.h"
 #include "stand/standmap.h"
 
+#include <algorithm>
+
 namespace MapDrawing {
 
 QPoint labelTopLeft(QPointF treeCentre)

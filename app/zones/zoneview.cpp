@@ -6,6 +6,9 @@
 #include "zones/mapdrawing.h"
 #include "zones/treeselection.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 QPointF sortedTreeCentre(const Stand &stand, int sortedIndex)

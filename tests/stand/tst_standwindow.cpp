@@ -221,6 +221,8 @@ void StandWindowTest::failedLoadKeepsStand_data()
                                       << "No such file";
     QTest::newRow("missing, Slovak") << 3 << "missing.txt" << QByteArray() << "Chyba pri otvarani suboru!"
                                      << "No such file";
+    QTest::newRow("a device") << 0 << "/dev/zero" << QByteArray() << "Öffnungsfehler!"
+                              << "keine gewöhnliche Datei";
     QTest::newRow("a folder") << 1 << "Data" << QByteArray() << "Open error!"
                               << "directory";
     QTest::newRow("ends early") << 0 << "short.txt" << QByteArray("100,100\n3\n1,2,3\n4,5")
@@ -247,7 +249,8 @@ void StandWindowTest::failedLoadKeepsStand()
     const QImage before = h.image();
     const QStringList panels{h.panel(3), h.panel(4)};
 
-    const QString path = content.isEmpty() ? h.folder.filePath(fileName) : h.writeFile(fileName, content);
+    const QString path =
+        content.isEmpty() ? QDir(h.folder.path()).absoluteFilePath(fileName) : h.writeFile(fileName, content);
     h.open(path);
 
     QCOMPARE(h.errors.size(), 1);
