@@ -14,29 +14,63 @@ bool isOpenWindow(const QWidget *widget)
     return type == Qt::Window || type == Qt::Dialog;
 }
 
-} // namespace
-
-bool IsFormLoaded(const QString &name)
+// Closing one window may delete another, so each is held by a guard.
+QList<QPointer<QWidget>> openWindowsWhere(const std::function<bool(const QWidget *)> &wanted)
 {
-    const QString wanted = name.toLower();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (const QWidget *window : windows) {
-        if (isOpenWindow(window) && window->objectName().toLower() == wanted)
-            return true;
-    }
-    return false;
-}
-
-void UnloadAllForms(const QWidget *closing)
-{
-    // Closing one window may delete another, so each is held by a guard.
     QList<QPointer<QWidget>> windows;
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window != closing && isOpenWindow(window))
+        if (isOpenWindow(window) && wanted(window))
             windows.append(window);
     }
+    return windows;
+}
+
+void closeAll(const QList<QPointer<QWidget>> &windows)
+{
     for (const QPointer<QWidget> &window : windows) {
         if (window)
             window->close();
     }
+}
+
+bool hasName(const QWidget *window, const QString &name)
+{
+    return window->objectName().compare(name, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QWidget *findLoadedForm(const QString &name)
+{
+    const QList<QPointer<QWidget>> windows =
+        openWindowsWhere([&name](const QWidget *window) { return hasName(window, name); });
+    return windows.isEmpty() ? nullptr : windows.first().data();
+}
+
+bool IsFormLoaded(const QString &name)
+{
+    return findLoadedForm(name) != nullptr;
+}
+
+void unloadForm(const QString &name)
+{
+    closeAll(openWindowsWhere([&name](const QWidget *window) { return hasName(window, name); }));
+}
+
+void UnloadAllForms(const QWidget *closing)
+{
+    closeAll(openWindowsWhere([closing](const QWidget *window) { return window != closing; }));
+}
+
+void showSingleForm(const QString &name, const QString &rival, const std::function<QWidget *()> &create)
+{
+    unloadForm(rival);
+    if (QWidget *open = findLoadedForm(name)) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    QWidget *window = create();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }

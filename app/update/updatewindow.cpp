@@ -1,17 +1,10 @@
 #include "updatewindow.h"
 
 #include "form3.h"
-#include "openwindows.h"
+#include "shell/forms.h"
 
 void showUpdateWindow(QWidget *mainWindow)
 {
-    closeOpenWindows(QStringLiteral("Form2"));
-    if (QWidget *open = findOpenWindow(QStringLiteral("Form3"))) {
-        open->raise();
-        open->activateWindow();
-        return;
-    }
-    auto *window = new Form3(mainWindow);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    showSingleForm(QStringLiteral("Form3"), QStringLiteral("Form2"),
+                   [mainWindow] { return new Form3(mainWindow); });
 }
