@@ -32,7 +32,9 @@ QString chooseWithDialog(QWidget *parent, const QString &folder, const QString &
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    // A name typed that does not exist is reported by the opening, as any
+    // other file that cannot be opened.
+    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
     dialog.setDirectory(folder);
     if (!preset.isEmpty())
