@@ -1,7 +1,9 @@
 #include "standwindowharness.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QHeaderView>
-#include <QSignalSpy>
+#include <QTimer>
 
 namespace {
 
@@ -47,6 +49,7 @@ private slots:
     void resizeRedrawsAtNewScale();
     void mapWithoutSizeKeepsLastPlacement();
     void dialogKeepsOutOnlyASecondDialog();
+    void fileDialogStartsInDataFolder();
 };
 
 void StandWindowTest::loadShowsStand_data()
@@ -358,6 +361,27 @@ void StandWindowTest::dialogKeepsOutOnlyASecondDialog()
     QCOMPARE(h.controller->stand()->treeCount(), 3);
     QCOMPARE(h.controller->stand()->mapWidth, 300);
     QCOMPARE(h.pixel(h.mapPoint(60, 75, 100, 100)), QColor(Qt::black));
+}
+
+void StandWindowTest::fileDialogStartsInDataFolder()
+{
+    StandWindowHarness h;
+    QDir(h.folder.path()).mkdir("Data");
+    h.controller->setFileChooser(nullptr);
+    QString shownFolder;
+    QString filter;
+    QTimer::singleShot(0, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            shownFolder = dialog->directory().absolutePath();
+            filter = dialog->selectedNameFilter();
+            dialog->reject();
+        }
+    });
+    emit h.window->openRequested();
+    QCOMPARE(shownFolder, QDir(h.folder.filePath("Data")).absolutePath());
+    QCOMPARE(filter, QStringLiteral("Text Datei (*.txt)"));
+    QVERIFY(h.errors.isEmpty());
+    QCOMPARE(h.panel(2), QString());
 }
 
 QTEST_MAIN(StandWindowTest)
