@@ -333,6 +333,8 @@ void StandWindowTest::mapWithoutSizeKeepsLastPlacement()
     QCOMPARE(h.tableRow(1), QStringList({"2", "90.00", "10.00", "12.0"}));
     emit h.window->calculateRequested();
     QVERIFY(h.controller->edgeTable().rows.isEmpty());
+    emit h.window->mapPressed(QPointF(1, 1));
+    QVERIFY(!h.controller->selection().valid);
 
     h.map().resize(width, height);
     emit h.window->layoutApplied();
