@@ -1,0 +1,32 @@
+#include "zoneslanguage.h"
+
+#include <QtGlobal>
+
+namespace {
+
+// "language[_territory][.codeset][@modifier]" -> "language"
+QByteArray languagePart(const QByteArray &locale)
+{
+    qsizetype end = 0;
+    while (end < locale.size() && locale[end] != '_' && locale[end] != '.' && locale[end] != '@')
+        ++end;
+    return locale.left(end).toLower();
+}
+
+} // namespace
+
+QString zonesLanguage(const QByteArray &lcAll, const QByteArray &lcMessages, const QByteArray &lang)
+{
+    // An empty variable counts as unset; a set one decides even when it names
+    // the C locale, which then keeps the later ones from speaking.
+    const QByteArray &locale = !lcAll.isEmpty() ? lcAll : !lcMessages.isEmpty() ? lcMessages : lang;
+    const QByteArray language = languagePart(locale);
+    if (language == "en" || language == "es" || language == "sk")
+        return QString::fromLatin1(language);
+    return QStringLiteral("de");
+}
+
+QString zonesLanguageFromEnvironment()
+{
+    return zonesLanguage(qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG"));
+}

@@ -1,0 +1,278 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>KavrelZones</name>
+    <message>
+        <source>Die Bäume lassen sich nicht auf eine Karte von %1 x %2 Pixeln legen.</source>
+        <translation>The trees cannot be placed on a map of %1 x %2 pixels.</translation>
+    </message>
+    <message>
+        <source>Hilfe: kavrel-zones --help</source>
+        <translation>Help: kavrel-zones --help</translation>
+    </message>
+    <message>
+        <source>--order: „%1“ ist keine ganze Zahl ab 1.</source>
+        <translation>--order: "%1" is not a whole number of at least 1.</translation>
+    </message>
+    <message>
+        <source>--map: „%1“ ist keine Kartengröße WxH aus zwei ganzen Zahlen ab 1 (etwa 441x441).</source>
+        <translation>--map: "%1" is not a map size WxH of two whole numbers of at least 1 (such as 441x441).</translation>
+    </message>
+    <message>
+        <source>--select: „%1“ ist kein Kartenpunkt X,Y aus zwei Zahlen (etwa 120.5,80).</source>
+        <translation>--select: "%1" is not a map point X,Y of two numbers (such as 120.5,80).</translation>
+    </message>
+    <message>
+        <source>Ordnung der Einschlusszonen, eine ganze Zahl ab 1 (Vorgabe 1)</source>
+        <translation>order of the inclusion zones, a whole number of at least 1 (default 1)</translation>
+    </message>
+    <message>
+        <source>Größe der Bestandskarte in Pixeln (Vorgabe 441x441)</source>
+        <translation>size of the stand map in pixels (default 441x441)</translation>
+    </message>
+    <message>
+        <source>wählt den nächsten Baum zum Kartenpunkt X,Y und gibt „S,N“ (sortierter Index, Baumnummer) und die Kanten seiner Zone aus</source>
+        <translation>selects the tree nearest to the map point X,Y and prints "S,N" (sorted index, tree number) and the edges of its zone</translation>
+    </message>
+    <message>
+        <source>zeigt diese Hilfe</source>
+        <translation>shows this help</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option „%1“.</source>
+        <translation>Unknown option "%1".</translation>
+    </message>
+    <message>
+        <source>Die Option %1 nimmt keinen Wert.</source>
+        <translation>The option %1 takes no value.</translation>
+    </message>
+    <message>
+        <source>Der Option %1 fehlt ihr Wert %2.</source>
+        <translation>The option %1 lacks its value %2.</translation>
+    </message>
+    <message>
+        <source>Es fehlt die Standdatei.</source>
+        <translation>The stand file is missing.</translation>
+    </message>
+    <message>
+        <source>Nur eine Standdatei, bitte: „%1“ ist zu viel.</source>
+        <translation>Only one stand file, please: "%1" is one too many.</translation>
+    </message>
+    <message>
+        <source>Aufruf: kavrel-zones [--order K] [--map WxH] [--select X,Y] STANDFILE
+%1
+Gibt die Kantentabelle der Einschlusszonen der Ordnung K aus, eine Zeile je
+Randstück: i,j,x1,y1,x2,y2 (i und j sind sortierte Baumindizes, die Punkte
+Kartenkoordinaten, auf eine Nachkommastelle abgeschnitten).
+
+Optionen:
+</source>
+        <translation>Usage: kavrel-zones [--order K] [--map WxH] [--select X,Y] STANDFILE
+%1
+Prints the edge table of the inclusion zones of order K, one line per
+boundary piece: i,j,x1,y1,x2,y2 (i and j are sorted tree indices, the points
+map coordinates truncated to one decimal place).
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>
+Exit-Status: 0 Erfolg, 1 Standdatei nicht lesbar, 2 falscher Aufruf, 3 Ausgabedatei nicht schreibbar.
+</source>
+        <translation>
+Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file not writable.
+</translation>
+    </message>
+    <message>
+        <source>--simulate: „%1“ ist keine Punktzahl von 1 bis %2.</source>
+        <translation>--simulate: "%1" is not a number of points from 1 to %2.</translation>
+    </message>
+    <message>
+        <source>--seed: „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.</source>
+        <translation>--seed: "%1" is not a whole number from 0 to 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>--grid: „%1“ ist kein Rasterabstand in Metern größer als 0.</source>
+        <translation>--grid: "%1" is not a grid spacing in metres greater than 0.</translation>
+    </message>
+    <message>
+        <source>--diameter-unit: „%1“ ist keine der Einheiten cm, mm, m.</source>
+        <translation>--diameter-unit: "%1" is none of the units cm, mm, m.</translation>
+    </message>
+    <message>
+        <source>--svg: Der Name der SVG-Datei fehlt.</source>
+        <translation>--svg: the name of the SVG file is missing.</translation>
+    </message>
+    <message>
+        <source>gibt je Baum in Dateireihenfolge „tree,x,y,d,area,probability“ aus: Fläche seiner Einschlusszone der Ordnung K im Bestand (m²) und seine Einschlusswahrscheinlichkeit</source>
+        <translation>prints for each tree in file order "tree,x,y,d,area,probability": the area of its inclusion zone of order K within the stand (m²) and its inclusion probability</translation>
+    </message>
+    <message>
+        <source>simuliert die Stichprobe an M gleichverteilten Zufallspunkten</source>
+        <translation>simulates the sampling at M uniformly distributed random points</translation>
+    </message>
+    <message>
+        <source>Startwert der Zufallspunkte von --simulate (Vorgabe 1)</source>
+        <translation>seed of the random points of --simulate (default 1)</translation>
+    </message>
+    <message>
+        <source>simuliert die Stichprobe an einem systematischen Raster mit SPACING Metern Abstand</source>
+        <translation>simulates the sampling on a systematic grid with a spacing of SPACING metres</translation>
+    </message>
+    <message>
+        <source>Einheit der Durchmesser in der Standdatei für die Grundfläche (Vorgabe cm)</source>
+        <translation>unit of the diameters in the stand file, for the basal area (default cm)</translation>
+    </message>
+    <message>
+        <source>gibt die Schätzertabelle als CSV aus</source>
+        <translation>prints the table of estimators as CSV</translation>
+    </message>
+    <message>
+        <source>gibt die Einschlusszonen der Ordnung K als GeoJSON in Bestandsmetern aus</source>
+        <translation>prints the inclusion zones of order K as GeoJSON in stand metres</translation>
+    </message>
+    <message>
+        <source>zeichnet Bestand, Bäume und alle Zonengrenzen der Ordnung K maßstäblich in die Datei OUT.svg</source>
+        <translation>draws the stand, the trees and all zone boundaries of order K to scale into the file OUT.svg</translation>
+    </message>
+    <message>
+        <source>--simulate und --grid schließen einander aus: Zufallspunkte oder Raster, nicht beides.</source>
+        <translation>--simulate and --grid exclude each other: random points or a grid, not both.</translation>
+    </message>
+    <message>
+        <source>Nur eine von --areas, --simulate, --grid und --geojson, bitte.</source>
+        <translation>Only one of --areas, --simulate, --grid and --geojson, please.</translation>
+    </message>
+    <message>
+        <source>--select lässt sich nicht mit --areas, --simulate, --grid, --geojson oder --svg verbinden.</source>
+        <translation>--select cannot be combined with --areas, --simulate, --grid, --geojson or --svg.</translation>
+    </message>
+    <message>
+        <source>--seed gilt nur zusammen mit --simulate.</source>
+        <translation>--seed only applies together with --simulate.</translation>
+    </message>
+    <message>
+        <source>--csv gilt nur zusammen mit --simulate oder --grid.</source>
+        <translation>--csv only applies together with --simulate or --grid.</translation>
+    </message>
+    <message>
+        <source>--diameter-unit gilt nur zusammen mit --simulate oder --grid.</source>
+        <translation>--diameter-unit only applies together with --simulate or --grid.</translation>
+    </message>
+    <message>
+        <source>       kavrel-zones --areas [--order K] [--map WxH] STANDFILE
+       kavrel-zones --simulate M [--seed S] [--order K] [--diameter-unit cm|mm|m] [--csv] STANDFILE
+       kavrel-zones --grid SPACING [--order K] [--diameter-unit cm|mm|m] [--csv] STANDFILE
+       kavrel-zones --geojson [--order K] STANDFILE
+       kavrel-zones --svg OUT.svg [--order K] STANDFILE
+</source>
+        <translation>       kavrel-zones --areas [--order K] [--map WxH] STANDFILE
+       kavrel-zones --simulate M [--seed S] [--order K] [--diameter-unit cm|mm|m] [--csv] STANDFILE
+       kavrel-zones --grid SPACING [--order K] [--diameter-unit cm|mm|m] [--csv] STANDFILE
+       kavrel-zones --geojson [--order K] STANDFILE
+       kavrel-zones --svg OUT.svg [--order K] STANDFILE
+</translation>
+    </message>
+    <message>
+        <source>Stichprobe</source>
+        <translation>Sampling</translation>
+    </message>
+    <message>
+        <source>HT Bäume/ha</source>
+        <translation>HT trees/ha</translation>
+    </message>
+    <message>
+        <source>HT Grundfläche m²/ha</source>
+        <translation>HT basal area m²/ha</translation>
+    </message>
+    <message>
+        <source>k/(pi r_k^2) Bäume/ha</source>
+        <translation>k/(pi r_k^2) trees/ha</translation>
+    </message>
+    <message>
+        <source>(k-1)/(pi r_k^2) Bäume/ha</source>
+        <translation>(k-1)/(pi r_k^2) trees/ha</translation>
+    </message>
+    <message>
+        <source>Stichprobe: %1 Punkte im systematischen Raster, Abstand %2 m</source>
+        <translation>Sample: %1 points on a systematic grid, spacing %2 m</translation>
+    </message>
+    <message>
+        <source>Stichprobe: %1 gleichverteilte Zufallspunkte, Startwert %2</source>
+        <translation>Sample: %1 uniformly distributed random points, seed %2</translation>
+    </message>
+    <message>
+        <source>%1 Bäume erreichen den Bestand mit ihrer Zone nicht; der HT-Mittelwert strebt gegen den Wert ohne sie.</source>
+        <translation>%1 trees do not reach the stand with their zone; the HT mean tends to the value without them.</translation>
+    </message>
+    <message>
+        <source>Weniger als k Bäume: Es gibt keinen k-nächsten Baum und damit kein r_k.</source>
+        <translation>Fewer than k trees: there is no k-th nearest tree and hence no r_k.</translation>
+    </message>
+    <message>
+        <source>An %1 Punkten steht der k-nächste Baum genau auf dem Punkt (r_k = 0); dort sind die Schätzer mit r_k unbeschränkt.</source>
+        <translation>At %1 points the k-th nearest tree stands exactly on the point (r_k = 0); there the estimators built on r_k are unbounded.</translation>
+    </message>
+    <message>
+        <source>(k-1)/(pi r_k^2) gibt es erst ab k = 2.</source>
+        <translation>(k-1)/(pi r_k^2) exists only from k = 2 on.</translation>
+    </message>
+    <message>
+        <source>Der Standardfehler des Rasters ist wie für Zufallspunkte gerechnet.</source>
+        <translation>The standard error of the grid is computed as for random points.</translation>
+    </message>
+    <message>
+        <source>Bestand %1 m x %2 m (%3 ha), %4 Bäume, Ordnung k = %5</source>
+        <translation>Stand %1 m x %2 m (%3 ha), %4 trees, order k = %5</translation>
+    </message>
+    <message>
+        <source>Bäume, die nie in die Stichprobe kommen: %1 von %2</source>
+        <translation>Trees that can never be sampled: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Schätzer</source>
+        <translation>Estimator</translation>
+    </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>wahrer Wert</source>
+        <translation>True value</translation>
+    </message>
+    <message>
+        <source>rel. Verzerrung</source>
+        <translation>Rel. bias</translation>
+    </message>
+    <message>
+        <source>Standardfehler</source>
+        <translation>Standard error</translation>
+    </message>
+    <message>
+        <source>Die SVG-Datei „%1“ lässt sich nicht schreiben: %2</source>
+        <translation>The SVG file "%1" cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>--grid: Ein Abstand von %1 m ergibt auf %2 m x %3 m mehr als %4 Punkte.</source>
+        <translation>--grid: a spacing of %1 m gives more than %4 points on %2 m x %3 m.</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneExport</name>
+    <message>
+        <source>Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m</source>
+        <translation>Order k = %1, %2 trees, stand %3 m x %4 m</translation>
+    </message>
+    <message>
+        <source>Grenze der Einschlusszonen</source>
+        <translation>Boundary of the inclusion zones</translation>
+    </message>
+    <message>
+        <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
+        <translation>Tree (number in the order of the stand file)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,278 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>KavrelZones</name>
+    <message>
+        <source>Die Bäume lassen sich nicht auf eine Karte von %1 x %2 Pixeln legen.</source>
+        <translation>No se pueden colocar los árboles en un mapa de %1 x %2 píxeles.</translation>
+    </message>
+    <message>
+        <source>Hilfe: kavrel-zones --help</source>
+        <translation>Ayuda: kavrel-zones --help</translation>
+    </message>
+    <message>
+        <source>--order: „%1“ ist keine ganze Zahl ab 1.</source>
+        <translation>--order: «%1» no es un número entero mayor o igual que 1.</translation>
+    </message>
+    <message>
+        <source>--map: „%1“ ist keine Kartengröße WxH aus zwei ganzen Zahlen ab 1 (etwa 441x441).</source>
+        <translation>--map: «%1» no es un tamaño de mapa WxH formado por dos números enteros mayores o iguales que 1 (por ejemplo 441x441).</translation>
+    </message>
+    <message>
+        <source>--select: „%1“ ist kein Kartenpunkt X,Y aus zwei Zahlen (etwa 120.5,80).</source>
+        <translation>--select: «%1» no es un punto del mapa X,Y formado por dos números (por ejemplo 120.5,80).</translation>
+    </message>
+    <message>
+        <source>Ordnung der Einschlusszonen, eine ganze Zahl ab 1 (Vorgabe 1)</source>
+        <translation>orden de las zonas de inclusión, un número entero a partir de 1 (por defecto 1)</translation>
+    </message>
+    <message>
+        <source>Größe der Bestandskarte in Pixeln (Vorgabe 441x441)</source>
+        <translation>tamaño del mapa del rodal en píxeles (por defecto 441x441)</translation>
+    </message>
+    <message>
+        <source>wählt den nächsten Baum zum Kartenpunkt X,Y und gibt „S,N“ (sortierter Index, Baumnummer) und die Kanten seiner Zone aus</source>
+        <translation>selecciona el árbol más cercano al punto del mapa X,Y y muestra «S,N» (índice ordenado, número de árbol) y los bordes de su zona</translation>
+    </message>
+    <message>
+        <source>zeigt diese Hilfe</source>
+        <translation>muestra esta ayuda</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option „%1“.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Die Option %1 nimmt keinen Wert.</source>
+        <translation>La opción %1 no admite ningún valor.</translation>
+    </message>
+    <message>
+        <source>Der Option %1 fehlt ihr Wert %2.</source>
+        <translation>A la opción %1 le falta su valor %2.</translation>
+    </message>
+    <message>
+        <source>Es fehlt die Standdatei.</source>
+        <translation>Falta el archivo de rodal.</translation>
+    </message>
+    <message>
+        <source>Nur eine Standdatei, bitte: „%1“ ist zu viel.</source>
+        <translation>Solo un archivo de rodal, por favor: «%1» sobra.</translation>
+    </message>
+    <message>
+        <source>Aufruf: kavrel-zones [--order K] [--map WxH] [--select X,Y] STANDFILE
+%1
+Gibt die Kantentabelle der Einschlusszonen der Ordnung K aus, eine Zeile je
+Randstück: i,j,x1,y1,x2,y2 (i und j sind sortierte Baumindizes, die Punkte
+Kartenkoordinaten, auf eine Nachkommastelle abgeschnitten).
+
+Optionen:
+</source>
+        <translation>Uso: kavrel-zones [--order K] [--map WxH] [--select X,Y] STANDFILE
+%1
+Muestra la tabla de bordes de las zonas de inclusión de orden K, una línea
+por tramo de borde: i,j,x1,y1,x2,y2 (i y j son índices ordenados de árboles;
+los puntos, coordenadas del mapa truncadas a un decimal).
+
+Opciones:
+</translation>
+    </message>
+    <message>
+        <source>
+Exit-Status: 0 Erfolg, 1 Standdatei nicht lesbar, 2 falscher Aufruf, 3 Ausgabedatei nicht schreibbar.
+</source>
+        <translation>
+Estado de salida: 0 éxito, 1 archivo de rodal ilegible, 2 uso incorrecto, 3 no se puede escribir el archivo de salida.
+</translation>
+    </message>
+    <message>
+        <source>--simulate: „%1“ ist keine Punktzahl von 1 bis %2.</source>
+        <translation>--simulate: «%1» no es un número de puntos de 1 a %2.</translation>
+    </message>
+    <message>
+        <source>--seed: „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.</source>
+        <translation>--seed: «%1» no es un número entero de 0 a 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>--grid: „%1“ ist kein Rasterabstand in Metern größer als 0.</source>
+        <translation>--grid: «%1» no es una separación de malla en metros mayor que 0.</translation>
+    </message>
+    <message>
+        <source>--diameter-unit: „%1“ ist keine der Einheiten cm, mm, m.</source>
+        <translation>--diameter-unit: «%1» no es ninguna de las unidades cm, mm, m.</translation>
+    </message>
+    <message>
+        <source>--svg: Der Name der SVG-Datei fehlt.</source>
+        <translation>--svg: falta el nombre del archivo SVG.</translation>
+    </message>
+    <message>
+        <source>gibt je Baum in Dateireihenfolge „tree,x,y,d,area,probability“ aus: Fläche seiner Einschlusszone der Ordnung K im Bestand (m²) und seine Einschlusswahrscheinlichkeit</source>
+        <translation>muestra para cada árbol, en el orden del archivo, «tree,x,y,d,area,probability»: el área de su zona de inclusión de orden K dentro del rodal (m²) y su probabilidad de inclusión</translation>
+    </message>
+    <message>
+        <source>simuliert die Stichprobe an M gleichverteilten Zufallspunkten</source>
+        <translation>simula el muestreo en M puntos aleatorios con distribución uniforme</translation>
+    </message>
+    <message>
+        <source>Startwert der Zufallspunkte von --simulate (Vorgabe 1)</source>
+        <translation>semilla de los puntos aleatorios de --simulate (por defecto 1)</translation>
+    </message>
+    <message>
+        <source>simuliert die Stichprobe an einem systematischen Raster mit SPACING Metern Abstand</source>
+        <translation>simula el muestreo en una malla sistemática con una separación de SPACING metros</translation>
+    </message>
+    <message>
+        <source>Einheit der Durchmesser in der Standdatei für die Grundfläche (Vorgabe cm)</source>
+        <translation>unidad de los diámetros del archivo de rodal para el área basimétrica (por defecto cm)</translation>
+    </message>
+    <message>
+        <source>gibt die Schätzertabelle als CSV aus</source>
+        <translation>muestra la tabla de estimadores como CSV</translation>
+    </message>
+    <message>
+        <source>gibt die Einschlusszonen der Ordnung K als GeoJSON in Bestandsmetern aus</source>
+        <translation>muestra las zonas de inclusión de orden K como GeoJSON en metros del rodal</translation>
+    </message>
+    <message>
+        <source>zeichnet Bestand, Bäume und alle Zonengrenzen der Ordnung K maßstäblich in die Datei OUT.svg</source>
+        <translation>dibuja a escala el rodal, los árboles y todos los límites de zona de orden K en el archivo OUT.svg</translation>
+    </message>
+    <message>
+        <source>--simulate und --grid schließen einander aus: Zufallspunkte oder Raster, nicht beides.</source>
+        <translation>--simulate y --grid se excluyen mutuamente: puntos aleatorios o malla, no ambos.</translation>
+    </message>
+    <message>
+        <source>Nur eine von --areas, --simulate, --grid und --geojson, bitte.</source>
+        <translation>Solo una de --areas, --simulate, --grid y --geojson, por favor.</translation>
+    </message>
+    <message>
+        <source>--select lässt sich nicht mit --areas, --simulate, --grid, --geojson oder --svg verbinden.</source>
+        <translation>--select no se puede combinar con --areas, --simulate, --grid, --geojson ni --svg.</translation>
+    </message>
+    <message>
+        <source>--seed gilt nur zusammen mit --simulate.</source>
+        <translation>--seed solo es válido junto con --simulate.</translation>
+    </message>
+    <message>
+        <source>--csv gilt nur zusammen mit --simulate oder --grid.</source>
+        <translation>--csv solo es válido junto con --simulate o --grid.</translation>
+    </message>
+    <message>
+        <source>--diameter-unit gilt nur zusammen mit --simulate oder --grid.</source>
+        <translation>--diameter-unit solo es válido junto con --simulate o --grid.</translation>
+    </message>
+    <message>
+        <source>       kavrel-zones --areas [--order K] [--map WxH] STANDFILE
+       kavrel-zones --simulate M [--seed S] [--order K] [--diameter-unit cm|mm|m] [--csv] STANDFILE
+       kavrel-zones --grid SPACING [--order K] [--diameter-unit cm|mm|m] [--csv] STANDFILE
+       kavrel-zones --geojson [--order K] STANDFILE
+       kavrel-zones --svg OUT.svg [--order K] STANDFILE
+</source>
+        <translation>     kavrel-zones --areas [--order K] [--map WxH] STANDFILE
+     kavrel-zones --simulate M [--seed S] [--order K] [--diameter-unit cm|mm|m] [--csv] STANDFILE
+     kavrel-zones --grid SPACING [--order K] [--diameter-unit cm|mm|m] [--csv] STANDFILE
+     kavrel-zones --geojson [--order K] STANDFILE
+     kavrel-zones --svg OUT.svg [--order K] STANDFILE
+</translation>
+    </message>
+    <message>
+        <source>Stichprobe</source>
+        <translation>Muestreo</translation>
+    </message>
+    <message>
+        <source>HT Bäume/ha</source>
+        <translation>HT árboles/ha</translation>
+    </message>
+    <message>
+        <source>HT Grundfläche m²/ha</source>
+        <translation>HT área basimétrica m²/ha</translation>
+    </message>
+    <message>
+        <source>k/(pi r_k^2) Bäume/ha</source>
+        <translation>k/(pi r_k^2) árboles/ha</translation>
+    </message>
+    <message>
+        <source>(k-1)/(pi r_k^2) Bäume/ha</source>
+        <translation>(k-1)/(pi r_k^2) árboles/ha</translation>
+    </message>
+    <message>
+        <source>Stichprobe: %1 Punkte im systematischen Raster, Abstand %2 m</source>
+        <translation>Muestra: %1 puntos en una malla sistemática, separación %2 m</translation>
+    </message>
+    <message>
+        <source>Stichprobe: %1 gleichverteilte Zufallspunkte, Startwert %2</source>
+        <translation>Muestra: %1 puntos aleatorios con distribución uniforme, semilla %2</translation>
+    </message>
+    <message>
+        <source>%1 Bäume erreichen den Bestand mit ihrer Zone nicht; der HT-Mittelwert strebt gegen den Wert ohne sie.</source>
+        <translation>%1 árboles no alcanzan el rodal con su zona; la media HT tiende al valor sin ellos.</translation>
+    </message>
+    <message>
+        <source>Weniger als k Bäume: Es gibt keinen k-nächsten Baum und damit kein r_k.</source>
+        <translation>Menos de k árboles: no existe un k-ésimo árbol más cercano y, por tanto, tampoco r_k.</translation>
+    </message>
+    <message>
+        <source>An %1 Punkten steht der k-nächste Baum genau auf dem Punkt (r_k = 0); dort sind die Schätzer mit r_k unbeschränkt.</source>
+        <translation>En %1 puntos el k-ésimo árbol más cercano está exactamente sobre el punto (r_k = 0); allí los estimadores basados en r_k no están acotados.</translation>
+    </message>
+    <message>
+        <source>(k-1)/(pi r_k^2) gibt es erst ab k = 2.</source>
+        <translation>(k-1)/(pi r_k^2) solo existe a partir de k = 2.</translation>
+    </message>
+    <message>
+        <source>Der Standardfehler des Rasters ist wie für Zufallspunkte gerechnet.</source>
+        <translation>El error estándar de la malla se calcula como para puntos aleatorios.</translation>
+    </message>
+    <message>
+        <source>Bestand %1 m x %2 m (%3 ha), %4 Bäume, Ordnung k = %5</source>
+        <translation>Rodal de %1 m x %2 m (%3 ha), %4 árboles, orden k = %5</translation>
+    </message>
+    <message>
+        <source>Bäume, die nie in die Stichprobe kommen: %1 von %2</source>
+        <translation>Árboles que nunca entran en la muestra: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Schätzer</source>
+        <translation>Estimador</translation>
+    </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>wahrer Wert</source>
+        <translation>Valor real</translation>
+    </message>
+    <message>
+        <source>rel. Verzerrung</source>
+        <translation>Sesgo rel.</translation>
+    </message>
+    <message>
+        <source>Standardfehler</source>
+        <translation>Error estándar</translation>
+    </message>
+    <message>
+        <source>Die SVG-Datei „%1“ lässt sich nicht schreiben: %2</source>
+        <translation>No se puede escribir el archivo SVG «%1»: %2</translation>
+    </message>
+    <message>
+        <source>--grid: Ein Abstand von %1 m ergibt auf %2 m x %3 m mehr als %4 Punkte.</source>
+        <translation>--grid: una separación de %1 m da más de %4 puntos en %2 m x %3 m.</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneExport</name>
+    <message>
+        <source>Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m</source>
+        <translation>Orden k = %1, %2 árboles, rodal de %3 m x %4 m</translation>
+    </message>
+    <message>
+        <source>Grenze der Einschlusszonen</source>
+        <translation>Límite de las zonas de inclusión</translation>
+    </message>
+    <message>
+        <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
+        <translation>Árbol (número en el orden del archivo de rodal)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,278 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sk">
+<context>
+    <name>KavrelZones</name>
+    <message>
+        <source>Die Bäume lassen sich nicht auf eine Karte von %1 x %2 Pixeln legen.</source>
+        <translation>Stromy sa nedajú umiestniť na mapu s rozmermi %1 x %2 pixelov.</translation>
+    </message>
+    <message>
+        <source>Hilfe: kavrel-zones --help</source>
+        <translation>Pomoc: kavrel-zones --help</translation>
+    </message>
+    <message>
+        <source>--order: „%1“ ist keine ganze Zahl ab 1.</source>
+        <translation>--order: „%1“ nie je celé číslo väčšie alebo rovné 1.</translation>
+    </message>
+    <message>
+        <source>--map: „%1“ ist keine Kartengröße WxH aus zwei ganzen Zahlen ab 1 (etwa 441x441).</source>
+        <translation>--map: „%1“ nie je veľkosť mapy WxH z dvoch celých čísel väčších alebo rovných 1 (napríklad 441x441).</translation>
+    </message>
+    <message>
+        <source>--select: „%1“ ist kein Kartenpunkt X,Y aus zwei Zahlen (etwa 120.5,80).</source>
+        <translation>--select: „%1“ nie je bod mapy X,Y z dvoch čísel (napríklad 120.5,80).</translation>
+    </message>
+    <message>
+        <source>Ordnung der Einschlusszonen, eine ganze Zahl ab 1 (Vorgabe 1)</source>
+        <translation>stupeň selekčných zón, celé číslo od 1 vyššie (predvolene 1)</translation>
+    </message>
+    <message>
+        <source>Größe der Bestandskarte in Pixeln (Vorgabe 441x441)</source>
+        <translation>veľkosť mapy porastu v pixeloch (predvolene 441x441)</translation>
+    </message>
+    <message>
+        <source>wählt den nächsten Baum zum Kartenpunkt X,Y und gibt „S,N“ (sortierter Index, Baumnummer) und die Kanten seiner Zone aus</source>
+        <translation>vyberie strom najbližší k bodu mapy X,Y a vypíše „S,N“ (zoradený index, číslo stromu) a hrany jeho zóny</translation>
+    </message>
+    <message>
+        <source>zeigt diese Hilfe</source>
+        <translation>zobrazí túto pomoc</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option „%1“.</source>
+        <translation>Neznáma voľba „%1“.</translation>
+    </message>
+    <message>
+        <source>Die Option %1 nimmt keinen Wert.</source>
+        <translation>Voľba %1 neprijíma žiadnu hodnotu.</translation>
+    </message>
+    <message>
+        <source>Der Option %1 fehlt ihr Wert %2.</source>
+        <translation>Voľbe %1 chýba jej hodnota %2.</translation>
+    </message>
+    <message>
+        <source>Es fehlt die Standdatei.</source>
+        <translation>Chýba súbor porastu.</translation>
+    </message>
+    <message>
+        <source>Nur eine Standdatei, bitte: „%1“ ist zu viel.</source>
+        <translation>Iba jeden súbor porastu, prosím: „%1“ je navyše.</translation>
+    </message>
+    <message>
+        <source>Aufruf: kavrel-zones [--order K] [--map WxH] [--select X,Y] STANDFILE
+%1
+Gibt die Kantentabelle der Einschlusszonen der Ordnung K aus, eine Zeile je
+Randstück: i,j,x1,y1,x2,y2 (i und j sind sortierte Baumindizes, die Punkte
+Kartenkoordinaten, auf eine Nachkommastelle abgeschnitten).
+
+Optionen:
+</source>
+        <translation>Použitie: kavrel-zones [--order K] [--map WxH] [--select X,Y] STANDFILE
+%1
+Vypíše tabuľku hrán selekčných zón stupňa K, jeden riadok na každý úsek
+hranice: i,j,x1,y1,x2,y2 (i a j sú zoradené indexy stromov, body sú
+súradnice mapy orezané na jedno desatinné miesto).
+
+Voľby:
+</translation>
+    </message>
+    <message>
+        <source>
+Exit-Status: 0 Erfolg, 1 Standdatei nicht lesbar, 2 falscher Aufruf, 3 Ausgabedatei nicht schreibbar.
+</source>
+        <translation>
+Návratový kód: 0 úspech, 1 súbor porastu sa nedá čítať, 2 nesprávne použitie, 3 výstupný súbor sa nedá zapísať.
+</translation>
+    </message>
+    <message>
+        <source>--simulate: „%1“ ist keine Punktzahl von 1 bis %2.</source>
+        <translation>--simulate: „%1“ nie je počet bodov od 1 do %2.</translation>
+    </message>
+    <message>
+        <source>--seed: „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.</source>
+        <translation>--seed: „%1“ nie je celé číslo od 0 do 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>--grid: „%1“ ist kein Rasterabstand in Metern größer als 0.</source>
+        <translation>--grid: „%1“ nie je rozostup siete v metroch väčší ako 0.</translation>
+    </message>
+    <message>
+        <source>--diameter-unit: „%1“ ist keine der Einheiten cm, mm, m.</source>
+        <translation>--diameter-unit: „%1“ nie je žiadna z jednotiek cm, mm, m.</translation>
+    </message>
+    <message>
+        <source>--svg: Der Name der SVG-Datei fehlt.</source>
+        <translation>--svg: chýba názov súboru SVG.</translation>
+    </message>
+    <message>
+        <source>gibt je Baum in Dateireihenfolge „tree,x,y,d,area,probability“ aus: Fläche seiner Einschlusszone der Ordnung K im Bestand (m²) und seine Einschlusswahrscheinlichkeit</source>
+        <translation>vypíše pre každý strom v poradí súboru „tree,x,y,d,area,probability“: plochu jeho selekčnej zóny stupňa K v poraste (m²) a jeho pravdepodobnosť zahrnutia</translation>
+    </message>
+    <message>
+        <source>simuliert die Stichprobe an M gleichverteilten Zufallspunkten</source>
+        <translation>simuluje výber v M rovnomerne rozložených náhodných bodoch</translation>
+    </message>
+    <message>
+        <source>Startwert der Zufallspunkte von --simulate (Vorgabe 1)</source>
+        <translation>počiatočná hodnota náhodných bodov pre --simulate (predvolene 1)</translation>
+    </message>
+    <message>
+        <source>simuliert die Stichprobe an einem systematischen Raster mit SPACING Metern Abstand</source>
+        <translation>simuluje výber v systematickej sieti s rozostupom SPACING metrov</translation>
+    </message>
+    <message>
+        <source>Einheit der Durchmesser in der Standdatei für die Grundfläche (Vorgabe cm)</source>
+        <translation>jednotka priemerov v súbore porastu pre kruhovú základňu (predvolene cm)</translation>
+    </message>
+    <message>
+        <source>gibt die Schätzertabelle als CSV aus</source>
+        <translation>vypíše tabuľku odhadov ako CSV</translation>
+    </message>
+    <message>
+        <source>gibt die Einschlusszonen der Ordnung K als GeoJSON in Bestandsmetern aus</source>
+        <translation>vypíše selekčné zóny stupňa K ako GeoJSON v metroch porastu</translation>
+    </message>
+    <message>
+        <source>zeichnet Bestand, Bäume und alle Zonengrenzen der Ordnung K maßstäblich in die Datei OUT.svg</source>
+        <translation>nakreslí porast, stromy a všetky hranice zón stupňa K v mierke do súboru OUT.svg</translation>
+    </message>
+    <message>
+        <source>--simulate und --grid schließen einander aus: Zufallspunkte oder Raster, nicht beides.</source>
+        <translation>--simulate a --grid sa navzájom vylučujú: náhodné body alebo sieť, nie oboje.</translation>
+    </message>
+    <message>
+        <source>Nur eine von --areas, --simulate, --grid und --geojson, bitte.</source>
+        <translation>Iba jedna z volieb --areas, --simulate, --grid a --geojson, prosím.</translation>
+    </message>
+    <message>
+        <source>--select lässt sich nicht mit --areas, --simulate, --grid, --geojson oder --svg verbinden.</source>
+        <translation>--select sa nedá kombinovať s --areas, --simulate, --grid, --geojson ani --svg.</translation>
+    </message>
+    <message>
+        <source>--seed gilt nur zusammen mit --simulate.</source>
+        <translation>--seed platí iba spolu s --simulate.</translation>
+    </message>
+    <message>
+        <source>--csv gilt nur zusammen mit --simulate oder --grid.</source>
+        <translation>--csv platí iba spolu s --simulate alebo --grid.</translation>
+    </message>
+    <message>
+        <source>--diameter-unit gilt nur zusammen mit --simulate oder --grid.</source>
+        <translation>--diameter-unit platí iba spolu s --simulate alebo --grid.</translation>
+    </message>
+    <message>
+        <source>       kavrel-zones --areas [--order K] [--map WxH] STANDFILE
+       kavrel-zones --simulate M [--seed S] [--order K] [--diameter-unit cm|mm|m] [--csv] STANDFILE
+       kavrel-zones --grid SPACING [--order K] [--diameter-unit cm|mm|m] [--csv] STANDFILE
+       kavrel-zones --geojson [--order K] STANDFILE
+       kavrel-zones --svg OUT.svg [--order K] STANDFILE
+</source>
+        <translation>          kavrel-zones --areas [--order K] [--map WxH] STANDFILE
+          kavrel-zones --simulate M [--seed S] [--order K] [--diameter-unit cm|mm|m] [--csv] STANDFILE
+          kavrel-zones --grid SPACING [--order K] [--diameter-unit cm|mm|m] [--csv] STANDFILE
+          kavrel-zones --geojson [--order K] STANDFILE
+          kavrel-zones --svg OUT.svg [--order K] STANDFILE
+</translation>
+    </message>
+    <message>
+        <source>Stichprobe</source>
+        <translation>Výber</translation>
+    </message>
+    <message>
+        <source>HT Bäume/ha</source>
+        <translation>HT stromy/ha</translation>
+    </message>
+    <message>
+        <source>HT Grundfläche m²/ha</source>
+        <translation>HT kruhová základňa m²/ha</translation>
+    </message>
+    <message>
+        <source>k/(pi r_k^2) Bäume/ha</source>
+        <translation>k/(pi r_k^2) stromy/ha</translation>
+    </message>
+    <message>
+        <source>(k-1)/(pi r_k^2) Bäume/ha</source>
+        <translation>(k-1)/(pi r_k^2) stromy/ha</translation>
+    </message>
+    <message>
+        <source>Stichprobe: %1 Punkte im systematischen Raster, Abstand %2 m</source>
+        <translation>Výber: %1 bodov v systematickej sieti, rozostup %2 m</translation>
+    </message>
+    <message>
+        <source>Stichprobe: %1 gleichverteilte Zufallspunkte, Startwert %2</source>
+        <translation>Výber: %1 rovnomerne rozložených náhodných bodov, počiatočná hodnota %2</translation>
+    </message>
+    <message>
+        <source>%1 Bäume erreichen den Bestand mit ihrer Zone nicht; der HT-Mittelwert strebt gegen den Wert ohne sie.</source>
+        <translation>Počet stromov, ktorých zóna nezasahuje do porastu: %1; priemer HT smeruje k hodnote bez nich.</translation>
+    </message>
+    <message>
+        <source>Weniger als k Bäume: Es gibt keinen k-nächsten Baum und damit kein r_k.</source>
+        <translation>Menej ako k stromov: neexistuje k-tý najbližší strom, a teda ani r_k.</translation>
+    </message>
+    <message>
+        <source>An %1 Punkten steht der k-nächste Baum genau auf dem Punkt (r_k = 0); dort sind die Schätzer mit r_k unbeschränkt.</source>
+        <translation>Počet bodov, na ktorých stojí k-tý najbližší strom presne na bode (r_k = 0): %1; tam sú odhady založené na r_k neohraničené.</translation>
+    </message>
+    <message>
+        <source>(k-1)/(pi r_k^2) gibt es erst ab k = 2.</source>
+        <translation>(k-1)/(pi r_k^2) existuje až od k = 2.</translation>
+    </message>
+    <message>
+        <source>Der Standardfehler des Rasters ist wie für Zufallspunkte gerechnet.</source>
+        <translation>Štandardná chyba siete je vypočítaná ako pre náhodné body.</translation>
+    </message>
+    <message>
+        <source>Bestand %1 m x %2 m (%3 ha), %4 Bäume, Ordnung k = %5</source>
+        <translation>Porast %1 m x %2 m (%3 ha), počet stromov %4, stupeň k = %5</translation>
+    </message>
+    <message>
+        <source>Bäume, die nie in die Stichprobe kommen: %1 von %2</source>
+        <translation>Stromy, ktoré sa nikdy nedostanú do výberu: %1 z %2</translation>
+    </message>
+    <message>
+        <source>Schätzer</source>
+        <translation>Odhad</translation>
+    </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>Priemer</translation>
+    </message>
+    <message>
+        <source>wahrer Wert</source>
+        <translation>Skutočná hodnota</translation>
+    </message>
+    <message>
+        <source>rel. Verzerrung</source>
+        <translation>Rel. vychýlenie</translation>
+    </message>
+    <message>
+        <source>Standardfehler</source>
+        <translation>Štandardná chyba</translation>
+    </message>
+    <message>
+        <source>Die SVG-Datei „%1“ lässt sich nicht schreiben: %2</source>
+        <translation>Súbor SVG „%1“ sa nedá zapísať: %2</translation>
+    </message>
+    <message>
+        <source>--grid: Ein Abstand von %1 m ergibt auf %2 m x %3 m mehr als %4 Punkte.</source>
+        <translation>--grid: rozostup %1 m dáva na %2 m x %3 m viac ako %4 bodov.</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneExport</name>
+    <message>
+        <source>Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m</source>
+        <translation>Stupeň k = %1, počet stromov %2, porast %3 m x %4 m</translation>
+    </message>
+    <message>
+        <source>Grenze der Einschlusszonen</source>
+        <translation>Hranica selekčných zón</translation>
+    </message>
+    <message>
+        <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
+        <translation>Strom (číslo v poradí súboru porastu)</translation>
+    </message>
+</context>
+</TS>
