@@ -90,5 +90,9 @@
         <source>Das ist ein Ordner.</source>
         <translation>It is a folder.</translation>
     </message>
+    <message>
+        <source>Das ist keine gewöhnliche Datei.</source>
+        <translation>It is not an ordinary file.</translation>
+    </message>
 </context>
 </TS>

@@ -90,5 +90,9 @@
         <source>Das ist ein Ordner.</source>
         <translation>Es una carpeta.</translation>
     </message>
+    <message>
+        <source>Das ist keine gewöhnliche Datei.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
 </context>
 </TS>

@@ -90,5 +90,9 @@
         <source>Das ist ein Ordner.</source>
         <translation>Je to priecinok.</translation>
     </message>
+    <message>
+        <source>Das ist keine gewöhnliche Datei.</source>
+        <translation>Nie je to obycajny subor.</translation>
+    </message>
 </context>
 </TS>

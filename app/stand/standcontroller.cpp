@@ -61,12 +61,6 @@ QList<QStringList> treeTableRowsAsRead(const Stand &stand)
     return rows;
 }
 
-bool isSpecialFile(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
-}
-
 QTableWidgetItem *centredItem(const QString &text)
 {
     auto *item = new QTableWidgetItem(text);

@@ -112,10 +112,12 @@ private:
     {
         Token token{Kind::Value, QByteArray(1, first), m_line, ++m_valueCount};
         char c = 0;
-        while (m_device.peek(&c, 1) == 1 && c != ',' && !isLineBreak(c)) {
+        // A value longer than any number ends the reading: endless input
+        // without separators must not keep the reader busy for ever.
+        while (token.text.size() <= MaxValueLength && m_device.peek(&c, 1) == 1 && c != ',' &&
+               !isLineBreak(c)) {
             m_device.getChar(&c);
-            if (token.text.size() <= MaxValueLength)
-                token.text.append(c);
+            token.text.append(c);
         }
         while (!token.text.isEmpty() && isBlank(token.text.back()))
             token.text.chop(1);
@@ -351,10 +353,19 @@ StandFileResult openFailure(const QString &path, const QString &reason)
 
 } // namespace
 
+bool isSpecialFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
 StandFileResult readStandFile(const QString &path)
 {
     if (QFileInfo(path).isDir())
         return openFailure(path, QCoreApplication::translate("StandFileReader", "Das ist ein Ordner."));
+    if (isSpecialFile(path))
+        return openFailure(
+            path, QCoreApplication::translate("StandFileReader", "Das ist keine gewöhnliche Datei."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return openFailure(path, file.errorString());

@@ -36,6 +36,10 @@ struct StandFileResult
 // the decimal separator is always a point.
 StandFileResult readStandFile(const QString &path);
 
+// A device, pipe or socket: opening it may block and its content may never
+// end, so it is refused as a stand file.
+bool isSpecialFile(const QString &path);
+
 // The same for content already in memory (filePath is used in messages only).
 StandFileResult parseStandFile(const QByteArray &content, const QString &filePath);
 

@@ -3,8 +3,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 class TestStandFileReader : public QObject
 {
@@ -18,6 +20,7 @@ private slots:
     void rejectsUnreadableContent_data();
     void rejectsUnreadableContent();
     void reportsFilesThatCannotBeOpened();
+    void endsOnEndlessInput();
     void readsFromDisk();
     void areaInHectares_data();
     void areaInHectares();
@@ -167,12 +170,42 @@ void TestStandFileReader::reportsFilesThatCannotBeOpened()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString missing = folder.filePath(QStringLiteral("missing.txt"));
-    for (const QString &path : {missing, folder.path()}) {
+    QStringList paths{missing, folder.path()};
+    // A device would block or never end; it must be refused, not read.
+    if (QFileInfo::exists(QStringLiteral("/dev/zero")))
+        paths.append(QStringLiteral("/dev/zero"));
+    for (const QString &path : paths) {
         const StandFileResult result = readStandFile(path);
         QVERIFY(!result.ok());
         QCOMPARE(result.error.filePath, path);
         QVERIFY2(result.error.message.contains(path), qPrintable(result.error.message));
     }
+}
+
+// Input that never ends and never separates its values: the reader must stop
+// at a value longer than any number instead of reading for ever.
+class EndlessZeros : public QIODevice
+{
+public:
+    EndlessZeros() { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        std::fill_n(data, maxSize, '\0');
+        return maxSize;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+};
+
+void TestStandFileReader::endsOnEndlessInput()
+{
+    EndlessZeros device;
+    const StandFileResult result = parseStandFile(device, QStringLiteral("endless"));
+    QVERIFY(!result.ok());
+    QCOMPARE(result.error.line, 1);
+    QCOMPARE(result.error.valueNumber, 1);
 }
 
 void TestStandFileReader::readsFromDisk()
