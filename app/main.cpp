@@ -4,6 +4,7 @@
 #include "update/updatewindow.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
@@ -20,7 +21,7 @@ int main(int argc, char *argv[])
     QObject::connect(&window, &Form1::aboutRequested, &window, [&window] { showAboutWindow(&window); });
     QObject::connect(&window, &Form1::updateRequested, &window, [&window] { showUpdateWindow(&window); });
     if (arguments.size() == 2)
-        controller.loadStandFile(arguments.at(1));
+        controller.loadStandFile(QFileInfo(arguments.at(1)).absoluteFilePath());
     window.show();
     return QApplication::exec();
 }
