@@ -323,24 +323,19 @@ void TestZonesLanguage::keepsMachineOutput_data()
     QTest::newRow("geojson") << QStringList{"--geojson", "--order", "2", example};
 }
 
-// Machine-readable output is the same in every language and under a locale
-// that writes a decimal comma.
+// Machine-readable output keeps its decimal points under a locale that
+// writes a decimal comma (the languages: programMachineOutputIgnoresLocale).
 void TestZonesLanguage::keepsMachineOutput()
 {
     QFETCH(QStringList, arguments);
 
-    const Run german = runTool(arguments);
-    QCOMPARE(german.status, int(ZonesSuccess));
-    QVERIFY(!german.out.isEmpty());
+    const Run plain = runTool(arguments);
+    QCOMPARE(plain.status, int(ZonesSuccess));
+    QVERIFY(!plain.out.isEmpty());
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QCOMPARE(runTool(arguments).out, german.out);
-    for (const QString &language : translatedLanguages) {
-        const ZonesTranslations translations(language);
-        const Run translated = runTool(arguments);
-        QCOMPARE(translated.status, german.status);
-        QCOMPARE(translated.out, german.out);
-        QCOMPARE(translated.err, german.err);
-    }
+    const Run comma = runTool(arguments);
+    QCOMPARE(comma.status, plain.status);
+    QCOMPARE(comma.out, plain.out);
 }
 
 void TestZonesLanguage::programSpeaksLocale_data()
@@ -402,6 +397,7 @@ void TestZonesLanguage::programMachineOutputIgnoresLocale()
         const ProgramRun run = runProgram({QString::fromLatin1(locale)}, arguments);
         QCOMPARE(run.status, german.status);
         QCOMPARE(run.out, german.out);
+        QCOMPARE(run.err, german.err);
     }
 }
 
