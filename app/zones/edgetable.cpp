@@ -134,6 +134,8 @@ public:
         m_y.reserve(n);
         for (std::size_t t = 0; t < n; ++t)
             m_y.push_back(m_scale.toSpaceY(stand.sortY[t]));
+        if (!m_scale.identity)
+            keepDistinctYDistinct(stand.sortY);
         m_bisectors.resize(n);
         m_points.reserve(n + 2);
         m_sorted.reserve(n + 2);
@@ -148,6 +150,25 @@ public:
 
     int treeCount() const { return int(m_x.size()); }
 
+private:
+    // Rescaling can round two map Y a few units in the last place apart onto
+    // one value; their bisector would then be vertical, which a line
+    // y = s * x + c cannot hold, and their whole boundary would be lost. Such
+    // values are set apart again by the smallest step, in their map order.
+    void keepDistinctYDistinct(const std::vector<double> &mapY)
+    {
+        std::vector<std::size_t> byY(m_y.size());
+        for (std::size_t t = 0; t < byY.size(); ++t)
+            byY[t] = t;
+        std::sort(byY.begin(), byY.end(), [&](std::size_t a, std::size_t b) { return mapY[a] < mapY[b]; });
+        for (std::size_t r = 1; r < byY.size(); ++r) {
+            const std::size_t previous = byY[r - 1], current = byY[r];
+            if (mapY[current] != mapY[previous] && !(m_y[current] > m_y[previous]))
+                m_y[current] = std::nextafter(m_y[previous], std::numeric_limits<double>::infinity());
+        }
+    }
+
+public:
     void addPiecesOfTree(int i, QList<EdgeRow> &rows)
     {
         const std::size_t n = m_x.size();

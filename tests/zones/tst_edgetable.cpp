@@ -139,6 +139,8 @@ private slots:
     void matchesPlainComputation();
     void stretchedMapFollowsStandDistances_data();
     void stretchedMapFollowsStandDistances();
+    void keepsBoundaryOfNearlyLevelTrees_data();
+    void keepsBoundaryOfNearlyLevelTrees();
     void neverWritesNaNOrInfinity_data();
     void neverWritesNaNOrInfinity();
 };
@@ -324,6 +326,28 @@ void TestEdgeTable::stretchedMapFollowsStandDistances()
         // The texts are the map coordinates, truncated.
         QCOMPARE(row.y1Text.toDouble(), truncateDecimals(row.y1, 1));
     }
+}
+
+// Stand Y values a few units in the last place apart stay apart on the map,
+// but rescaling Y for the stretched map can round them onto one value.
+void TestEdgeTable::keepsBoundaryOfNearlyLevelTrees_data()
+{
+    QTest::addColumn<int>("mapWidth");
+    QTest::addColumn<int>("mapHeight");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("stretched map") << 441 << 300 << QStringLiteral("1,2,220.5,300,220.5,0");
+    QTest::newRow("equal scales") << 441 << 133 << QStringLiteral("1,2,220.5,133,220.5,0");
+}
+
+void TestEdgeTable::keepsBoundaryOfNearlyLevelTrees()
+{
+    QFETCH(int, mapWidth);
+    QFETCH(int, mapHeight);
+    QFETCH(QString, line);
+    Stand stand = standWith(100, 30, {{20, 14.863052612758228}, {80, 14.863052612758231}});
+    QVERIFY(prepareStand(stand, mapWidth, mapHeight));
+    QVERIFY(stand.sortY[0] != stand.sortY[1]);
+    QCOMPARE(lines(computeEdgeTable(stand, 1, mapWidth, mapHeight)), QStringList{line});
 }
 
 void TestEdgeTable::neverWritesNaNOrInfinity_data()
