@@ -39,6 +39,17 @@ constexpr std::array<LabelDesign, 9> Labels = {{
     {67, 4200, 255, 8.25, true},
 }};
 
+// The main window carries a style sheet, and a style sheet anywhere above a
+// widget replaces the palette and font it was given with the style's own (a
+// rule aimed at the main window's label of the same name would even shrink
+// the title). A label's own style sheet outranks every inherited one.
+QString labelStyleSheet(const LabelDesign &design)
+{
+    return QStringLiteral("color: white; background: transparent; font: %1 %2pt \"MS Sans Serif\";")
+        .arg(design.bold ? QStringLiteral("bold") : QStringLiteral("normal"))
+        .arg(design.pointSize);
+}
+
 } // namespace
 
 Form2::Form2(QWidget *parent)
@@ -78,6 +89,7 @@ void Form2::createLabels()
         font.setPointSizeF(design.pointSize);
         font.setBold(design.bold);
         label->setFont(font);
+        label->setStyleSheet(labelStyleSheet(design));
         label->setGeometry(pixels(this, design.left), pixels(this, design.top), pixels(this, LabelWidth),
                            pixels(this, design.height));
         m_labels[i] = label;

@@ -49,6 +49,8 @@ private slots:
     void textsByLanguage_data();
     void textsByLanguage();
     void fixedTexts();
+    void labelsKeepTheirLookUnderAStyledWindow_data();
+    void labelsKeepTheirLookUnderAStyledWindow();
     void onlyOneOfTheTwoWindowsIsOpen();
     void otherWindowFoundWithoutRegardToCase();
 };
@@ -117,6 +119,54 @@ void TestForm2::fixedTexts()
     QCOMPARE(labelText(window, 7), QStringLiteral(KAVREL_ABOUT_INSTITUTION));
     QCOMPARE(labelText(window, 8), QStringLiteral(KAVREL_ABOUT_DEPARTMENT));
     QCOMPARE(labelText(window, 9), QStringLiteral(KAVREL_ABOUT_ADDRESS));
+}
+
+void TestForm2::labelsKeepTheirLookUnderAStyledWindow_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<double>("pointSize");
+    QTest::addColumn<bool>("bold");
+
+    QTest::newRow("name") << 1 << 13.5 << true;
+    QTest::newRow("version") << 2 << 8.25 << true;
+    QTest::newRow("date") << 3 << 8.25 << true;
+    QTest::newRow("purpose") << 4 << 9.75 << true;
+    QTest::newRow("authors") << 5 << 8.25 << true;
+    QTest::newRow("e-mail addresses") << 6 << 8.25 << false;
+    QTest::newRow("institution") << 7 << 8.25 << true;
+    QTest::newRow("department") << 8 << 8.25 << true;
+    QTest::newRow("address") << 9 << 8.25 << true;
+}
+
+// The window opens over the main window, whose style sheet must not darken
+// the text or change its size.
+void TestForm2::labelsKeepTheirLookUnderAStyledWindow()
+{
+    QFETCH(int, number);
+    QFETCH(double, pointSize);
+    QFETCH(bool, bold);
+
+    QWidget mainWindow;
+    mainWindow.setStyleSheet(QStringLiteral("#tamLabel1 { color: white; font-size: 8pt; }"
+                                            "QGroupBox { border: 1px solid gray; }"));
+    mainWindow.show();
+    auto *window = new Form2(&mainWindow);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    const auto *label = window->findChild<QLabel *>(QStringLiteral("tamLabel%1").arg(number));
+    QVERIFY(label);
+    QCOMPARE(label->font().pointSizeF(), pointSize);
+    QCOMPARE(label->font().bold(), bold);
+
+    const QImage picture = window->grab(label->geometry()).toImage();
+    int whitePixels = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            whitePixels += picture.pixelColor(x, y).lightness() > 200 ? 1 : 0;
+        }
+    }
+    QVERIFY2(whitePixels > 10, "the text is drawn in white");
 }
 
 void TestForm2::onlyOneOfTheTwoWindowsIsOpen()
