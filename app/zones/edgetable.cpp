@@ -24,7 +24,9 @@ struct Bisector
     double slope = 0;
     double intercept = 0;
 
-    bool isUsable() const { return std::isfinite(slope) && std::isfinite(intercept) && slope != 0; }
+    // A level bisector (slope 0, when the trees' X differ by next to nothing) is
+    // a line like any other; only a vertical one cannot be held.
+    bool isUsable() const { return std::isfinite(slope) && std::isfinite(intercept); }
 };
 
 Bisector bisectorOf(double xi, double yi, double xj, double yj)

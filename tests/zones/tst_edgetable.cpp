@@ -139,8 +139,8 @@ private slots:
     void matchesPlainComputation();
     void stretchedMapFollowsStandDistances_data();
     void stretchedMapFollowsStandDistances();
-    void keepsBoundaryOfNearlyLevelTrees_data();
-    void keepsBoundaryOfNearlyLevelTrees();
+    void keepsBoundaryOfTreesAlmostInLine_data();
+    void keepsBoundaryOfTreesAlmostInLine();
     void neverWritesNaNOrInfinity_data();
     void neverWritesNaNOrInfinity();
 };
@@ -328,25 +328,35 @@ void TestEdgeTable::stretchedMapFollowsStandDistances()
     }
 }
 
-// Stand Y values a few units in the last place apart stay apart on the map,
-// but rescaling Y for the stretched map can round them onto one value.
-void TestEdgeTable::keepsBoundaryOfNearlyLevelTrees_data()
+// Two trees almost level or almost one above the other: their bisector is
+// nearly vertical or nearly level, and their boundary must not be lost.
+void TestEdgeTable::keepsBoundaryOfTreesAlmostInLine_data()
 {
+    QTest::addColumn<QList<QPointF>>("trees");
     QTest::addColumn<int>("mapWidth");
     QTest::addColumn<int>("mapHeight");
     QTest::addColumn<QString>("line");
-    QTest::newRow("stretched map") << 441 << 300 << QStringLiteral("1,2,220.5,300,220.5,0");
-    QTest::newRow("equal scales") << 441 << 133 << QStringLiteral("1,2,220.5,133,220.5,0");
+    // Stand Y a few units in the last place apart stay apart on the map, but
+    // rescaling Y for a stretched map can round them onto one value.
+    const QList<QPointF> level{{20, 14.863052612758228}, {80, 14.863052612758231}};
+    QTest::newRow("level, stretched map") << level << 441 << 300 << QStringLiteral("1,2,220.5,300,220.5,0");
+    QTest::newRow("level, equal scales") << level << 300 << 90 << QStringLiteral("1,2,150,90,150,0");
+    // X so close that the bisector's slope comes out exactly 0.
+    const QList<QPointF> aboveEachOther{{0, 25}, {1e-310, 5}};
+    QTest::newRow("one above the other") << aboveEachOther << 300 << 90 << QStringLiteral("1,2,0,45,300,45");
+    QTest::newRow("one above the other, stretched map")
+        << aboveEachOther << 300 << 441 << QStringLiteral("1,2,0,220.5,300,220.5");
 }
 
-void TestEdgeTable::keepsBoundaryOfNearlyLevelTrees()
+void TestEdgeTable::keepsBoundaryOfTreesAlmostInLine()
 {
+    QFETCH(QList<QPointF>, trees);
     QFETCH(int, mapWidth);
     QFETCH(int, mapHeight);
     QFETCH(QString, line);
-    Stand stand = standWith(100, 30, {{20, 14.863052612758228}, {80, 14.863052612758231}});
+    Stand stand = standWith(100, 30, trees);
     QVERIFY(prepareStand(stand, mapWidth, mapHeight));
-    QVERIFY(stand.sortY[0] != stand.sortY[1]);
+    QVERIFY(stand.sortX[0] != stand.sortX[1] && stand.sortY[0] != stand.sortY[1]);
     QCOMPARE(lines(computeEdgeTable(stand, 1, mapWidth, mapHeight)), QStringList{line});
 }
 
