@@ -1,3 +1,4 @@
+#include "researchcommand.h"
 #include "zonescommand.h"
 #include "zoneslanguage.h"
 #include "zonestranslations.h"
@@ -23,8 +24,18 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int status = zonesMain(arguments, out, err);
+    int status = zonesMain(arguments, out, err);
     out.flush();
+    // Results that never reached their destination (a full disk, a closed
+    // pipe) must not end in a success status.
+    const bool outputLost =
+        out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout);
+    if (outputLost && status == ZonesSuccess) {
+        err << "kavrel-zones: "
+            << QCoreApplication::translate("KavrelZones", "Die Standardausgabe lässt sich nicht schreiben.")
+            << '\n';
+        status = ZonesOutputNotWritten;
+    }
     err.flush();
     return status;
 }

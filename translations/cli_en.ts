@@ -252,6 +252,10 @@ Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file no
         <translation>Standard error</translation>
     </message>
     <message>
+        <source>Die Standardausgabe lässt sich nicht schreiben.</source>
+        <translation>Standard output cannot be written.</translation>
+    </message>
+    <message>
         <source>Die SVG-Datei „%1“ lässt sich nicht schreiben: %2</source>
         <translation>The SVG file "%1" cannot be written: %2</translation>
     </message>

@@ -252,6 +252,10 @@ Estado de salida: 0 éxito, 1 archivo de rodal ilegible, 2 uso incorrecto, 3 no 
         <translation>Error estándar</translation>
     </message>
     <message>
+        <source>Die Standardausgabe lässt sich nicht schreiben.</source>
+        <translation>No se puede escribir en la salida estándar.</translation>
+    </message>
+    <message>
         <source>Die SVG-Datei „%1“ lässt sich nicht schreiben: %2</source>
         <translation>No se puede escribir el archivo SVG «%1»: %2</translation>
     </message>

@@ -252,6 +252,10 @@ Návratový kód: 0 úspech, 1 súbor porastu sa nedá čítať, 2 nesprávne po
         <translation>Štandardná chyba</translation>
     </message>
     <message>
+        <source>Die Standardausgabe lässt sich nicht schreiben.</source>
+        <translation>Na štandardný výstup sa nedá zapisovať.</translation>
+    </message>
+    <message>
         <source>Die SVG-Datei „%1“ lässt sich nicht schreiben: %2</source>
         <translation>Súbor SVG „%1“ sa nedá zapísať: %2</translation>
     </message>

@@ -18,6 +18,8 @@ private slots:
     void refusesBadArguments();
     void runsProgram_data();
     void runsProgram();
+    void reportsLostOutput_data();
+    void reportsLostOutput();
 
 private:
     QString writeStand(const QString &name, const QByteArray &content);
@@ -176,6 +178,31 @@ void TestZonesCli::runsProgram()
         QCOMPARE(error, QString());
     else
         QVERIFY2(error.contains(errorPiece), qPrintable(error));
+}
+
+void TestZonesCli::reportsLostOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    const QString example = m_folder.filePath(QStringLiteral("example.txt"));
+    QTest::newRow("edge table") << QStringList{example};
+    QTest::newRow("selection") << QStringList{"--select", "12,18", example};
+    QTest::newRow("areas") << QStringList{"--areas", example};
+    QTest::newRow("GeoJSON") << QStringList{"--geojson", example};
+}
+
+void TestZonesCli::reportsLostOutput()
+{
+    QFETCH(QStringList, arguments);
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        QSKIP("needs a device that refuses every write");
+
+    QProcess program;
+    program.setStandardOutputFile(QStringLiteral("/dev/full"));
+    program.start(QStringLiteral(KAVREL_ZONES_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 3);
+    QVERIFY(!program.readAllStandardError().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestZonesCli)
