@@ -44,6 +44,20 @@ qint64 parseLength(const QByteArray &text)
     return value;
 }
 
+// The same length repeated as a list ("5, 5") is still one length.
+qint64 parseLengthList(const QByteArray &text)
+{
+    qint64 length = -1;
+    for (const QByteArray &item : text.split(',')) {
+        const qint64 value = parseLength(item.trimmed());
+        if (value < 0 || (length >= 0 && value != length)) {
+            return -1;
+        }
+        length = value;
+    }
+    return length;
+}
+
 } // namespace
 
 QByteArray HttpResponseReader::read(const QByteArray &data)
@@ -181,6 +195,7 @@ void HttpResponseReader::readStatusPrefix()
     m_headerBytes = line.size() + 1;
     m_chunked = false;
     m_contentLength = -1;
+    m_lengthUnreadable = false;
     m_state = State::HeaderLines;
 }
 
@@ -196,8 +211,15 @@ void HttpResponseReader::readHeaderLine(const QByteArray &line)
     }
     const QByteArray name = line.left(colon).trimmed().toLower();
     const QByteArray value = line.mid(colon + 1).trimmed();
-    if (name == "content-length" && m_contentLength < 0) {
-        m_contentLength = parseLength(value);
+    if (name == "content-length") {
+        // A length that cannot be read, or two that disagree, leaves no way to
+        // tell a whole body from a cut one.
+        const qint64 length = parseLengthList(value);
+        if (length < 0 || (m_contentLength >= 0 && length != m_contentLength)) {
+            m_lengthUnreadable = true;
+        } else {
+            m_contentLength = length;
+        }
     } else if (name == "transfer-encoding") {
         m_chunked = value.toLower().split(',').last().trimmed() == "chunked";
     }
@@ -209,6 +231,10 @@ void HttpResponseReader::finishHeader()
     if (m_statusCode >= 100 && m_statusCode < 200 && m_statusCode != 101) {
         m_statusCode = 0;
         m_state = State::StatusLine;
+        return;
+    }
+    if (!m_chunked && m_lengthUnreadable) {
+        fail(QStringLiteral("unreadable content length"));
         return;
     }
     m_state = m_chunked ? State::ChunkSize : State::Body;

@@ -64,6 +64,7 @@ private:
     int m_statusCode = 0;
     bool m_chunked = false;
     qint64 m_contentLength = -1;
+    bool m_lengthUnreadable = false;
     qint64 m_chunkRemaining = 0;
     qint64 m_bodyBytes = 0;
     int m_headerBytes = 0;

@@ -71,6 +71,9 @@ void TestHttpResponseReader::replies_data()
                                                << body1234 << 200 << qint64(1234) << true;
     QTest::newRow("length with blanks") << QByteArray("HTTP/1.1 200 OK\r\nCONTENT-LENGTH:    3  \r\n\r\nabc")
                                         << QByteArray("abc") << 200 << qint64(3) << true;
+    QTest::newRow("same length listed twice")
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 3, 3\r\nContent-Length: 3\r\n\r\nabc")
+        << QByteArray("abc") << 200 << qint64(3) << true;
     QTest::newRow("no length") << QByteArray("HTTP/1.1 200 OK\r\nServer: x\r\n\r\n1.0.2")
                                << QByteArray("1.0.2") << 200 << qint64(-1) << true;
     QTest::newRow("HTTP/1.0 reply") << QByteArray("HTTP/1.0 200 OK\r\nServer: SimpleHTTP/0.6\r\n\r\nbody")
@@ -146,6 +149,15 @@ void TestHttpResponseReader::malformedRepliesFail_data()
                       "zz\r\nabc\r\n0\r\n\r\n");
     QTest::newRow("chunk longer than announced")
         << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n2\r\nabc\r\n0\r\n\r\n");
+    // Without a length to trust, a cut body would pass for a whole one.
+    QTest::newRow("length not a number")
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 12abc\r\n\r\n1.0.2");
+    QTest::newRow("negative length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: -5\r\n\r\n1.0.2");
+    QTest::newRow("length beyond any file")
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 99999999999999999999\r\n\r\n1.0.2");
+    QTest::newRow("two lengths that disagree")
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 5\r\nContent-Length: 7\r\n\r\n1.0.2");
+    QTest::newRow("empty length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length:\r\n\r\n1.0.2");
     QTest::newRow("chunk size beyond any file")
         << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nffffffffffffffffffff\r\nab");
 }
