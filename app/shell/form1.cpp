@@ -470,6 +470,7 @@ void Form1::applyLayout()
 
         m_labelCheckBox->setGeometry(toPixels(layout.labelCheckBox));
         m_calculationProgress->setGeometry(toPixels(layout.calculationProgress));
+        keepLastPanelClearOfLabelCheckBox();
 
         m_orderLabel->raise();
         m_calculateButton->raise();
@@ -479,6 +480,20 @@ void Form1::applyLayout()
     }
     resetTreeTableCurrentCell();
     emit layoutApplied();
+}
+
+// The label check box keeps its distance from the window's right edge while
+// the last panel grows with the window, so the box lies over that panel's
+// right end. The panel's frame and text end where the box begins.
+void Form1::keepLastPanelClearOfLabelCheckBox()
+{
+    QLabel *lastPanel = m_statusPanels.back();
+    const int boxLeft = m_statusBar->mapFromParent(m_labelCheckBox->pos()).x();
+    const int covered = lastPanel->geometry().right() + 1 - boxLeft;
+    // The style sheet draws the panel's frame, so the margin is one of its.
+    const QString margin = QStringLiteral("margin-right: %1px;").arg(std::max(0, covered + 1));
+    if (lastPanel->styleSheet() != margin)
+        lastPanel->setStyleSheet(margin);
 }
 
 void Form1::refreshOrderButtonColours()

@@ -98,6 +98,7 @@ private:
     void applySizeLimits();
     void placeFixedControls();
     void applyLayout();
+    void keepLastPanelClearOfLabelCheckBox();
     void refreshOrderButtonColours();
     void onLanguagePicked(int index);
     void retranslateUi();

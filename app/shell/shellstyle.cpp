@@ -95,8 +95,10 @@ QGroupBox::title {
     border: 1px solid rgb(190, 195, 204);
     border-radius: 2px;
     margin: 2px 1px;
-    padding: 0px 2px;
+    padding: 0px;
     background: rgb(244, 245, 247);
+    /* small enough for the longest tree count beside the label check box */
+    font-size: 7.5pt;
     color: rgb(30, 30, 30);
 }
 )");

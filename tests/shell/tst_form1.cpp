@@ -97,6 +97,8 @@ private slots:
     void commandsReachTheirSignals();
     void layoutAtTheDesignedSize();
     void layoutFollowsTheWindow();
+    void lastPanelClearsTheLabelCheckBox_data();
+    void lastPanelClearsTheLabelCheckBox();
     void treeTableCurrentCell();
     void snapshotReplacesThePreviousOne();
     void snapshotFailureIsReported_data();
@@ -475,6 +477,46 @@ void TestForm1::layoutFollowsTheWindow()
     QCOMPARE(window->labelCheckBox()->pos(), checkBefore + QPoint(60, 90));
     QCOMPARE(window->findChild<QWidget *>(QStringLiteral("tamFrame2"))->pos(),
              tableFrameBefore + QPoint(60, 0));
+}
+
+void TestForm1::lastPanelClearsTheLabelCheckBox_data()
+{
+    QTest::addColumn<QSize>("growth");
+    QTest::addColumn<QString>("treeCount");
+
+    QTest::newRow("German") << QSize() << QStringLiteral("  50 Bäume");
+    QTest::newRow("English") << QSize() << QStringLiteral("  50 trees");
+    QTest::newRow("Spanish") << QSize() << QStringLiteral("  50 árboles");
+    QTest::newRow("Slovak") << QSize() << QStringLiteral("  50 stromov");
+    QTest::newRow("Slovak, larger window") << QSize(67, 67) << QStringLiteral("  50 stromov");
+}
+
+// The label check box lies over the right end of the last status panel; the
+// tree count must stay readable beside it.
+void TestForm1::lastPanelClearsTheLabelCheckBox()
+{
+    QFETCH(QSize, growth);
+    QFETCH(QString, treeCount);
+
+    auto window = makeWindow(m_folder->path(), m_calls);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    if (!growth.isEmpty()) {
+        const QSize grown = window->centralWidget()->size() + growth;
+        window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        window->resize(window->size() + growth);
+        QTRY_COMPARE(window->centralWidget()->size(), grown);
+    }
+    QLabel *panel = window->statusPanel(4);
+    panel->setText(treeCount);
+
+    const QRect textArea(panel->mapTo(window->centralWidget(), panel->contentsRect().topLeft()),
+                         panel->contentsRect().size());
+    QVERIFY2(textArea.right() < window->labelCheckBox()->x(),
+             qPrintable(QStringLiteral("text up to %1, box from %2")
+                            .arg(textArea.right())
+                            .arg(window->labelCheckBox()->x())));
+    QVERIFY(panel->fontMetrics().horizontalAdvance(treeCount) <= textArea.width());
 }
 
 void TestForm1::treeTableCurrentCell()
