@@ -263,9 +263,14 @@ void StandController::fillTreeTable(const QList<QStringList> &rows)
     table.setRowCount(int(rows.size()));
     table.setColumnCount(TreeTableColumns);
     QHeaderView &header = *table.horizontalHeader();
+    // Each column edge is rounded to pixels, not each width, so the columns
+    // together are as wide as the sum of their widths and fit the table.
+    double edgeTwips = 0;
     for (int column = 0; column < TreeTableColumns; ++column) {
         header.setSectionResizeMode(column, QHeaderView::Interactive);
-        table.setColumnWidth(column, TwipsToPixelsX(TreeTableColumnTwips[std::size_t(column)]));
+        const int left = TwipsToPixelsX(edgeTwips);
+        edgeTwips += TreeTableColumnTwips[std::size_t(column)];
+        table.setColumnWidth(column, TwipsToPixelsX(edgeTwips) - left);
     }
     writeTreeTableHeader();
     for (int row = 0; row < rows.size(); ++row) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
@@ -42,6 +43,7 @@ private slots:
     void treeTableTexts_data();
     void treeTableTexts();
     void treeAtOriginSitsOnLowerLeftCorner();
+    void fiftyTreesNeedNoSidewaysScrolling();
     void cancelKeepsEverything();
     void failedLoadKeepsStand_data();
     void failedLoadKeepsStand();
@@ -193,6 +195,19 @@ void StandWindowTest::treeAtOriginSitsOnLowerLeftCorner()
     QCOMPARE(h.image().pixelColor(1, bottom - 1), QColor(Qt::black));
     QCOMPARE(h.image().pixelColor(5, bottom - 5), QColor(Qt::white));
     QCOMPARE(h.image().pixelColor(0, 0), QColor(Qt::white));
+}
+
+// The four columns fill the table's designed width beside the vertical
+// scroll bar, even though each is rounded to whole pixels.
+void StandWindowTest::fiftyTreesNeedNoSidewaysScrolling()
+{
+    StandWindowHarness h;
+    h.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    h.openStand(standWithTrees(50, 50));
+    QTRY_VERIFY(h.table().verticalScrollBar()->isVisible());
+    QCoreApplication::processEvents();
+    QVERIFY(!h.table().horizontalScrollBar()->isVisible());
 }
 
 void StandWindowTest::cancelKeepsEverything()
