@@ -165,6 +165,43 @@ void Form3::retranslateUi()
     lblLocal->adjustSize();
     cmdCheckForUpdate->setText(tr("Auf Updates überprüfen"));
     showServerVersion();
+    fitTextsToLayout();
+}
+
+// The positions are those of a layout made for a narrow dialog font; with a
+// wider one the welcome text runs past the window's edge, the caption past
+// its button and the version line under the button. The texts' font is made
+// smaller, step by step, until every fixed text fits its place. The font is
+// given to each text itself: under the main window's style sheet a font set
+// on the window alone does not reach them.
+void Form3::fitTextsToLayout()
+{
+    constexpr double SmallestPointSize = 6.0;
+    constexpr double Step = 0.25;
+    QFont font = parentWidget() ? parentWidget()->font() : QApplication::font();
+    const auto useFont = [this](const QFont &textFont) {
+        for (QWidget *text :
+             std::initializer_list<QWidget *>{lblTitle, lblLocal, lblCurrent, cmdCheckForUpdate}) {
+            text->setFont(textFont);
+        }
+    };
+    useFont(font);
+    while (!textsFit() && font.pointSizeF() - Step >= SmallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - Step);
+        useFont(font);
+    }
+}
+
+bool Form3::textsFit()
+{
+    for (QLabel *label : {lblTitle, lblLocal, lblCurrent}) {
+        label->adjustSize();
+    }
+    const int textRight = pixels(this, 233 + 5415);
+    const int gapBeforeButton = pixels(this, 60);
+    return lblTitle->geometry().right() <= textRight &&
+           lblLocal->geometry().right() + gapBeforeButton <= cmdCheckForUpdate->x() &&
+           cmdCheckForUpdate->sizeHint().width() <= cmdCheckForUpdate->width();
 }
 
 void Form3::showServerVersion()

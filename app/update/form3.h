@@ -50,6 +50,8 @@ private:
     void createControls();
     void retranslateUi();
     void showServerVersion();
+    void fitTextsToLayout();
+    bool textsFit();
     void updateFiles();
 
     void cmdCheckForUpdate_Click();

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -237,6 +238,23 @@ void TestForm3::texts()
     QCOMPARE(button(window.get())->text(), caption);
     QCOMPARE(labelText(window.get(), "lblLocal"), localLine);
     QCOMPARE(labelText(window.get(), "lblCurrent"), QString());
+
+    // Every fixed text is shown whole, whatever the font's width, also in a
+    // window opened over one with a style sheet (as the main window has).
+    QWidget styledMainWindow;
+    styledMainWindow.setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid gray; }"));
+    auto *overStyled = new Form3(&styledMainWindow);
+    styledMainWindow.show();
+    overStyled->show();
+    for (Form3 *shown : {window.get(), overStyled}) {
+        const auto *titleLabel = shown->findChild<QLabel *>(QStringLiteral("lblTitle"));
+        const auto *localLabel = shown->findChild<QLabel *>(QStringLiteral("lblLocal"));
+        const auto *line = shown->findChild<QFrame *>(QStringLiteral("Line3D1"));
+        QVERIFY(titleLabel && localLabel && line);
+        QVERIFY(titleLabel->geometry().right() <= line->geometry().right());
+        QVERIFY(localLabel->geometry().right() < button(shown)->x());
+        QVERIFY(button(shown)->sizeHint().width() <= button(shown)->width());
+    }
 
     button(window.get())->click();
     QVERIFY(waitForAnswer(window.get()));
