@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSaveFile>
@@ -239,6 +240,9 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_central && event->type() == QEvent::Resize)
         applyLayout();
+    if (event->type() == QEvent::MouseButtonRelease && m_treeTable && watched == m_treeTable->viewport() &&
+        !m_treeTable->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint()).isValid())
+        resetTreeTableCurrentCell();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -379,6 +383,10 @@ void Form1::buildControls()
     connect(m_labelCheckBox, &QCheckBox::clicked, this, &Form1::labelCheckClicked);
     connect(m_standMap, &StandMap::pressed, this, &Form1::mapPressed);
     connect(m_treeTable, &QTableWidget::cellClicked, this, &Form1::resetTreeTableCurrentCell);
+    // The header row and the blank part below the last row are the table too.
+    connect(m_treeTable->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &Form1::resetTreeTableCurrentCell);
+    m_treeTable->viewport()->installEventFilter(this);
     connect(m_languageSelector, &QComboBox::activated, this, &Form1::onLanguagePicked);
 }
 

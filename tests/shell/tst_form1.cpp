@@ -100,6 +100,8 @@ private slots:
     void lastPanelClearsTheLabelCheckBox_data();
     void lastPanelClearsTheLabelCheckBox();
     void treeTableCurrentCell();
+    void clickAnywhereInTheTableLetsGoOfTheSelection_data();
+    void clickAnywhereInTheTableLetsGoOfTheSelection();
     void snapshotReplacesThePreviousOne();
     void snapshotFailureIsReported_data();
     void snapshotFailureIsReported();
@@ -533,6 +535,42 @@ void TestForm1::treeTableCurrentCell()
     table->setRowCount(0);
     window->resetTreeTableCurrentCell();
     QCOMPARE(table->rowCount(), 0);
+}
+
+void TestForm1::clickAnywhereInTheTableLetsGoOfTheSelection_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("a cell") << QStringLiteral("cell");
+    QTest::newRow("the header") << QStringLiteral("header");
+    QTest::newRow("below the last row") << QStringLiteral("below");
+}
+
+void TestForm1::clickAnywhereInTheTableLetsGoOfTheSelection()
+{
+    QFETCH(QString, where);
+
+    auto window = makeWindow(m_folder->path(), m_calls);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QTableWidget *table = window->treeTable();
+    table->setRowCount(3);
+    table->setCurrentCell(2, 3);
+    table->selectRow(2);
+
+    if (where == QLatin1String("cell")) {
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualRect(table->model()->index(2, 2)).center());
+    } else if (where == QLatin1String("header")) {
+        QHeaderView *header = table->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(2) + 5, header->height() / 2));
+    } else {
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, QPoint(20, table->viewport()->height() - 5));
+    }
+
+    QCOMPARE(table->currentRow(), 0);
+    QCOMPARE(table->currentColumn(), 1);
+    QVERIFY(!table->selectionModel()->hasSelection());
 }
 
 void TestForm1::snapshotReplacesThePreviousOne()
