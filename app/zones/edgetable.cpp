@@ -24,9 +24,7 @@ struct Bisector
     double slope = 0;
     double intercept = 0;
 
-    // A level bisector (slope 0, when the trees' X differ by next to nothing) is
-    // a line like any other; only a vertical one cannot be held.
-    bool isUsable() const { return std::isfinite(slope) && std::isfinite(intercept); }
+    bool isUsable() const { return std::isfinite(slope) && std::isfinite(intercept) && slope != 0; }
 };
 
 Bisector bisectorOf(double xi, double yi, double xj, double yj)
@@ -114,6 +112,23 @@ std::size_t countBelow(const std::vector<double> &values, double x)
 #endif
 }
 
+// Rescaling can round two map Y a few units in the last place apart onto one
+// value; their bisector would then be vertical, which a line y = s * x + c
+// cannot hold, and their whole boundary would be lost. Such values are set
+// apart again by the smallest step, in their map order.
+void keepDistinctYDistinct(const std::vector<double> &mapY, std::vector<double> &spaceY)
+{
+    std::vector<std::size_t> byY(spaceY.size());
+    for (std::size_t t = 0; t < byY.size(); ++t)
+        byY[t] = t;
+    std::sort(byY.begin(), byY.end(), [&](std::size_t a, std::size_t b) { return mapY[a] < mapY[b]; });
+    for (std::size_t r = 1; r < byY.size(); ++r) {
+        const std::size_t previous = byY[r - 1], current = byY[r];
+        if (mapY[current] != mapY[previous] && !(spaceY[current] > spaceY[previous]))
+            spaceY[current] = std::nextafter(spaceY[previous], std::numeric_limits<double>::infinity());
+    }
+}
+
 // Slack on the x window of the nearer-count, far above any rounding.
 constexpr double WindowMargin = 1 + 1e-12;
 
@@ -137,7 +152,7 @@ public:
         for (std::size_t t = 0; t < n; ++t)
             m_y.push_back(m_scale.toSpaceY(stand.sortY[t]));
         if (!m_scale.identity)
-            keepDistinctYDistinct(stand.sortY);
+            keepDistinctYDistinct(stand.sortY, m_y);
         m_bisectors.resize(n);
         m_points.reserve(n + 2);
         m_sorted.reserve(n + 2);
@@ -152,25 +167,6 @@ public:
 
     int treeCount() const { return int(m_x.size()); }
 
-private:
-    // Rescaling can round two map Y a few units in the last place apart onto
-    // one value; their bisector would then be vertical, which a line
-    // y = s * x + c cannot hold, and their whole boundary would be lost. Such
-    // values are set apart again by the smallest step, in their map order.
-    void keepDistinctYDistinct(const std::vector<double> &mapY)
-    {
-        std::vector<std::size_t> byY(m_y.size());
-        for (std::size_t t = 0; t < byY.size(); ++t)
-            byY[t] = t;
-        std::sort(byY.begin(), byY.end(), [&](std::size_t a, std::size_t b) { return mapY[a] < mapY[b]; });
-        for (std::size_t r = 1; r < byY.size(); ++r) {
-            const std::size_t previous = byY[r - 1], current = byY[r];
-            if (mapY[current] != mapY[previous] && !(m_y[current] > m_y[previous]))
-                m_y[current] = std::nextafter(m_y[previous], std::numeric_limits<double>::infinity());
-        }
-    }
-
-public:
     void addPiecesOfTree(int i, QList<EdgeRow> &rows)
     {
         const std::size_t n = m_x.size();
@@ -185,9 +181,15 @@ public:
 private:
     void addPiecesOfPair(std::size_t i, std::size_t j, QList<EdgeRow> &rows)
     {
-        const Bisector &b = m_bisectors[j];
-        if (!b.isUsable())
-            return;
+        Bisector b = m_bisectors[j];
+        if (!b.isUsable()) [[unlikely]] {
+            // Trees whose X differ by next to nothing have a level bisector
+            // whose slope comes out 0; the smallest slope keeps it a line like
+            // any other. Only a vertical one cannot be held.
+            if (b.slope != 0 || !std::isfinite(b.intercept))
+                return;
+            b.slope = std::copysign(std::numeric_limits<double>::denorm_min(), b.slope);
+        }
         const Point p1 = startPoint(b, m_height);
         const Point p2 = endPoint(b, m_width, m_height);
         collectPoints(i, j, b, p1, p2);
