@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QTextStream>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -20,8 +21,12 @@ int main(int argc, char *argv[])
     StandController controller(window);
     QObject::connect(&window, &Form1::aboutRequested, &window, [&window] { showAboutWindow(&window); });
     QObject::connect(&window, &Form1::updateRequested, &window, [&window] { showUpdateWindow(&window); });
-    if (arguments.size() == 2)
-        controller.loadStandFile(QFileInfo(arguments.at(1)).absoluteFilePath());
     window.show();
+    if (arguments.size() == 2) {
+        // Opened once the window is up, so a message about the file appears
+        // over the window and the stand is placed on the map's real size.
+        const QString path = QFileInfo(arguments.at(1)).absoluteFilePath();
+        QTimer::singleShot(0, &controller, [&controller, path] { controller.loadStandFile(path); });
+    }
     return QApplication::exec();
 }
