@@ -2,6 +2,7 @@
 
 #include "aboutsettings.h"
 #include "kavrelversion.h"
+#include "shell/screentwips.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -9,12 +10,6 @@
 #include <QScreen>
 
 namespace {
-
-// The window is designed in twips (1/1440 inch).
-int pixels(const QWidget *widget, int twips)
-{
-    return qRound(twips * widget->logicalDpiX() / 1440.0);
-}
 
 struct LabelDesign
 {
@@ -58,7 +53,7 @@ Form2::Form2(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Info"));
-    setFixedSize(pixels(this, 5505), pixels(this, 4590));
+    setFixedSize(TwipsToPixelsX(5505), TwipsToPixelsY(4590));
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::black);
@@ -90,8 +85,8 @@ void Form2::createLabels()
         font.setBold(design.bold);
         label->setFont(font);
         label->setStyleSheet(labelStyleSheet(design));
-        label->setGeometry(pixels(this, design.left), pixels(this, design.top), pixels(this, LabelWidth),
-                           pixels(this, design.height));
+        label->setGeometry(TwipsToPixelsX(design.left), TwipsToPixelsY(design.top),
+                           TwipsToPixelsX(LabelWidth), TwipsToPixelsY(design.height));
         m_labels[i] = label;
     }
     m_labels[0]->setText(QStringLiteral("Kavrel"));

@@ -5,6 +5,7 @@
 #include "messageboxprompter.h"
 #include "networkconnectiontest.h"
 #include "replacementinstaller.h"
+#include "shell/screentwips.h"
 #include "versioncompare.h"
 #include "vistaprog.h"
 
@@ -19,12 +20,6 @@
 #include <limits>
 
 namespace {
-
-// The window is designed in twips (1/1440 inch).
-int pixels(const QWidget *widget, int twips)
-{
-    return qRound(twips * widget->logicalDpiX() / 1440.0);
-}
 
 int clampedToInt(qint64 value)
 {
@@ -108,32 +103,33 @@ void Form3::updateFiles()
 
 void Form3::createControls()
 {
-    setFixedSize(pixels(this, 5880), pixels(this, 3600));
+    setFixedSize(TwipsToPixelsX(5880), TwipsToPixelsY(3600));
 
     lblTitle = autoSizedLabel(this, QStringLiteral("lblTitle"));
-    lblTitle->move(pixels(this, 600), pixels(this, 240));
+    lblTitle->move(TwipsToPixelsX(600), TwipsToPixelsY(240));
 
     Line3D1 = new QFrame(this);
     Line3D1->setObjectName(QStringLiteral("Line3D1"));
     Line3D1->setFrameShape(QFrame::HLine);
     Line3D1->setFrameShadow(QFrame::Sunken);
-    Line3D1->setGeometry(pixels(this, 233), pixels(this, 1560), pixels(this, 5415), pixels(this, 30));
+    Line3D1->setGeometry(TwipsToPixelsX(233), TwipsToPixelsY(1560), TwipsToPixelsX(5415), TwipsToPixelsY(30));
 
     cmdCheckForUpdate = new QPushButton(this);
     cmdCheckForUpdate->setObjectName(QStringLiteral("cmdCheckForUpdate"));
-    cmdCheckForUpdate->setGeometry(pixels(this, 3240), pixels(this, 1920), pixels(this, 2055),
-                                   pixels(this, 375));
+    cmdCheckForUpdate->setGeometry(TwipsToPixelsX(3240), TwipsToPixelsY(1920), TwipsToPixelsX(2055),
+                                   TwipsToPixelsY(375));
     connect(cmdCheckForUpdate, &QPushButton::clicked, this, &Form3::cmdCheckForUpdate_Click);
 
     lblLocal = autoSizedLabel(this, QStringLiteral("lblLocal"));
-    lblLocal->move(pixels(this, 600), pixels(this, 2040));
+    lblLocal->move(TwipsToPixelsX(600), TwipsToPixelsY(2040));
 
     lblCurrent = autoSizedLabel(this, QStringLiteral("lblCurrent"));
-    lblCurrent->move(pixels(this, 600), pixels(this, 2520));
+    lblCurrent->move(TwipsToPixelsX(600), TwipsToPixelsY(2520));
 
     pgbDownload = new VistaProg(this);
     pgbDownload->setObjectName(QStringLiteral("pgbDownload"));
-    pgbDownload->setGeometry(pixels(this, 173), pixels(this, 3000), pixels(this, 5535), pixels(this, 225));
+    pgbDownload->setGeometry(TwipsToPixelsX(173), TwipsToPixelsY(3000), TwipsToPixelsX(5535),
+                             TwipsToPixelsY(225));
     pgbDownload->hide();
 
     Winsock1 = new QTcpSocket(this);
@@ -197,8 +193,8 @@ bool Form3::textsFit()
     for (QLabel *label : {lblTitle, lblLocal, lblCurrent}) {
         label->adjustSize();
     }
-    const int textRight = pixels(this, 233 + 5415);
-    const int gapBeforeButton = pixels(this, 60);
+    const int textRight = TwipsToPixelsX(233 + 5415);
+    const int gapBeforeButton = TwipsToPixelsX(60);
     return lblTitle->geometry().right() <= textRight &&
            lblLocal->geometry().right() + gapBeforeButton <= cmdCheckForUpdate->x() &&
            cmdCheckForUpdate->sizeHint().width() <= cmdCheckForUpdate->width();
