@@ -114,7 +114,9 @@ Form1::Form1(const QString &installationFolder, std::unique_ptr<LocaleSettings> 
     m_central->setObjectName(QStringLiteral("centralWidget"));
     setCentralWidget(m_central);
     m_central->installEventFilter(this);
-    setStyleSheet(mainWindowStyleSheet());
+    // The skin is the central widget's, not the window's: a style sheet on the
+    // window would also reach the about and update windows, its children.
+    m_central->setStyleSheet(mainWindowStyleSheet());
 
     buildMenu();
     buildToolbar();
