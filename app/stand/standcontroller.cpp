@@ -195,11 +195,18 @@ void StandController::calculate()
     if (m_busy)
         return;
     BusyScope busy(m_busy);
+    recomputeZones();
+    setStatusText(ZoneView::readyText());
+}
+
+// The common start of Calculate and a map press: the whole zone display is
+// computed and drawn afresh with the order checked now.
+void StandController::recomputeZones()
+{
     setStatusText(ZoneView::runningText());
     m_window.resetTreeTableCurrentCell();
     drawTreesAndZones();
     m_zonesComputed = true;
-    setStatusText(ZoneView::readyText());
 }
 
 void StandController::labelCheckClicked()
@@ -221,10 +228,7 @@ void StandController::selectNearestTree(QPointF mapPosition)
     if (m_busy || !m_stand)
         return;
     BusyScope busy(m_busy);
-    setStatusText(ZoneView::runningText());
-    m_window.resetTreeTableCurrentCell();
-    drawTreesAndZones();
-    m_zonesComputed = true;
+    recomputeZones();
     m_selection = ::selectNearestTree(*m_stand, m_orderTable, m_edgeTable, mapPosition, m_stand->mapWidth,
                                       m_stand->mapHeight);
     markSelection();

@@ -64,6 +64,7 @@ private:
     void writeTreeTableHeader();
     void drawTrees();
     void drawTreesAndZones();
+    void recomputeZones();
     void markSelection();
     void highlightTreeTableRow(int treeNumber);
     void setStatusText(const QString &text);

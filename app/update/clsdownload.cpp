@@ -78,13 +78,7 @@ bool clsDownload::DoDownload(const QString &strURL, const QString &strLocalFile)
 
 void clsDownload::AbortDownload()
 {
-    m_silenceTimer.stop();
-    m_over = true;
-    if (m_socket) {
-        QTcpSocket *socket = m_socket;
-        detachSocket();
-        socket->abort();
-    }
+    stopTransfer();
 }
 
 void clsDownload::attachSocket()
