@@ -3,8 +3,6 @@
 #include "researchoptions.h"
 #include "stand/numberformat.h"
 #include "stand/stand.h"
-#include "zones/samplingsimulation.h"
-#include "zones/zoneareas.h"
 #include "zones/zoneexport.h"
 #include "zonescommand.h"
 #include "zonesoptions.h"
@@ -16,7 +14,11 @@
 #include <QTextStream>
 #include <cmath>
 #include <cstdio>
+#include <kavrel/inclusionzones.h>
+#include <kavrel/samplingsimulation.h>
 #include <unistd.h>
+
+using namespace kavrel;
 
 namespace {
 
@@ -25,12 +27,12 @@ QString translated(const char *text)
     return QCoreApplication::translate("KavrelZones", text);
 }
 
-QList<QPointF> treePositions(const Stand &stand)
+std::vector<Point> treePositions(const Stand &stand)
 {
-    QList<QPointF> trees;
-    trees.reserve(stand.treeCount());
+    std::vector<Point> trees;
+    trees.reserve(std::size_t(stand.treeCount()));
     for (int t = 0; t < stand.treeCount(); ++t)
-        trees.append(QPointF(stand.treeX[t], stand.treeY[t]));
+        trees.push_back(Point{stand.treeX[t], stand.treeY[t]});
     return trees;
 }
 
@@ -42,11 +44,11 @@ StandRectangle rectangleOf(const Stand &stand)
 int printAreas(const Stand &stand, int k, QTextStream &out)
 {
     const StandRectangle rectangle = rectangleOf(stand);
-    const QList<double> areas = inclusionZoneAreas(treePositions(stand), rectangle, k);
+    const std::vector<double> areas = inclusionZoneAreas(treePositions(stand), rectangle, k);
     for (int t = 0; t < stand.treeCount(); ++t) {
         out << (t + 1) << ',' << numberText(stand.treeX[t]) << ',' << numberText(stand.treeY[t]) << ','
-            << numberText(stand.treeD[t]) << ',' << numberText(areas[t]) << ','
-            << numberText(areas[t] / rectangle.area()) << '\n';
+            << numberText(stand.treeD[t]) << ',' << numberText(areas[std::size_t(t)]) << ','
+            << numberText(areas[std::size_t(t)] / rectangle.area()) << '\n';
     }
     return ZonesSuccess;
 }
@@ -229,18 +231,20 @@ int runSimulation(const Stand &stand, const ZonesOptions &options, QTextStream &
         design.seed = research.seed.value_or(1);
     }
 
-    const QList<QPointF> positions = treePositions(stand);
-    const QList<double> areas = inclusionZoneAreas(positions, rectangle, options.order);
+    const std::vector<Point> positions = treePositions(stand);
+    const std::vector<double> areas = inclusionZoneAreas(positions, rectangle, options.order);
     const double metres = metresPerDiameterUnit(research.diameterUnit.value_or(DiameterUnit::Centimetre));
-    QList<SampledTree> trees;
+    std::vector<SampledTree> trees;
     for (int t = 0; t < stand.treeCount(); ++t)
-        trees.append(SampledTree{positions[t], stand.treeD[t] * metres, areas[t]});
+        trees.push_back(
+            SampledTree{positions[std::size_t(t)], stand.treeD[t] * metres, areas[std::size_t(t)]});
 
     SamplingResult result;
     {
         TerminalProgress progress;
-        result = simulateSampling(trees, rectangle, options.order, design,
-                                  [&progress](qint64 done, qint64 total) { progress.update(done, total); });
+        result = simulateSampling(
+            trees, rectangle, options.order, design,
+            [&progress](std::int64_t done, std::int64_t total) { progress.update(done, total); });
     }
     if (research.csv)
         printCsv(result, out);
@@ -251,9 +255,9 @@ int runSimulation(const Stand &stand, const ZonesOptions &options, QTextStream &
 
 int writeSvg(const Stand &stand, const ZonesOptions &options, QTextStream &err)
 {
-    const QList<QPointF> positions = treePositions(stand);
+    const std::vector<Point> positions = treePositions(stand);
     const StandRectangle rectangle = rectangleOf(stand);
-    const QList<InclusionZone> zones = inclusionZones(positions, rectangle, options.order);
+    const std::vector<InclusionZone> zones = inclusionZones(positions, rectangle, options.order);
     QSaveFile file(options.research.svgFile);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(zonesToSvg(positions, zones, rectangle, options.order)) < 0 || !file.commit()) {
@@ -277,7 +281,7 @@ int runResearch(const Stand &stand, const ZonesOptions &options, QTextStream &ou
                    .arg(numberText(*research.grid))
                    .arg(stand.width)
                    .arg(stand.length)
-                   .arg(MaxSamplePoints)
+                   .arg(qint64(MaxSamplePoints))
             << '\n';
         return ZonesUsageError;
     }
@@ -293,7 +297,7 @@ int runResearch(const Stand &stand, const ZonesOptions &options, QTextStream &ou
     if (research.simulates())
         return runSimulation(stand, options, out);
     if (research.geoJson) {
-        const QList<QPointF> positions = treePositions(stand);
+        const std::vector<Point> positions = treePositions(stand);
         const StandRectangle rectangle = rectangleOf(stand);
         out << QString::fromUtf8(
             zonesToGeoJson(inclusionZones(positions, rectangle, options.order), rectangle, options.order));

@@ -42,10 +42,10 @@ std::optional<double> positiveNumber(const QString &text)
 QString applySimulate(ZonesOptions &options, const QString &value)
 {
     const std::optional<quint64> points = wholeNumber(value);
-    if (!points || *points < 1 || *points > quint64(MaxSamplePoints))
+    if (!points || *points < 1 || *points > quint64(kavrel::MaxSamplePoints))
         return translated("--simulate: \u201E%1\u201C ist keine Punktzahl von 1 bis %2.")
             .arg(value)
-            .arg(MaxSamplePoints);
+            .arg(qint64(kavrel::MaxSamplePoints));
     options.research.simulate = qint64(*points);
     return {};
 }
@@ -72,11 +72,11 @@ QString applyGrid(ZonesOptions &options, const QString &value)
 QString applyDiameterUnit(ZonesOptions &options, const QString &value)
 {
     if (value == QLatin1String("cm"))
-        options.research.diameterUnit = DiameterUnit::Centimetre;
+        options.research.diameterUnit = kavrel::DiameterUnit::Centimetre;
     else if (value == QLatin1String("mm"))
-        options.research.diameterUnit = DiameterUnit::Millimetre;
+        options.research.diameterUnit = kavrel::DiameterUnit::Millimetre;
     else if (value == QLatin1String("m"))
-        options.research.diameterUnit = DiameterUnit::Metre;
+        options.research.diameterUnit = kavrel::DiameterUnit::Metre;
     else
         return translated("--diameter-unit: \u201E%1\u201C ist keine der Einheiten cm, mm, m.").arg(value);
     return {};
