@@ -1,5 +1,7 @@
 #include "researchcommand.h"
 
+#include "files/filesystemname.h"
+#include "files/outputfile.h"
 #include "researchoptions.h"
 #include "stand/numberformat.h"
 #include "stand/stand.h"
@@ -11,7 +13,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QSaveFile>
 #include <QStringList>
 #include <QTextStream>
 #include <cmath>
@@ -254,12 +255,12 @@ int writeSvg(const Stand &stand, const ZonesOptions &options, QTextStream &err)
     const QList<QPointF> positions = treePositions(stand);
     const StandRectangle rectangle = rectangleOf(stand);
     const QList<InclusionZone> zones = inclusionZones(positions, rectangle, options.order);
-    QSaveFile file(options.research.svgFile);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(zonesToSvg(positions, zones, rectangle, options.order)) < 0 || !file.commit()) {
+    QString reason;
+    if (!OutputFile::writeFile(options.research.svgFile, zonesToSvg(positions, zones, rectangle, options.order),
+                               &reason)) {
         err << "kavrel-zones: "
             << translated("Die SVG-Datei \u201E%1\u201C lässt sich nicht schreiben: %2")
-                   .arg(options.research.svgFile, file.errorString())
+                   .arg(displayFileName(options.research.svgFile), reason)
             << '\n';
         return ZonesOutputNotWritten;
     }
