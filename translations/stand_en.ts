@@ -47,8 +47,8 @@
         <translation>%1 (number from -1000000000 to 1000000000 metres)</translation>
     </message>
     <message>
-        <source>der Durchmesser von Baum %1 (Zahl)</source>
-        <translation>the diameter of tree %1 (number)</translation>
+        <source>der Durchmesser von Baum %1 (Zahl von -1000000000 bis 1000000000)</source>
+        <translation>the diameter of tree %1 (number from -1000000000 to 1000000000)</translation>
     </message>
     <message>
         <source>%1 erwartet, aber die Datei endet hier.</source>

@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "files/filesystemname.h"
+#include "files/outputfile.h"
 #include "forms.h"
 #include "mainwindowlayout.h"
 #include "picturesource.h"
@@ -29,7 +31,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -191,25 +192,26 @@ bool Form1::saveSnapshot()
     const QString path = snapshotPath();
     QDir().mkpath(QFileInfo(path).absolutePath());
 
-    // Written beside the old snapshot and put in its place only when
-    // complete, so a failed write keeps the previous picture.
-    QSaveFile file(path);
+    // A failed write keeps the previous picture.
+    OutputFile file(path);
     QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open()) {
         reason = file.errorString();
     } else {
-        QImageWriter writer(&file, "bmp");
-        if (!writer.write(m_standMap->image()))
+        QImageWriter writer(file.device(), "bmp");
+        if (!writer.write(m_standMap->image())) {
             reason = writer.errorString();
-        else if (!file.commit())
+            file.discard();
+        } else if (!file.commit()) {
             reason = file.errorString();
+        }
     }
     if (reason.isEmpty())
         return true;
 
     QMessageBox::warning(this, windowTitle(),
                          tr("Bild konnte nicht gespeichert werden:") + QLatin1Char('\n') +
-                             QDir::toNativeSeparators(path) + QLatin1Char('\n') + reason);
+                             QDir::toNativeSeparators(displayFileName(path)) + QLatin1Char('\n') + reason);
     return false;
 }
 

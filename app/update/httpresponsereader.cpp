@@ -139,9 +139,9 @@ bool HttpResponseReader::isBodyComplete() const
 }
 
 // Takes one line (without its CR LF or bare LF) from the pending bytes, or
-// returns false while the line end has not yet arrived. A line that grows
-// beyond the limit fails the reply.
-bool HttpResponseReader::takeLine(QByteArray *line, int limit)
+// returns false while the line end has not yet arrived. A line whose content
+// grows beyond the limit fails the reply, whether it ends in CR LF or LF.
+bool HttpResponseReader::takeLine(QByteArray *line, qint64 limit)
 {
     const qsizetype end = m_pending.indexOf('\n');
     if (end < 0) {
@@ -150,7 +150,8 @@ bool HttpResponseReader::takeLine(QByteArray *line, int limit)
         }
         return false;
     }
-    if (end > limit + 1) {
+    const qsizetype contentEnd = end > 0 && m_pending.at(end - 1) == '\r' ? end - 1 : end;
+    if (contentEnd > limit) {
         fail(QStringLiteral("line too long"));
         return false;
     }

@@ -50,7 +50,7 @@ private:
         Failed
     };
 
-    bool takeLine(QByteArray *line, int limit);
+    bool takeLine(QByteArray *line, qint64 limit);
     void readStatusPrefix();
     void readHeaderLine(const QByteArray &line);
     void finishHeader();
@@ -67,6 +67,6 @@ private:
     bool m_lengthUnreadable = false;
     qint64 m_chunkRemaining = 0;
     qint64 m_bodyBytes = 0;
-    int m_headerBytes = 0;
+    qint64 m_headerBytes = 0;
     QString m_error;
 };

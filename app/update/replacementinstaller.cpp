@@ -1,5 +1,6 @@
 #include "replacementinstaller.h"
 
+#include "files/outputfile.h"
 #include "replacementscript.h"
 
 #include <QDir>
@@ -74,17 +75,11 @@ bool clearReadOnly(const QString &programFile, QString *error)
 bool writeReplacementScript(const UpdateFiles &files, ProgramPlatform platform, qint64 processId,
                             QString *error)
 {
-    QFile script(files.scriptFile);
-    const QByteArray text = scriptText(files, platform, processId);
-    if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate) || script.write(text) != text.size() ||
-        !script.flush()) {
-        *error = QStringLiteral("%1: %2").arg(files.scriptFile, script.errorString());
-        script.close();
-        script.remove();
-        return false;
-    }
-    script.close();
-    return true;
+    QString reason;
+    if (OutputFile::writeFile(files.scriptFile, scriptText(files, platform, processId), &reason))
+        return true;
+    *error = QStringLiteral("%1: %2").arg(files.scriptFile, reason);
+    return false;
 }
 
 bool startReplacementScript(const QString &scriptFile, QString *error)
