@@ -13,8 +13,8 @@ struct DownloadAddress
     bool secure = false; // https: TLS with the server's certificate checked
     QString host;        // name or address to connect to, without brackets
     quint16 port = 80;   // 80 (443 for https) unless the address names another port
-    QString authority; // host (and port) as written, for the Host line
-    QString path;      // always begins with "/"
+    QString authority;   // host (and port) as written, for the Host line
+    QString path;        // always begins with "/"
 };
 
 DownloadAddress splitDownloadUrl(const QString &url);

@@ -50,7 +50,8 @@ bool isShowableVersionText(const QString &content)
     if (text.size() > LongestShown) {
         return false;
     }
-    return std::none_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    return std::none_of(text.begin(), text.end(),
+                        [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 // The scripts started by this process: one waiting script installs whatever
@@ -362,8 +363,8 @@ void Form3::VersionDownload_Failed()
     const QString message = VersionDownload->failure() == clsDownload::Failure::TooLarge
                                 ? tr("Ungültige Datei auf Server!")
                                 : failureText(*VersionDownload);
-    const auto icon =
-        VersionDownload->failure() == clsDownload::Failure::TooLarge ? QMessageBox::Critical : QMessageBox::Warning;
+    const auto icon = VersionDownload->failure() == clsDownload::Failure::TooLarge ? QMessageBox::Critical
+                                                                                   : QMessageBox::Warning;
     releaseDownload(VersionDownload);
     restoreCursor();
     setBusy(false);
@@ -458,13 +459,19 @@ void Form3::FileDownload_Finished()
     const SignatureCheck check = received ? verifyFileSignature(m_publicKey, m_files.partialFile, m_signature)
                                           : SignatureCheck::FileUnreadable;
     QString error;
-    if (check == SignatureCheck::Valid &&
-        commitDownloadedFile(m_files.partialFile, m_files.downloadedFile, bytesReceived, &error) &&
-        installDownloadedProgram(&error)) {
+    const bool committed =
+        check == SignatureCheck::Valid &&
+        commitDownloadedFile(m_files.partialFile, m_files.downloadedFile, bytesReceived, &error);
+    if (committed && installDownloadedProgram(&error)) {
         m_prompter->inform(QMessageBox::NoIcon, tr("Download beendet!") + u'\n' +
                                                     tr("Beenden Sie und starten Sie das Programm erneut!"));
     } else {
         discardPartialDownload();
+        if (committed && !startedScripts().contains(m_files.scriptFile)) {
+            // No script will ever install it, so nothing is left lying about.
+            QFile::remove(m_files.downloadedFile);
+            QFile::remove(m_files.scriptFile);
+        }
         m_prompter->inform(QMessageBox::Critical, check == SignatureCheck::Valid
                                                       ? tr("Download fehlgeschlagen!")
                                                       : verificationFailureText(check));

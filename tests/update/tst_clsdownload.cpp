@@ -3,10 +3,10 @@
 #include "update/clsdownload.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QFile>
-#include <QRegularExpression>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSslKey>
 #include <QSslSocket>
@@ -153,7 +153,8 @@ void TestClsDownload::replies()
     QCOMPARE(run.download.statusCode(), status);
     QCOMPARE(run.download.isComplete(), complete);
     QCOMPARE(run.download.succeeded(), status == 200 && complete);
-    QCOMPARE(run.download.endedByClose(), fileSize == 0 && status == 200 && !pieces.first().contains("chunked"));
+    QCOMPARE(run.download.endedByClose(),
+             fileSize == 0 && status == 200 && !pieces.first().contains("chunked"));
 
     QVERIFY(!run.progress.isEmpty());
     const QList<QVariant> last = run.progress.last();
@@ -223,8 +224,10 @@ void TestClsDownload::connectionFailures_data()
     QTest::newRow("connection refused") << "refused" << int(clsDownload::Failure::Connection);
     QTest::newRow("server stays silent") << "silent" << int(clsDownload::Failure::Timeout);
     QTest::newRow("closed without a reply") << "empty" << int(clsDownload::Failure::Connection);
-    QTest::newRow("closed after a reply without status line") << "garbage" << int(clsDownload::Failure::Connection);
-    QTest::newRow("closed in the middle of the header") << "cut header" << int(clsDownload::Failure::Connection);
+    QTest::newRow("closed after a reply without status line")
+        << "garbage" << int(clsDownload::Failure::Connection);
+    QTest::newRow("closed in the middle of the header")
+        << "cut header" << int(clsDownload::Failure::Connection);
     QTest::newRow("malformed status line") << "malformed" << int(clsDownload::Failure::Malformed);
 }
 
@@ -403,7 +406,8 @@ void TestClsDownload::announcedEndEndsTheDownload()
 {
     const QByteArray body = bodyOf(5000);
     for (const QByteArray &reply :
-         {okReply(body), "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n1388\r\n" + body + "\r\n0\r\n\r\n"}) {
+         {okReply(body),
+          "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n1388\r\n" + body + "\r\n0\r\n\r\n"}) {
         ScriptedServer server;
         server.reply("/p", {reply});
         server.holdOpen("/p");

@@ -80,8 +80,8 @@ void TestHttpResponseReader::replies_data()
                                << QByteArray("1.0.2") << 200 << qint64(-1) << false;
     QTest::newRow("HTTP/1.0 reply") << QByteArray("HTTP/1.0 200 OK\r\nServer: SimpleHTTP/0.6\r\n\r\nbody")
                                     << QByteArray("body") << 200 << qint64(-1) << false;
-    QTest::newRow("zero length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n")
-                                 << QByteArray() << 200 << qint64(0) << true;
+    QTest::newRow("zero length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n") << QByteArray()
+                                 << 200 << qint64(0) << true;
     QTest::newRow("bare line feeds") << QByteArray("HTTP/1.1 200 OK\nContent-Length: 2\n\nok")
                                      << QByteArray("ok") << 200 << qint64(2) << true;
     QTest::newRow("body that looks like a header")

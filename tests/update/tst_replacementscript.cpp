@@ -106,8 +106,8 @@ void TestReplacementScript::batchText()
 
 void TestReplacementScript::percentInPathsIsKept()
 {
-    const QByteArray script = batchReplacementScript("C:\\100%\\k.e32", "C:\\100%\\k.exe",
-                                                     "C:\\100%\\k.e32.bat", FakeCodePages());
+    const QByteArray script =
+        batchReplacementScript("C:\\100%\\k.e32", "C:\\100%\\k.exe", "C:\\100%\\k.e32.bat", FakeCodePages());
     QVERIFY(script.contains("DEL \"C:\\100%%\\k.exe\"\r\n"));
     QVERIFY(script.endsWith("DEL \"C:\\100%%\\k.e32.bat\""));
 }

@@ -70,10 +70,10 @@ void TestUpdateSignature::verify_data()
     QTest::newRow("one bit changed in the program") << flipped << signature << int(SignatureCheck::Mismatch);
     QTest::newRow("program cut short") << program.left(40000) << signature << int(SignatureCheck::Mismatch);
     QTest::newRow("signature damaged") << program << damagedSignature << int(SignatureCheck::Mismatch);
-    QTest::newRow("signed with another key") << program << m_otherKeys.sign(program)
-                                             << int(SignatureCheck::Mismatch);
-    QTest::newRow("signature of another file") << program << m_keys.sign("#!/bin/sh\nrm -rf ~\n")
-                                               << int(SignatureCheck::Mismatch);
+    QTest::newRow("signed with another key")
+        << program << m_otherKeys.sign(program) << int(SignatureCheck::Mismatch);
+    QTest::newRow("signature of another file")
+        << program << m_keys.sign("#!/bin/sh\nrm -rf ~\n") << int(SignatureCheck::Mismatch);
     QTest::newRow("no signature") << program << QByteArray() << int(SignatureCheck::NoSignature);
     QTest::newRow("signature cut short") << program << signature.left(63) << int(SignatureCheck::NoSignature);
     QTest::newRow("web page for a signature")
