@@ -62,6 +62,9 @@ qint64 clsDownload::effectiveSizeLimit() const
 
 bool clsDownload::DoDownload(const QString &strURL, const QString &strLocalFile)
 {
+    if (!acceptAddress(strURL)) {
+        return false;
+    }
     QFile oldFile(strLocalFile);
     if (oldFile.exists() && !oldFile.remove()) {
         reportStartFailure(oldFile.error(),
@@ -70,17 +73,22 @@ bool clsDownload::DoDownload(const QString &strURL, const QString &strLocalFile)
     }
     m_localFile = strLocalFile;
     m_toMemory = false;
-    return startDownload(strURL);
+    startTransfer();
+    return true;
 }
 
 bool clsDownload::DoDownloadToMemory(const QString &strURL)
 {
+    if (!acceptAddress(strURL)) {
+        return false;
+    }
     m_localFile.clear();
     m_toMemory = true;
-    return startDownload(strURL);
+    startTransfer();
+    return true;
 }
 
-bool clsDownload::startDownload(const QString &strURL)
+bool clsDownload::acceptAddress(const QString &strURL)
 {
     const DownloadAddress address = splitDownloadUrl(strURL);
     if (!address.valid) {
@@ -97,8 +105,12 @@ bool clsDownload::startDownload(const QString &strURL)
                            QStringLiteral("TLS is not available for %1").arg(strURL));
         return false;
     }
-
     m_address = address;
+    return true;
+}
+
+void clsDownload::startTransfer()
+{
     m_body.clear();
     m_reader = HttpResponseReader();
     m_bytesReceived = 0;
@@ -122,7 +134,6 @@ bool clsDownload::startDownload(const QString &strURL)
     } else {
         m_socket->connectToHost(m_address.host, m_address.port);
     }
-    return true;
 }
 
 void clsDownload::AbortDownload()

@@ -95,7 +95,8 @@ signals:
     void Failed();
 
 private:
-    bool startDownload(const QString &strURL);
+    bool acceptAddress(const QString &strURL);
+    void startTransfer();
     void attachSocket();
     void detachSocket();
     void reportStartFailure(int number, const QString &description);
