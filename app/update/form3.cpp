@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QSet>
 #include <QSslSocket>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -42,7 +43,7 @@ QLabel *autoSizedLabel(QWidget *parent, const QString &name)
 // would run past the window's edge.
 bool isShowableVersionText(const QString &content)
 {
-    constexpr int LongestShown = 32;
+    constexpr int LongestShown = 16;
     QString text = content;
     while (text.endsWith(u'\n') || text.endsWith(u'\r')) {
         text.chop(1);
