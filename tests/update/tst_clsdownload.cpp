@@ -390,7 +390,7 @@ void TestClsDownload::tricklingServerMeetsTheTimeLimit()
     server.setPause(100);
     Run run(m_socket.get());
     run.download.setTimeout(2000);
-    run.download.setTimeLimit(800);
+    run.download.setTimeLimit(1500);
 
     QVERIFY(run.download.DoDownload(server.url("/slow"), m_directory->filePath("slow")));
     QVERIFY(run.waitForEnd());
