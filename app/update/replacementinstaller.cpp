@@ -75,6 +75,9 @@ bool clearReadOnly(const QString &programFile, QString *error)
 bool writeReplacementScript(const UpdateFiles &files, ProgramPlatform platform, qint64 processId,
                             QString *error)
 {
+    // A script that already waits may be reading its file at this moment
+    // (sh reads as it goes), so the new text replaces the file, never
+    // overwrites it in place.
     QString reason;
     if (OutputFile::writeFile(files.scriptFile, scriptText(files, platform, processId), &reason))
         return true;
@@ -88,7 +91,7 @@ bool startReplacementScript(const QString &scriptFile, QString *error)
     process.setWorkingDirectory(QFileInfo(scriptFile).absolutePath());
 #ifdef Q_OS_WIN
     process.setProgram(QStringLiteral("cmd.exe"));
-    process.setArguments({QStringLiteral("/c"), QDir::toNativeSeparators(scriptFile)});
+    process.setNativeArguments(windowsScriptArguments(QDir::toNativeSeparators(scriptFile)));
     process.setCreateProcessArgumentsModifier(
         [](QProcess::CreateProcessArguments *arguments) { arguments->flags |= CREATE_NO_WINDOW; });
 #else
