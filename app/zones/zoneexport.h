@@ -20,3 +20,9 @@ QByteArray zonesToGeoJson(const QList<InclusionZone> &zones, StandRectangle stan
 // with their numbers, and a legend with a scale bar.
 QByteArray zonesToSvg(const QList<QPointF> &trees, const QList<InclusionZone> &zones, StandRectangle stand,
                       int k);
+
+// A CSV table with a header line and one line per tree: tree, x, y (stand
+// metres), d (as read), k, area (square metres) and probability (area / stand
+// area), "." as decimal point, in every language.
+QByteArray zonesToCsv(const QList<QPointF> &trees, const QList<double> &diameters,
+                      const QList<InclusionZone> &zones, StandRectangle stand, int k);
