@@ -4,8 +4,8 @@
 #include "mainwindowlayout.h"
 #include "picturesource.h"
 #include "processlocalesettings.h"
-#include "screentwips.h"
 #include "savefile.h"
+#include "screentwips.h"
 #include "shellstyle.h"
 #include "sizelimits.h"
 #include "stand/numberformat.h"
@@ -706,9 +706,9 @@ void Form1::retranslateUi()
     m_orderButtons[4]->setToolTip(tr("Fünfte Ordnung"));
 
     m_calculateButton->setText(tr("Berechnen"));
-    m_calculateButton->setToolTip(tr("Einschlusszonen der gewählten Ordnung berechnen") +
-                                  QStringLiteral(" (%1)").arg(m_calculateAction->shortcut().toString(
-                                      QKeySequence::NativeText)));
+    m_calculateButton->setToolTip(
+        tr("Einschlusszonen der gewählten Ordnung berechnen") +
+        QStringLiteral(" (%1)").arg(m_calculateAction->shortcut().toString(QKeySequence::NativeText)));
     m_labelCheckBox->setToolTip(tr("Baumnummern auf der Karte zeigen"));
     m_mapFrame->setTitle(tr("Baumverteilung"));
     m_tableFrame->setTitle(tr("Daten"));
@@ -739,8 +739,8 @@ void Form1::retranslateZoneReadout()
                                    "Einschlusswahrscheinlichkeit p (Zonenfläche / Bestandsfläche)");
     const QFontMetrics metrics(m_zoneReadoutLabel->font());
     const int room = m_zoneReadoutLabel->contentsRect().width();
-    const QString shown = metrics.horizontalAdvance(text) <= room ? text
-                                                                    : metrics.elidedText(text, Qt::ElideRight, room);
+    const QString shown =
+        metrics.horizontalAdvance(text) <= room ? text : metrics.elidedText(text, Qt::ElideRight, room);
     m_zoneReadoutLabel->setText(shown);
     m_zoneReadoutLabel->setToolTip(shown == text ? explanation : text + QLatin1Char('\n') + explanation);
 }

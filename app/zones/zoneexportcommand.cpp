@@ -52,7 +52,8 @@ void reportWithMessageBox(QWidget *parent, const QString &title, const QString &
 
 } // namespace
 
-ZoneExportCommand::ZoneExportCommand() : m_fileChooser(chooseWithDialog), m_errorReporter(reportWithMessageBox)
+ZoneExportCommand::ZoneExportCommand()
+    : m_fileChooser(chooseWithDialog), m_errorReporter(reportWithMessageBox)
 {}
 
 void ZoneExportCommand::setFileChooser(FileChooser chooser)
@@ -103,8 +104,8 @@ QString ZoneExportCommand::proposedPath(const Stand &stand, int order, ZoneExpor
     const QFileInfo standFile(stand.filePath);
     const QString folder = !m_lastFolder.isEmpty() ? m_lastFolder : standFile.absolutePath();
     const FormatFile file = formatFile(format);
-    const QString baseName = standFile.completeBaseName().isEmpty() ? QStringLiteral("stand")
-                                                                     : standFile.completeBaseName();
+    const QString baseName =
+        standFile.completeBaseName().isEmpty() ? QStringLiteral("stand") : standFile.completeBaseName();
     return QDir(folder).filePath(QStringLiteral("%1_%2_k%3.%4")
                                      .arg(baseName, QLatin1String(file.nameEnding))
                                      .arg(order)

@@ -131,8 +131,9 @@ void TestForm2::textsByLanguage()
 
     QCoreApplication::removeTranslator(&translator);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    QCOMPARE(plainHyphens(labelText(window, 4)), QStringLiteral("Ein Programm zur Berechnung von Einschlussflächen für die "
-                                                  "k-Baum Probefläche"));
+    QCOMPARE(plainHyphens(labelText(window, 4)),
+             QStringLiteral("Ein Programm zur Berechnung von Einschlussflächen für die "
+                            "k-Baum Probefläche"));
 }
 
 void TestForm2::fixedTexts()
@@ -155,10 +156,14 @@ void TestForm2::kWordStaysOnOneLine_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("word");
-    QTest::newRow("German") << "de" << "k-Baum";
-    QTest::newRow("English") << "en" << "k-tree";
-    QTest::newRow("Spanish") << "es" << "k-árbol";
-    QTest::newRow("Slovak") << "sk" << "k-stromove";
+    QTest::newRow("German") << "de"
+                            << "k-Baum";
+    QTest::newRow("English") << "en"
+                             << "k-tree";
+    QTest::newRow("Spanish") << "es"
+                             << "k-árbol";
+    QTest::newRow("Slovak") << "sk"
+                            << "k-stromove";
 }
 
 // Word wrapping may break the purpose text anywhere but inside "k-tree",

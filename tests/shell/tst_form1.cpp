@@ -11,8 +11,8 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QLibraryInfo>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -153,13 +153,13 @@ void TestForm1::startUpState()
     QStringList fileEntries;
     for (QAction *action : fileMenu->actions())
         fileEntries << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    QCOMPARE(fileEntries, (QStringList{"Öffnen", "-", "Situation aufnehmen", "-", "Zonen als GeoJSON exportieren...",
-                                       "Zeichnung als SVG exportieren...", "Flächen als CSV exportieren...", "-",
-                                       "Beenden"}));
+    QCOMPARE(fileEntries, (QStringList{"Öffnen", "-", "Situation aufnehmen", "-",
+                                       "Zonen als GeoJSON exportieren...", "Zeichnung als SVG exportieren...",
+                                       "Flächen als CSV exportieren...", "-", "Beenden"}));
     auto *exitAction = window->findChild<QAction *>(QStringLiteral("exit"));
     QCOMPARE(exitAction->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
-    for (const char *key : {"open", "snapshot", "exportgeojson", "exportsvg", "exportcsv", "exit", "selecttree",
-                            "withimpact", "withoutimpact"})
+    for (const char *key : {"open", "snapshot", "exportgeojson", "exportsvg", "exportcsv", "exit",
+                            "selecttree", "withimpact", "withoutimpact"})
         QVERIFY2(!window->findChild<QAction *>(QLatin1String(key))->icon().isNull(), key);
     // Nothing to export before a stand is shown.
     for (const char *key : {"exportgeojson", "exportsvg", "exportcsv"})
@@ -715,11 +715,16 @@ void TestForm1::qtButtonsFollowTheLanguage_data()
     QTest::addColumn<QList<int>>("languages");
     QTest::addColumn<QString>("yes");
     QTest::addColumn<QString>("no");
-    QTest::newRow("German at start") << QList<int>{} << "&Ja" << "&Nein";
-    QTest::newRow("English") << QList<int>{1} << "&Yes" << "&No";
-    QTest::newRow("back to German") << QList<int>{1, 0} << "&Ja" << "&Nein";
-    QTest::newRow("Spanish") << QList<int>{2} << "&Sí" << "&No";
-    QTest::newRow("German, then English") << QList<int>{0, 1} << "&Yes" << "&No";
+    QTest::newRow("German at start") << QList<int>{} << "&Ja"
+                                     << "&Nein";
+    QTest::newRow("English") << QList<int>{1} << "&Yes"
+                             << "&No";
+    QTest::newRow("back to German") << QList<int>{1, 0} << "&Ja"
+                                    << "&Nein";
+    QTest::newRow("Spanish") << QList<int>{2} << "&Sí"
+                             << "&No";
+    QTest::newRow("German, then English") << QList<int>{0, 1} << "&Yes"
+                                          << "&No";
 }
 
 // Qt's own buttons speak the window's language, German from the start.
@@ -778,13 +783,15 @@ void TestForm1::keysReachTheirCommands()
     }
     QCOMPARE(window->currentOrder(), order);
     for (int other = 1; other <= 5; ++other)
-        QCOMPARE(textColour(orderButton(*window, other)), other == order ? QColor(Qt::black) : QColor(Qt::white));
+        QCOMPARE(textColour(orderButton(*window, other)),
+                 other == order ? QColor(Qt::black) : QColor(Qt::white));
 }
 
 void TestForm1::keysShownInTheMenu()
 {
     auto window = makeWindow(m_folder->path(), m_calls);
-    QCOMPARE(window->findChild<QAction *>(QStringLiteral("open"))->shortcut(), QKeySequence(QKeySequence::Open));
+    QCOMPARE(window->findChild<QAction *>(QStringLiteral("open"))->shortcut(),
+             QKeySequence(QKeySequence::Open));
     QCOMPARE(window->findChild<QAction *>(QStringLiteral("snapshot"))->shortcut(),
              QKeySequence(Qt::CTRL | Qt::Key_S));
     QVERIFY(window->findChild<QPushButton *>(QStringLiteral("Command1"))->toolTip().endsWith("(F5)"));

@@ -254,9 +254,11 @@ void StandWindowTest::failedLoadKeepsStand_data()
     QTest::newRow("a folder") << 1 << "Data" << QByteArray() << "Open error!"
                               << "It is a folder, not a file.";
     QTest::newRow("a value quoted, English")
-        << 1 << "letters.txt" << QByteArray("100,abc\n1\n1,2,3\n") << "Open error!" << "found “abc”";
+        << 1 << "letters.txt" << QByteArray("100,abc\n1\n1,2,3\n") << "Open error!"
+        << "found “abc”";
     QTest::newRow("a value quoted, Spanish")
-        << 2 << "letters.txt" << QByteArray("100,abc\n1\n1,2,3\n") << "Error de abrir!" << "«abc»";
+        << 2 << "letters.txt" << QByteArray("100,abc\n1\n1,2,3\n") << "Error de abrir!"
+        << "«abc»";
     QTest::newRow("ends early") << 0 << "short.txt" << QByteArray("100,100\n3\n1,2,3\n4,5")
                                 << "Öffnungsfehler!"
                                 << "endet hier";

@@ -72,12 +72,15 @@ struct ZoneHarness : StandWindowHarness
     // Exports through the file menu, the save dialog answering `path`.
     void exportTo(const char *entry, const QString &path)
     {
-        controller->exportCommand().setFileChooser([this, path](QWidget *, const QString &proposed, const QString &) {
-            proposedPaths.append(proposed);
-            return path;
-        });
+        controller->exportCommand().setFileChooser(
+            [this, path](QWidget *, const QString &proposed, const QString &) {
+                proposedPaths.append(proposed);
+                return path;
+            });
         controller->exportCommand().setErrorReporter(
-            [this](QWidget *, const QString &title, const QString &text) { errors.append({title, text}); });
+            [this](QWidget *, const QString &title, const QString &text) {
+                errors.append({title, text});
+            });
         window->findChild<QAction *>(QLatin1String(entry))->trigger();
     }
 
@@ -368,7 +371,7 @@ void ZoneWindowTest::commandsDuringComputationAreIgnored()
         emit h.window->layoutApplied();
     });
     emit h.window->calculateRequested();
-    QCOMPARE(nested, 4); // once at the start and once per tree
+    QCOMPARE(nested, 4);           // once at the start and once per tree
     QCOMPARE(h.dialogs.size(), 1); // the first opening only
     QVERIFY(!h.controller->selection().valid);
     QCOMPARE(h.image(), alone);
@@ -526,10 +529,15 @@ void ZoneWindowTest::exportFailureIsReportedWithPathAndReason_data()
     QTest::addColumn<QString>("target"); // relative to the test folder
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("a folder, German") << 0 << "taken" << "Exportfehler!" << "Das ist ein Ordner, keine Datei.";
-    QTest::newRow("a folder, English") << 1 << "taken" << "Export error!" << "It is a folder, not a file.";
-    QTest::newRow("no such folder, Spanish")
-        << 2 << "nowhere/zones.csv" << "¡Error de exportación!" << "La carpeta «";
+    QTest::newRow("a folder, German") << 0 << "taken"
+                                      << "Exportfehler!"
+                                      << "Das ist ein Ordner, keine Datei.";
+    QTest::newRow("a folder, English") << 1 << "taken"
+                                       << "Export error!"
+                                       << "It is a folder, not a file.";
+    QTest::newRow("no such folder, Spanish") << 2 << "nowhere/zones.csv"
+                                             << "¡Error de exportación!"
+                                             << "La carpeta «";
 }
 
 void ZoneWindowTest::exportFailureIsReportedWithPathAndReason()
