@@ -36,6 +36,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -737,6 +738,8 @@ void Form1::retranslateZoneReadout()
                              .arg(readoutNumber(readout.area, 2), readoutNumber(readout.probability, 4));
     const QString explanation = tr("Fläche der Einschlusszone des selektierten Baums und seine "
                                    "Einschlusswahrscheinlichkeit p (Zonenfläche / Bestandsfläche)");
+    // The style sheet's font and padding count.
+    m_zoneReadoutLabel->ensurePolished();
     const QFontMetrics metrics(m_zoneReadoutLabel->font());
     const int room = m_zoneReadoutLabel->contentsRect().width();
     const QString shown =
