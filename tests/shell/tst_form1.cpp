@@ -76,6 +76,8 @@ void pickLanguage(Form1 &window, int index)
 
 } // namespace
 
+Q_DECLARE_METATYPE(ZoneReadout)
+
 class TestForm1 : public QObject
 {
     Q_OBJECT
@@ -114,12 +116,11 @@ private slots:
     void qtButtonsFollowTheLanguage();
     void keysReachTheirCommands_data();
     void keysReachTheirCommands();
-    void keysShownInTheMenu();
     void longPanelTextsFit_data();
     void longPanelTextsFit();
     void treeCountNoteFollowsTheLanguage();
-    void zoneReadoutFollowsTheLanguage_data();
-    void zoneReadoutFollowsTheLanguage();
+    void zoneReadoutTexts_data();
+    void zoneReadoutTexts();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -748,11 +749,12 @@ void TestForm1::qtButtonsFollowTheLanguage()
 void TestForm1::keysReachTheirCommands_data()
 {
     QTest::addColumn<QKeySequence>("key");
-    QTest::addColumn<QByteArray>("signal"); // empty: an order key
+    QTest::addColumn<QByteArray>("signal"); // empty: an order key, or the snapshot (order 0)
     QTest::addColumn<int>("order");
 
     QTest::newRow("Ctrl+O") << QKeySequence(Qt::CTRL | Qt::Key_O) << QByteArray(SIGNAL(openRequested())) << 1;
     QTest::newRow("F5") << QKeySequence(Qt::Key_F5) << QByteArray(SIGNAL(calculateRequested())) << 1;
+    QTest::newRow("Ctrl+S") << QKeySequence(Qt::CTRL | Qt::Key_S) << QByteArray() << 0;
     for (int order = 1; order <= 5; ++order)
         QTest::addRow("%d", order) << QKeySequence(Qt::Key_0 + order) << QByteArray() << order;
 }
@@ -781,24 +783,14 @@ void TestForm1::keysReachTheirCommands()
         QCOMPARE(spy.count(), 1);
         return;
     }
+    if (order == 0) {
+        QVERIFY(QFileInfo::exists(window->snapshotPath()));
+        return;
+    }
     QCOMPARE(window->currentOrder(), order);
     for (int other = 1; other <= 5; ++other)
         QCOMPARE(textColour(orderButton(*window, other)),
                  other == order ? QColor(Qt::black) : QColor(Qt::white));
-}
-
-void TestForm1::keysShownInTheMenu()
-{
-    auto window = makeWindow(m_folder->path(), m_calls);
-    QCOMPARE(window->findChild<QAction *>(QStringLiteral("open"))->shortcut(),
-             QKeySequence(QKeySequence::Open));
-    QCOMPARE(window->findChild<QAction *>(QStringLiteral("snapshot"))->shortcut(),
-             QKeySequence(Qt::CTRL | Qt::Key_S));
-    QVERIFY(window->findChild<QPushButton *>(QStringLiteral("Command1"))->toolTip().endsWith("(F5)"));
-
-    // The snapshot entry saves as the camera button does.
-    window->findChild<QAction *>(QStringLiteral("snapshot"))->trigger();
-    QVERIFY(QFileInfo::exists(window->snapshotPath()));
 }
 
 void TestForm1::longPanelTextsFit_data()
@@ -854,19 +846,26 @@ void TestForm1::treeCountNoteFollowsTheLanguage()
     QCOMPARE(window->statusPanel(1)->text(), QStringLiteral("  Bereit"));
 }
 
-void TestForm1::zoneReadoutFollowsTheLanguage_data()
+void TestForm1::zoneReadoutTexts_data()
 {
     QTest::addColumn<int>("language");
+    QTest::addColumn<ZoneReadout>("readout");
     QTest::addColumn<QString>("text");
-    QTest::newRow("German") << 0 << "Baum 7 (k = 2): 1234.57 m², p = 0.1235";
-    QTest::newRow("English") << 1 << "Tree 7 (k = 2): 1234.57 m², p = 0.1235";
-    QTest::newRow("Spanish") << 2 << "Árbol 7 (k = 2): 1234.57 m², p = 0.1235";
-    QTest::newRow("Slovak") << 3 << "Strom 7 (k = 2): 1234.57 m², p = 0.1235";
+    QTest::newRow("German") << 0 << ZoneReadout{7, 2, 1234.5678, 0.12345678}
+                            << "Baum 7 (k = 2): 1234.57 m², p = 0.1235";
+    QTest::newRow("Slovak") << 3 << ZoneReadout{7, 2, 1234.5678, 0.12345678}
+                            << "Strom 7 (k = 2): 1234.57 m², p = 0.1235";
+    QTest::newRow("a vast stand") << 0 << ZoneReadout{3, 1, 2.5e12, 0.5}
+                                  << "Baum 3 (k = 1): 2.5e+12 m², p = 0.5000";
+    QTest::newRow("a tiny share") << 0 << ZoneReadout{1, 5, 12.5, 2e-7}
+                                  << "Baum 1 (k = 5): 12.50 m², p = 2e-07";
+    QTest::newRow("no share") << 0 << ZoneReadout{50, 1, 0.0, 0.0} << "Baum 50 (k = 1): 0.00 m², p = 0.0000";
 }
 
-void TestForm1::zoneReadoutFollowsTheLanguage()
+void TestForm1::zoneReadoutTexts()
 {
     QFETCH(int, language);
+    QFETCH(ZoneReadout, readout);
     QFETCH(QString, text);
 
     auto window = makeWindow(m_folder->path(), m_calls);
@@ -875,23 +874,23 @@ void TestForm1::zoneReadoutFollowsTheLanguage()
     // The order label's width follows its caption's language; its place stays.
     const QPoint labelBefore = window->findChild<QLabel *>(QStringLiteral("tamLabel1"))->pos();
     const QRect buttonBefore = window->findChild<QPushButton *>(QStringLiteral("Command1"))->geometry();
-    window->showZoneReadout(ZoneReadout{7, 2, 1234.5678, 0.12345678});
+    window->showZoneReadout(readout);
     pickLanguage(*window, language == 0 ? 1 : 0);
     pickLanguage(*window, language);
 
-    QLabel *readout = window->zoneReadoutLabel();
-    QVERIFY(readout->isVisible());
-    QCOMPARE(readout->text(), text);
+    QLabel *label = window->zoneReadoutLabel();
+    QVERIFY(label->isVisible());
+    QCOMPARE(label->text(), text);
     // In the toolbar's free part: between the calculate button and the
     // language selector, which stay where they were.
     const QWidget *selector = window->findChild<QWidget *>(QStringLiteral("tamText1"));
-    QVERIFY(readout->geometry().left() > buttonBefore.right());
-    QVERIFY(readout->geometry().right() < selector->geometry().left());
+    QVERIFY(label->geometry().left() > buttonBefore.right());
+    QVERIFY(label->geometry().right() < selector->geometry().left());
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("tamLabel1"))->pos(), labelBefore);
     QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("Command1"))->geometry(), buttonBefore);
 
     window->showZoneReadout(std::nullopt);
-    QVERIFY(readout->isHidden());
+    QVERIFY(label->isHidden());
 }
 
 QTEST_MAIN(TestForm1)
