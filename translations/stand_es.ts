@@ -94,5 +94,9 @@
         <source>Das ist keine gewöhnliche Datei.</source>
         <translation>No es un archivo normal.</translation>
     </message>
+    <message>
+        <source>„%1“</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 </TS>

@@ -223,7 +223,8 @@ QString quoted(const QByteArray &text)
     }
     if (text.size() > QuotedValueLength)
         shown += QStringLiteral("...");
-    return QStringLiteral("\u201E%1\u201C").arg(shown);
+    // Each language quotes in its own way.
+    return QCoreApplication::translate("StandFileReader", "\u201E%1\u201C").arg(shown);
 }
 
 // What a value must be, with the bounds it is checked against.
@@ -250,6 +251,7 @@ public:
             return failure();
         stand.width = qint32(width);
         stand.length = qint32(length);
+        stand.announcedTreeCount = int(count);
         const int n = std::min(int(count), MaxTreeCount);
         for (int tree = 1; tree <= n; ++tree) {
             double x = 0, y = 0, d = 0;

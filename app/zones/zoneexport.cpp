@@ -228,3 +228,18 @@ QByteArray zonesToSvg(const std::vector<Point> &trees, const std::vector<Inclusi
         << QStringLiteral("</g>") << QStringLiteral("</svg>");
     return (svg.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
+
+QByteArray zonesToCsv(const std::vector<Point> &trees, const std::vector<double> &diameters,
+                      const std::vector<InclusionZone> &zones, StandRectangle stand, int k)
+{
+    QString text = QStringLiteral("tree,x,y,d,k,area,probability\n");
+    for (std::size_t t = 0; t < zones.size() && t < trees.size(); ++t) {
+        const double d = t < diameters.size() ? diameters[t] : 0.0;
+        text += QStringLiteral("%1,%2,%3,%4,%5,%6,%7\n")
+                    .arg(t + 1)
+                    .arg(numberText(trees[t].x), numberText(trees[t].y), numberText(d))
+                    .arg(k)
+                    .arg(numberText(zones[t].area), numberText(probability(zones[t].area, stand)));
+    }
+    return text.toUtf8();
+}

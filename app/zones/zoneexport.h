@@ -19,3 +19,9 @@ QByteArray zonesToGeoJson(const std::vector<kavrel::InclusionZone> &zones, kavre
 // with their numbers, and a legend with a scale bar.
 QByteArray zonesToSvg(const std::vector<kavrel::Point> &trees,
                       const std::vector<kavrel::InclusionZone> &zones, kavrel::StandRectangle stand, int k);
+
+// A CSV table with a header line and one line per tree: tree, x, y (stand
+// metres), d (as read), k, area (square metres) and probability (area / stand
+// area), "." as decimal point, in every language.
+QByteArray zonesToCsv(const std::vector<kavrel::Point> &trees, const std::vector<double> &diameters,
+                      const std::vector<kavrel::InclusionZone> &zones, kavrel::StandRectangle stand, int k);
