@@ -4,6 +4,7 @@
 #include "kavrelversion.h"
 #include "messageboxprompter.h"
 #include "networkconnectiontest.h"
+#include "packagemanagedinstallation.h"
 #include "replacementinstaller.h"
 #include "shell/screentwips.h"
 #include "versioncompare.h"
@@ -99,6 +100,7 @@ void Form3::setScriptStarter(ScriptStarter starter)
 void Form3::updateFiles()
 {
     m_files = updateFilesFor(m_programFile, m_baseUrl, currentPlatform());
+    m_packageManaged = isPackageManagedInstallation(m_programFile);
 }
 
 void Form3::createControls()
@@ -209,6 +211,12 @@ void Form3::showServerVersion()
 void Form3::cmdCheckForUpdate_Click()
 {
     if (VersionDownload || FileDownload) {
+        return;
+    }
+    // Its package manager owns the program's folder and brings new versions.
+    if (m_packageManaged) {
+        m_prompter->inform(QMessageBox::Information,
+                           tr("Diese Installation wird von ihrer Paketverwaltung aktualisiert."));
         return;
     }
     if (!m_connectionTest->isConnected()) {
