@@ -4,6 +4,8 @@
 #   ./kavrel.sh test              runs every test
 #   ./kavrel.sh test-asan         runs every test under AddressSanitizer/UndefinedBehaviorSanitizer
 #   ./kavrel.sh build             only builds
+#   ./kavrel.sh package           builds the Debian package build/package/kavrel_<version>_<arch>.deb
+#                                 (from build/release; KAVREL_PACKAGE_PRESET=debug packs build/debug)
 # KAVREL_WERROR=ON turns compiler warnings into errors.
 set -eu
 
@@ -12,9 +14,12 @@ cd "$(dirname "$0")"
 PACKAGES="cmake ninja-build g++ qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools \
 qt6-l10n-tools libgl-dev python3 xvfb xauth"
 
+# What building and checking the Debian package needs besides.
+PACKAGING_PACKAGES="dpkg-dev file lintian desktop-file-utils appstream man-db"
+
 install_missing_packages() {
     missing=""
-    for package in $PACKAGES; do
+    for package in $PACKAGES "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             missing="$missing $package"
         fi
@@ -33,9 +38,21 @@ build() {
     cmake --build --preset "$preset"
 }
 
+package() {
+    preset="${KAVREL_PACKAGE_PRESET:-release}"
+    cmake --preset "$preset" -DCMAKE_COMPILE_WARNING_AS_ERROR="${KAVREL_WERROR:-OFF}" \
+        -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+    cmake --build --preset "$preset"
+    cpack --config "build/$preset/CPackConfig.cmake" -B build/package
+}
+
 command="${1:-run}"
 [ $# -gt 0 ] && shift
-install_missing_packages
+if [ "$command" = package ]; then
+    install_missing_packages $PACKAGING_PACKAGES
+else
+    install_missing_packages
+fi
 
 case "$command" in
     build)
@@ -47,10 +64,12 @@ case "$command" in
     test)
         build debug
         cd build/debug && ctest --output-on-failure --no-tests=error ;;
+    package)
+        package ;;
     test-asan)
         build asan
         cd build/asan && ctest --output-on-failure --no-tests=error ;;
     *)
-        echo "usage: $0 run [STANDFILE] | test | test-asan | build" >&2
+        echo "usage: $0 run [STANDFILE] | test | test-asan | build | package" >&2
         exit 2 ;;
 esac
