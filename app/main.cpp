@@ -8,10 +8,23 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QMessageBox>
 #include <QTextStream>
 #include <QTimer>
 
 namespace {
+
+// A message box that comes up while nobody is at the window goes to standard
+// error and is closed, so the run ends instead of waiting for an answer.
+void answerMessageBoxOnStandardError()
+{
+    QTimer::singleShot(0, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            QTextStream(stderr) << "kavrelapp: " << box->text() << '\n';
+            box->reject();
+        }
+    });
+}
 
 // The --snapshot run: 0 when the stand was opened, computed and saved.
 int drawSnapshot(Form1 &window, StandController &controller, const QString &path)
@@ -19,7 +32,10 @@ int drawSnapshot(Form1 &window, StandController &controller, const QString &path
     if (!controller.loadStandFile(path))
         return 1;
     controller.calculate();
-    if (!controller.zonesComputed() || !window.saveSnapshot())
+    if (!controller.zonesComputed())
+        return 1;
+    answerMessageBoxOnStandardError();
+    if (!window.saveSnapshot())
         return 1;
     QTextStream(stdout) << QDir::toNativeSeparators(window.snapshotPath()) << '\n';
     return 0;
@@ -52,8 +68,9 @@ int main(int argc, char *argv[])
         const QString path = QFileInfo(options.standFile).absoluteFilePath();
         if (options.snapshot) {
             // Nobody may be at the window to answer a message box.
-            controller.setErrorReporter([](QWidget *, const QString &title, const QString &text) {
-                QTextStream(stderr) << "kavrelapp: " << title << ' ' << text << '\n';
+            controller.setErrorReporter([path](QWidget *, const QString &title, const QString &text) {
+                QTextStream(stderr) << "kavrelapp: " << title << ' ' << QDir::toNativeSeparators(path) << ": "
+                                    << text << '\n';
             });
             QTimer::singleShot(0, &controller, [&window, &controller, path] {
                 QApplication::exit(drawSnapshot(window, controller, path));
