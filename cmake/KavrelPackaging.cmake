@@ -60,6 +60,12 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kavrel.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+# The libraries' cache is refreshed through dpkg's ldconfig trigger; the
+# scripts of our own keep CPack from writing ones that call ldconfig.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+    "${PROJECT_SOURCE_DIR}/dist/debian/triggers"
+    "${PROJECT_SOURCE_DIR}/dist/debian/postinst"
+    "${PROJECT_SOURCE_DIR}/dist/debian/postrm")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -30,7 +30,7 @@ case "$depends" in
 esac
 
 echo "== lintian"
-lintian --fail-on error --no-tag-display-limit "$deb" || fail "lintian reports errors"
+lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian reports errors"
 
 dpkg-deb -x "$deb" "$root"
 usr="$root/usr"
