@@ -1,6 +1,6 @@
-# The Debian package: `cpack` in a build tree configured with
-# -DCMAKE_INSTALL_PREFIX=/usr writes kavrel_<version>_<arch>.deb
-# (./kavrel.sh package does both).
+# The Debian package: `cpack` in a build tree (best configured with
+# -DCMAKE_INSTALL_PREFIX=/usr) writes kavrel_<version>_<arch>.deb;
+# ./kavrel.sh package does both.
 if(KAVREL_PORTABLE_INSTALL)
     return()
 endif()
@@ -45,7 +45,9 @@ set(CPACK_PACKAGE_DESCRIPTION
     "its Qt Designer plugin) and Glyphbin (numbered toolbar pictures).")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY kavrel)
-set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
+# A Debian package always installs under /usr, whatever the tree's own
+# prefix; configured for /usr, the libraries go to lib/<multiarch>.
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_CMAKE_PROJECTS
     "${CMAKE_BINARY_DIR};Kavrel;ALL;/"
