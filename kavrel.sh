@@ -6,6 +6,8 @@
 #   ./kavrel.sh build             only builds
 #   ./kavrel.sh fuzz [SECONDS]    runs each fuzz target (fuzz/) for SECONDS (default 30) under the
 #                                 sanitizers, built with clang in build/fuzz; fails on any finding
+#   ./kavrel.sh package           builds the Debian package build/package/kavrel_<version>_<arch>.deb
+#                                 (from build/release; KAVREL_PACKAGE_PRESET=debug packs build/debug)
 # KAVREL_WERROR=ON turns compiler warnings into errors.
 set -eu
 
@@ -18,9 +20,12 @@ libssl-dev openssl qt6-translations-l10n"
 # Only the fuzz command needs clang and its libFuzzer runtime.
 FUZZ_PACKAGES="clang libclang-rt-14-dev"
 
+# What building and checking the Debian package needs besides.
+PACKAGING_PACKAGES="dpkg-dev file lintian desktop-file-utils appstream man-db"
+
 install_missing_packages() {
     missing=""
-    for package in $PACKAGES; do
+    for package in $PACKAGES "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             missing="$missing $package"
         fi
@@ -57,10 +62,21 @@ fuzz() {
     done
 }
 
+package() {
+    preset="${KAVREL_PACKAGE_PRESET:-release}"
+    cmake --preset "$preset" -DCMAKE_COMPILE_WARNING_AS_ERROR="${KAVREL_WERROR:-OFF}" \
+        -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+    cmake --build --preset "$preset"
+    cpack --config "build/$preset/CPackConfig.cmake" -B build/package
+}
+
 command="${1:-run}"
 [ $# -gt 0 ] && shift
-[ "$command" = fuzz ] && PACKAGES="$PACKAGES $FUZZ_PACKAGES"
-install_missing_packages
+case "$command" in
+    fuzz) install_missing_packages $FUZZ_PACKAGES ;;
+    package) install_missing_packages $PACKAGING_PACKAGES ;;
+    *) install_missing_packages ;;
+esac
 
 case "$command" in
     build)
@@ -72,12 +88,14 @@ case "$command" in
     test)
         build debug
         cd build/debug && ctest --output-on-failure --no-tests=error ;;
+    package)
+        package ;;
     test-asan)
         build asan
         cd build/asan && ctest --output-on-failure --no-tests=error ;;
     fuzz)
         fuzz "$@" ;;
     *)
-        echo "usage: $0 run [STANDFILE] | test | test-asan | build | fuzz [SECONDS]" >&2
+        echo "usage: $0 run [STANDFILE] | test | test-asan | build | fuzz [SECONDS] | package" >&2
         exit 2 ;;
 esac

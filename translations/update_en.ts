@@ -99,5 +99,9 @@
         <source>Beenden Sie und starten Sie das Programm erneut!</source>
         <translation>Close and restart the application!</translation>
     </message>
+    <message>
+        <source>Diese Installation wird von ihrer Paketverwaltung aktualisiert.</source>
+        <translation>This installation is updated by its package manager.</translation>
+    </message>
 </context>
 </TS>

@@ -99,5 +99,9 @@
         <source>Beenden Sie und starten Sie das Programm erneut!</source>
         <translation>Cierra el programa y reinicia!</translation>
     </message>
+    <message>
+        <source>Diese Installation wird von ihrer Paketverwaltung aktualisiert.</source>
+        <translation>Esta instalación se actualiza a través de su gestor de paquetes.</translation>
+    </message>
 </context>
 </TS>

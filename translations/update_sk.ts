@@ -99,5 +99,9 @@
         <source>Beenden Sie und starten Sie das Programm erneut!</source>
         <translation>Ukoncite a znovu spustite program!</translation>
     </message>
+    <message>
+        <source>Diese Installation wird von ihrer Paketverwaltung aktualisiert.</source>
+        <translation>Tuto instalaciu aktualizuje jej spravca balikov.</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "files/filesystemname.h"
 #include "files/outputfile.h"
 #include "forms.h"
+#include "installationlayout.h"
 #include "mainwindowlayout.h"
 #include "picturesource.h"
 #include "processlocalesettings.h"
@@ -125,7 +126,8 @@ void setTextColour(QWidget *widget, const QColor &colour)
 } // namespace
 
 Form1::Form1(QWidget *parent)
-    : Form1(QCoreApplication::applicationDirPath(), std::make_unique<ProcessLocaleSettings>(), parent)
+    : Form1(InstallationLayout(QCoreApplication::applicationDirPath()).dataFolder(),
+            std::make_unique<ProcessLocaleSettings>(), parent)
 {}
 
 Form1::Form1(const QString &installationFolder, std::unique_ptr<LocaleSettings> localeSettings,
@@ -242,6 +244,12 @@ int Form1::currentOrder() const
     return 1;
 }
 
+void Form1::setCurrentOrder(int order)
+{
+    if (order >= 1 && order <= static_cast<int>(m_orderButtons.size()))
+        m_orderButtons[static_cast<std::size_t>(order - 1)]->setChecked(true);
+}
+
 int Form1::currentLanguage() const
 {
     return m_languageSelector->currentIndex();
@@ -258,7 +266,7 @@ void Form1::resetTreeTableCurrentCell()
 
 QString Form1::snapshotPath() const
 {
-    return QDir(m_installationFolder).filePath(QStringLiteral("Pictures/Situation.bmp"));
+    return snapshotPathFor(m_installationFolder, userPicturesFolder());
 }
 
 bool Form1::saveSnapshot()

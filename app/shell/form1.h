@@ -40,7 +40,8 @@ class Form1 : public QMainWindow
     Q_OBJECT
 
 public:
-    // The installation folder is the running program's folder.
+    // The installation folder is the one holding the running program's Data
+    // and Icons (InstallationLayout).
     explicit Form1(QWidget *parent = nullptr);
     // For a program laid out elsewhere and for numeric settings other than the
     // process's own.
@@ -73,6 +74,8 @@ public:
 
     // 1 to 5: the first checked order button; 1 when none is checked.
     int currentOrder() const;
+    // Checks the order button of 1 to 5; any other order changes nothing.
+    void setCurrentOrder(int order);
     // 0 German, 1 English, 2 Spanish, 3 Slovak; -1 when no entry is selected.
     int currentLanguage() const;
     // Current cell on the first data row, second column, and no selection
@@ -80,6 +83,8 @@ public:
     void resetTreeTableCurrentCell();
 
     QString installationFolder() const { return m_installationFolder; }
+    // Pictures/Situation.bmp in the installation folder, or in the user's
+    // pictures folder when the installation is not the user's to write in.
     QString snapshotPath() const;
 
     // Saves the map's picture as a Windows bitmap over the previous snapshot.

@@ -5,6 +5,7 @@
 #include "kavrelversion.h"
 #include "messageboxprompter.h"
 #include "networkconnectiontest.h"
+#include "packagemanagedinstallation.h"
 #include "replacementinstaller.h"
 #include "shell/screentwips.h"
 #include "versioncompare.h"
@@ -147,6 +148,7 @@ void Form3::setTimeLimits(int silenceMs, int programDownloadMs)
 void Form3::updateFiles()
 {
     m_files = updateFilesFor(m_programFile, m_baseUrl, currentPlatform());
+    m_packageManaged = isPackageManagedInstallation(m_programFile);
 }
 
 void Form3::createControls()
@@ -267,6 +269,12 @@ void Form3::showServerVersion()
 void Form3::cmdCheckForUpdate_Click()
 {
     if (VersionDownload || SignatureDownload || FileDownload) {
+        return;
+    }
+    // Its package manager owns the program's folder and brings new versions.
+    if (m_packageManaged) {
+        m_prompter->inform(QMessageBox::Information,
+                           tr("Diese Installation wird von ihrer Paketverwaltung aktualisiert."));
         return;
     }
     if (!m_connectionTest->isConnected()) {

@@ -125,5 +125,6 @@ private:
     QString m_localVersion;
     QString m_serverVersion;
     bool m_serverVersionShown = false;
+    bool m_packageManaged = false;
     bool m_waitCursor = false;
 };

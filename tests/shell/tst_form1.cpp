@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -108,6 +109,7 @@ private slots:
     void snapshotReplacesThePreviousOne();
     void snapshotFailureIsReported_data();
     void snapshotFailureIsReported();
+    void snapshotOfASharedInstallationGoesToTheUsersPictures();
     void shutDown_data();
     void shutDown();
     void isFormLoadedIgnoresCase_data();
@@ -654,6 +656,36 @@ void TestForm1::snapshotFailureIsReported()
     QVERIFY2(shown.startsWith(message + QLatin1Char('\n')), qPrintable(shown));
     QVERIFY(shown.contains(QDir::toNativeSeparators(window->snapshotPath())));
     QVERIFY(QFileInfo(window->snapshotPath()).isDir());
+}
+
+// An installation under a prefix is not the user's to write in, even for a
+// user who may: the snapshot goes to the user's pictures folder instead.
+void TestForm1::snapshotOfASharedInstallationGoesToTheUsersPictures()
+{
+    const QString home = m_folder->filePath(QStringLiteral("home"));
+    const QString installation = m_folder->filePath(QStringLiteral("usr/share/kavrel"));
+    QVERIFY(QDir().mkpath(installation + QStringLiteral("/Data")));
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", oldHome);
+        if (oldConfig.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", oldConfig);
+    });
+    qputenv("HOME", QFile::encodeName(home));
+    qunsetenv("XDG_CONFIG_HOME");
+
+    auto window = makeWindow(installation, m_calls);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QString expected = QDir(home).filePath(QStringLiteral("Pictures/Situation.bmp"));
+    QCOMPARE(window->snapshotPath(), expected);
+    window->standMap()->drawFilledCircle(QPointF(20, 20), 5, Qt::red);
+    QVERIFY(window->saveSnapshot());
+    QCOMPARE(QImage(expected).pixelColor(20, 20), QColor(Qt::red));
+    QCOMPARE(QDir(installation).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Data"});
 }
 
 void TestForm1::shutDown_data()

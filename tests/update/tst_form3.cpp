@@ -168,6 +168,8 @@ private slots:
     void barFollowsDownloadAndSurvivesLanguageSwitch();
     void endToEndAgainstHttpServer();
     void endToEndOverHttps();
+    void packageManagedInstallationIsLeftToItsPackageManager_data();
+    void packageManagedInstallationIsLeftToItsPackageManager();
 
 private:
     std::unique_ptr<Form3> makeWindow(const QString &baseUrl, bool connected = true);
@@ -868,6 +870,51 @@ void TestForm3::endToEndOverHttps()
     QVERIFY(m_recorder.messages.first().text.startsWith(
         QLatin1String("Die sichere Verbindung zum Update-Server ist fehlgeschlagen:\n")));
     QVERIFY(m_recorder.messages.first().text.size() > 70);
+}
+
+void TestForm3::packageManagedInstallationIsLeftToItsPackageManager_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("German") << "de"
+                            << "Diese Installation wird von ihrer Paketverwaltung aktualisiert.";
+    QTest::newRow("English") << "en"
+                             << "This installation is updated by its package manager.";
+    QTest::newRow("Spanish") << "es"
+                             << "Esta instalación se actualiza a través de su gestor de paquetes.";
+    QTest::newRow("Slovak") << "sk"
+                            << "Tuto instalaciu aktualizuje jej spravca balikov.";
+}
+
+// The program in <prefix>/bin of a package's installation: no version file,
+// download or script is written anywhere, and no server is asked.
+void TestForm3::packageManagedInstallationIsLeftToItsPackageManager()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, message);
+
+    const QString bin = m_directory->filePath(QStringLiteral("usr/bin"));
+    const QString shared = m_directory->filePath(QStringLiteral("usr/share/kavrel"));
+    QVERIFY(QDir().mkpath(bin) && QDir().mkpath(shared + QStringLiteral("/Data")));
+    QVERIFY(writeFile(shared + QStringLiteral("/package-managed"), "managed"));
+    m_files = updateFilesFor(bin + u'/' + ProgramName, QStringLiteral("http://h/"), currentPlatform());
+    QVERIFY(writeFile(m_files.programFile, "old program"));
+
+    ScriptedServer server;
+    server.reply("/current_version.txt", {okReply("9.9.9")});
+    auto window = makeWindow(server.url("/"));
+    Translation translation(language);
+    button(window.get())->click();
+
+    QCOMPARE(m_recorder.messages.size(), 1);
+    QCOMPARE(m_recorder.messages.first().text, message);
+    QCOMPARE(int(m_recorder.messages.first().icon), int(QMessageBox::Information));
+    QVERIFY(m_recorder.questions.isEmpty());
+    QVERIFY(button(window.get())->isEnabled());
+    QTest::qWait(100);
+    QVERIFY(server.requests().isEmpty());
+    QCOMPARE(QDir(bin).entryList(QDir::Files), QStringList{ProgramName});
 }
 
 QTEST_MAIN(TestForm3)
