@@ -4,7 +4,9 @@
 #include <dirent.h>
 #include <memory>
 #include <optional>
+#include <cstdlib>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -121,6 +123,16 @@ QString displayFileName(const QString &name)
             shown[i] = QChar::ReplacementCharacter;
     }
     return shown;
+}
+
+QString absoluteFileName(const QString &name)
+{
+    if (name.startsWith(QLatin1Char('/')))
+        return name;
+    const std::unique_ptr<char, void (*)(void *)> folder(::getcwd(nullptr, 0), std::free);
+    if (!folder)
+        return name;
+    return fileNameFromNative(QByteArray(folder.get())) + QLatin1Char('/') + name;
 }
 
 QString resolveDecodedFileName(const QString &name)

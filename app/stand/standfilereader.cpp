@@ -406,29 +406,37 @@ bool isSpecialFile(const QString &path)
     return ::stat(nativeFileName(path).constData(), &status) == 0 && isSpecialMode(status.st_mode);
 }
 
-StandFileResult readStandFile(const QString &path)
+QString openStandFile(QFile &file, const QString &path)
 {
     // Opened by its bytes, whatever they are, and without waiting: a pipe or
     // device swapped in for the file must be refused, not read.
     const int descriptor =
         ::open(nativeFileName(path).constData(), O_RDONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0)
-        return openFailure(path, qt_error_string(errno));
+        return qt_error_string(errno);
     struct stat status;
     if (::fstat(descriptor, &status) != 0) {
         const int error = errno;
         ::close(descriptor);
-        return openFailure(path, qt_error_string(error));
+        return qt_error_string(error);
     }
     if (const std::optional<QString> refusal = refusalFor(status.st_mode)) {
         ::close(descriptor);
-        return openFailure(path, *refusal);
+        return *refusal;
     }
-    QFile file;
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
-        return openFailure(path, file.errorString());
+        return file.errorString();
     }
+    return {};
+}
+
+StandFileResult readStandFile(const QString &path)
+{
+    QFile file;
+    const QString reason = openStandFile(file, path);
+    if (!reason.isEmpty())
+        return openFailure(path, reason);
     return parseStandFile(file, path);
 }
 

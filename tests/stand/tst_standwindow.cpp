@@ -242,7 +242,7 @@ void StandWindowTest::failedLoadKeepsStand_data()
     QTest::newRow("a device") << 0 << "/dev/zero" << QByteArray() << "Öffnungsfehler!"
                               << "keine gewöhnliche Datei";
     QTest::newRow("a folder") << 1 << "Data" << QByteArray() << "Open error!"
-                              << "directory";
+                              << "folder";
     QTest::newRow("ends early") << 0 << "short.txt" << QByteArray("100,100\n3\n1,2,3\n4,5")
                                 << "Öffnungsfehler!"
                                 << "endet hier";
