@@ -206,8 +206,7 @@ bool OutputFile::resolveTarget()
 bool OutputFile::openInPlace()
 {
     // Without a reader, opening a pipe would wait for one for ever.
-    const int descriptor =
-        ::open(m_target.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    const int descriptor = ::open(m_target.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0) {
         if (errno == ENXIO)
             return fail(translated("Die benannte Pipe hat keinen Leser."));
@@ -240,8 +239,8 @@ bool OutputFile::openReplacement(bool replacesFile, uid_t owner, gid_t group, mo
     const QByteArray folder = folderOf(m_target);
     int descriptor = -1;
     for (int attempt = 0; descriptor < 0 && attempt < 100; ++attempt) {
-        const QByteArray name = folder + "/.kavrel-" +
-                                QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+        const QByteArray name =
+            folder + "/.kavrel-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
         // 0666 less the umask, as the shell creates files.
         descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (descriptor >= 0)

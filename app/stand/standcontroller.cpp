@@ -138,8 +138,8 @@ bool StandController::loadStandFile(const QString &path)
         QFile file;
         if (isSpecialFile(path)) {
             // A device or a pipe may block the opening or never end.
-            openError = tr("„%1“ ist keine gewöhnliche Datei.")
-                            .arg(QDir::toNativeSeparators(displayFileName(path)));
+            openError =
+                tr("„%1“ ist keine gewöhnliche Datei.").arg(QDir::toNativeSeparators(displayFileName(path)));
         } else if (const QString reason = openStandFile(file, path); !reason.isEmpty()) {
             openError = reason;
         } else {

@@ -5,8 +5,8 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <fcntl.h>
 #include <limits>
@@ -297,8 +297,8 @@ private:
     }
     static Expectation diameterExpectation(int tree)
     {
-        return {QCoreApplication::translate("StandFileReader",
-                                            "der Durchmesser von Baum %1 (Zahl von -1000000000 bis 1000000000)")
+        return {QCoreApplication::translate(
+                    "StandFileReader", "der Durchmesser von Baum %1 (Zahl von -1000000000 bis 1000000000)")
                     .arg(tree),
                 -MaxTreeDiameter, MaxTreeDiameter, false};
     }

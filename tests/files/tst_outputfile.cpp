@@ -35,8 +35,8 @@ mode_t typeOf(const QString &path)
 // Left-over temporary files would pile up beside the user's results.
 QStringList entriesOf(const QTemporaryDir &folder)
 {
-    return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                         QDir::Name);
+    return QDir(folder.path())
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 } // namespace

@@ -259,7 +259,8 @@ void TestStandFileReader::countsLinesBeyond32Bits()
     const StandFileResult result = parseStandFile(device, QStringLiteral("lines"));
     QVERIFY(!result.ok());
     QCOMPARE(result.error.line, breaks + 1);
-    QVERIFY2(result.error.message.contains(QStringLiteral("Zeile 2147483649")), qPrintable(result.error.message));
+    QVERIFY2(result.error.message.contains(QStringLiteral("Zeile 2147483649")),
+             qPrintable(result.error.message));
 }
 
 void TestStandFileReader::valueLengthLimit_data()
@@ -318,7 +319,8 @@ void TestStandFileReader::opensAnyFileName()
 
     const StandFileResult missing = readStandFile(fileNameFromNative(native));
     QVERIFY(!missing.ok());
-    QVERIFY2(missing.error.message.contains(QStringLiteral("bad\uFFFD.txt")), qPrintable(missing.error.message));
+    QVERIFY2(missing.error.message.contains(QStringLiteral("bad\uFFFD.txt")),
+             qPrintable(missing.error.message));
 }
 
 void TestStandFileReader::areaInHectares_data()
