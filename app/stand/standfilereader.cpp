@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <fcntl.h>
 #include <limits>
 #include <optional>
@@ -112,18 +113,20 @@ private:
     {
         for (;;) {
             const QByteArray run = m_device.peek(LineBreakRun);
+            // constData() ends in a NUL, which stops the span at the end.
             const char *bytes = run.constData();
             const qsizetype size = run.size();
             qsizetype taken = 0;
             while (taken < size) {
-                if (bytes[taken] == '\n') {
-                    ++taken;
-                } else if (bytes[taken] == '\r' && taken + 1 < size) {
+                const auto feeds = qsizetype(std::strspn(bytes + taken, "\n"));
+                taken += feeds;
+                m_line += feeds;
+                if (taken + 1 < size && bytes[taken] == '\r') {
                     taken += bytes[taken + 1] == '\n' ? 2 : 1;
+                    ++m_line;
                 } else {
                     break;
                 }
-                ++m_line;
             }
             if (taken > 0)
                 m_device.skip(taken);
