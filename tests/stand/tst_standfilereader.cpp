@@ -124,8 +124,7 @@ void TestStandFileReader::rejectsUnreadableContent_data()
 
     QTest::newRow("empty file") << QByteArray() << 1 << 1 << "Standbreite";
     QTest::newRow("only blanks and line breaks") << QByteArray(" \n\n \r\n") << 4 << 1 << "Standbreite";
-    QTest::newRow("runs of mixed line breaks")
-        << QByteArray("\n\r\n\r\r\n\n\nx") << 7 << 1 << "Standbreite";
+    QTest::newRow("runs of mixed line breaks") << QByteArray("\n\r\n\r\r\n\n\nx") << 7 << 1 << "Standbreite";
     QTest::newRow("line break run ending in CR")
         << QByteArray("100\n\n\r\n\r,100\n") << 5 << 2 << "Standlänge";
     QTest::newRow("ends before tree count") << QByteArray("100,100\n") << 2 << 3 << "Baumanzahl";
