@@ -1,4 +1,5 @@
 #include "about/aboutwindow.h"
+#include "files/filesystemname.h"
 #include "shell/form1.h"
 #include "shell/launchoptions.h"
 #include "stand/standcontroller.h"
@@ -45,12 +46,17 @@ int drawSnapshot(Form1 &window, StandController &controller, const QString &path
 
 int main(int argc, char *argv[])
 {
+    // Qt's own options are taken out of argc and argv here.
     QApplication app(argc, argv);
     // Ties the window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.kavrel.Kavrel"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kavrel")));
 
-    const LaunchOptions options = LaunchOptions::parse(QApplication::arguments().mid(1));
+    // File names are taken byte for byte, whatever their encoding.
+    QStringList arguments;
+    for (int a = 1; a < argc; ++a)
+        arguments.append(fileNameFromNative(QByteArray(argv[a])));
+    const LaunchOptions options = LaunchOptions::parse(arguments);
     if (!options.error.isEmpty()) {
         QTextStream(stderr) << "kavrelapp: " << options.error << '\n' << LaunchOptions::usage();
         return 2;
@@ -67,7 +73,7 @@ int main(int argc, char *argv[])
     if (!options.standFile.isEmpty()) {
         // Opened once the window is up, so a message about the file appears
         // over the window and the stand is placed on the map's real size.
-        const QString path = QFileInfo(options.standFile).absoluteFilePath();
+        const QString path = absoluteFileName(options.standFile);
         if (options.snapshot) {
             // Nobody may be at the window to answer a message box.
             controller.setErrorReporter([path](QWidget *, const QString &title, const QString &text) {

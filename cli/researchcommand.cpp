@@ -309,8 +309,8 @@ int writeSvg(const Stand &stand, const ZonesOptions &options, QTextStream &err)
     const StandRectangle rectangle = rectangleOf(stand);
     const std::vector<InclusionZone> zones = inclusionZones(positions, rectangle, options.order);
     QString reason;
-    if (!OutputFile::writeFile(options.research.svgFile, zonesToSvg(positions, zones, rectangle, options.order),
-                               &reason)) {
+    if (!OutputFile::writeFile(options.research.svgFile,
+                               zonesToSvg(positions, zones, rectangle, options.order), &reason)) {
         err << "kavrel-zones: "
             << translated("Die SVG-Datei \u201E%1\u201C lässt sich nicht schreiben: %2")
                    .arg(displayFileName(options.research.svgFile), reason)

@@ -17,7 +17,8 @@ QString translated(const char *text)
 
 std::optional<quint64> wholeNumber(const QString &text)
 {
-    static const QRegularExpression digits(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,20}")));
+    static const QRegularExpression digits(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,20}")));
     if (!digits.match(text).hasMatch())
         return std::nullopt;
     bool ok = false;
@@ -29,9 +30,8 @@ std::optional<quint64> wholeNumber(const QString &text)
 
 std::optional<double> positiveNumber(const QString &text)
 {
-    static const QRegularExpression number(
-        QRegularExpression::anchoredPattern(
-            QStringLiteral("\\+?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?")));
+    static const QRegularExpression number(QRegularExpression::anchoredPattern(
+        QStringLiteral("\\+?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?")));
     if (!number.match(text).hasMatch())
         return std::nullopt;
     bool ok = false;
@@ -66,7 +66,8 @@ QString applyGrid(ZonesOptions &options, const QString &value)
 {
     const std::optional<double> spacing = positiveNumber(value);
     if (!spacing)
-        return translated("--grid: \u201E%1\u201C ist kein Rasterabstand in Metern größer als 0.").arg(shownArgument(value));
+        return translated("--grid: \u201E%1\u201C ist kein Rasterabstand in Metern größer als 0.")
+            .arg(shownArgument(value));
     options.research.grid = *spacing;
     return {};
 }
@@ -80,7 +81,8 @@ QString applyDiameterUnit(ZonesOptions &options, const QString &value)
     else if (value == QLatin1String("m"))
         options.research.diameterUnit = kavrel::DiameterUnit::Metre;
     else
-        return translated("--diameter-unit: \u201E%1\u201C ist keine der Einheiten cm, mm, m.").arg(shownArgument(value));
+        return translated("--diameter-unit: \u201E%1\u201C ist keine der Einheiten cm, mm, m.")
+            .arg(shownArgument(value));
     return {};
 }
 

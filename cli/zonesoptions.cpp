@@ -19,7 +19,8 @@ QString translated(const char *text)
 // A positive whole number up to the int range, digits only.
 std::optional<int> positiveInteger(const QString &text)
 {
-    static const QRegularExpression digits(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,10}")));
+    static const QRegularExpression digits(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,10}")));
     if (!digits.match(text).hasMatch())
         return std::nullopt;
     const qint64 value = text.toLongLong();
@@ -30,9 +31,8 @@ std::optional<int> positiveInteger(const QString &text)
 
 std::optional<double> finiteNumber(const QString &text)
 {
-    static const QRegularExpression number(
-        QRegularExpression::anchoredPattern(
-            QStringLiteral("[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?")));
+    static const QRegularExpression number(QRegularExpression::anchoredPattern(
+        QStringLiteral("[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?")));
     if (!number.match(text).hasMatch())
         return std::nullopt;
     bool ok = false;
@@ -166,7 +166,8 @@ ZonesArguments parseZonesArguments(const QStringList &arguments)
     if (files.isEmpty()) {
         result.error = translated("Es fehlt die Standdatei.");
     } else if (files.size() > 1) {
-        result.error = translated("Nur eine Standdatei, bitte: \u201E%1\u201C ist zu viel.").arg(shownArgument(files[1]));
+        result.error = translated("Nur eine Standdatei, bitte: \u201E%1\u201C ist zu viel.")
+                           .arg(shownArgument(files[1]));
     } else {
         result.options.standFile = files.first();
     }

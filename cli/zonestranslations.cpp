@@ -8,7 +8,8 @@ ZonesTranslations::ZonesTranslations(const QString &language)
         return;
     const bool tool = install(m_tool, QStringLiteral("cli"), language);
     const bool standReader = install(m_standReader, QStringLiteral("stand"), language);
-    m_complete = tool && standReader;
+    const bool outputFile = install(m_outputFile, QStringLiteral("files"), language);
+    m_complete = tool && standReader && outputFile;
 }
 
 bool ZonesTranslations::install(QTranslator &translator, const QString &area, const QString &language)

@@ -5,8 +5,8 @@
 
 // The translations of kavrel-zones for one language, installed into the
 // running QCoreApplication for as long as the object lives (a QTranslator
-// takes itself out of the application when it goes): the tool's own texts and
-// the stand reader's messages. German, the language of the source texts,
+// takes itself out of the application when it goes): the tool's own texts,
+// the stand reader's messages and the output writer's reasons. German, the language of the source texts,
 // needs none.
 class ZonesTranslations
 {
@@ -25,5 +25,6 @@ private:
 
     QTranslator m_tool;
     QTranslator m_standReader;
+    QTranslator m_outputFile;
     bool m_complete = true;
 };

@@ -263,6 +263,18 @@ Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file no
         <source>--grid: Ein Abstand von %1 m ergibt auf %2 m x %3 m mehr als %4 Punkte.</source>
         <translation>--grid: a spacing of %1 m gives more than %4 points on %2 m x %3 m.</translation>
     </message>
+    <message>
+        <source>--select: „%1“ liegt außerhalb von -1000000000 bis 1000000000 Pixeln.</source>
+        <translation>--select: "%1" lies outside -1000000000 to 1000000000 pixels.</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich für diesen Bestand nicht endlich berechnen; sind die Durchmesser und Koordinaten in der richtigen Einheit?</source>
+        <translation>%1 cannot be computed as a finite number for this stand; are the diameters and coordinates in the right unit?</translation>
+    </message>
+    <message>
+        <source>Standdatei „%1“: Baum %2 hat den negativen Durchmesser %3; die Auswertungen brauchen Durchmesser ab 0.</source>
+        <translation>Stand file "%1": tree %2 has the negative diameter %3; the evaluations need diameters of 0 or more.</translation>
+    </message>
 </context>
 <context>
     <name>ZoneExport</name>

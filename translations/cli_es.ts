@@ -263,6 +263,18 @@ Estado de salida: 0 éxito, 1 archivo de rodal ilegible, 2 uso incorrecto, 3 no 
         <source>--grid: Ein Abstand von %1 m ergibt auf %2 m x %3 m mehr als %4 Punkte.</source>
         <translation>--grid: una separación de %1 m da más de %4 puntos en %2 m x %3 m.</translation>
     </message>
+    <message>
+        <source>--select: „%1“ liegt außerhalb von -1000000000 bis 1000000000 Pixeln.</source>
+        <translation>--select: «%1» está fuera del intervalo de -1000000000 a 1000000000 píxeles.</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich für diesen Bestand nicht endlich berechnen; sind die Durchmesser und Koordinaten in der richtigen Einheit?</source>
+        <translation>%1 no se puede calcular como número finito para este rodal; ¿están los diámetros y las coordenadas en la unidad correcta?</translation>
+    </message>
+    <message>
+        <source>Standdatei „%1“: Baum %2 hat den negativen Durchmesser %3; die Auswertungen brauchen Durchmesser ab 0.</source>
+        <translation>Archivo de rodal «%1»: el árbol %2 tiene el diámetro negativo %3; las evaluaciones necesitan diámetros de 0 o más.</translation>
+    </message>
 </context>
 <context>
     <name>ZoneExport</name>

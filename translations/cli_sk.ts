@@ -263,6 +263,18 @@ Návratový kód: 0 úspech, 1 súbor porastu sa nedá čítať, 2 nesprávne po
         <source>--grid: Ein Abstand von %1 m ergibt auf %2 m x %3 m mehr als %4 Punkte.</source>
         <translation>--grid: rozostup %1 m dáva na %2 m x %3 m viac ako %4 bodov.</translation>
     </message>
+    <message>
+        <source>--select: „%1“ liegt außerhalb von -1000000000 bis 1000000000 Pixeln.</source>
+        <translation>--select: „%1“ leží mimo rozsahu -1000000000 až 1000000000 pixelov.</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich für diesen Bestand nicht endlich berechnen; sind die Durchmesser und Koordinaten in der richtigen Einheit?</source>
+        <translation>%1 sa pre tento porast nedá vypočítať ako konečné číslo; sú priemery a súradnice v správnej jednotke?</translation>
+    </message>
+    <message>
+        <source>Standdatei „%1“: Baum %2 hat den negativen Durchmesser %3; die Auswertungen brauchen Durchmesser ab 0.</source>
+        <translation>Súbor porastu „%1“: strom %2 má záporný priemer %3; vyhodnotenia potrebujú priemery od 0.</translation>
+    </message>
 </context>
 <context>
     <name>ZoneExport</name>

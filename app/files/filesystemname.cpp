@@ -1,10 +1,12 @@
 #include "filesystemname.h"
 
 #include <QStringList>
+#include <cstdlib>
 #include <dirent.h>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -14,7 +16,9 @@ constexpr char16_t LastKeptByte = 0xDCFF;
 // Length of the valid UTF-8 sequence at data[i], 0 when it is not one.
 qsizetype utf8SequenceLength(const QByteArray &data, qsizetype i)
 {
-    const auto byte = [&data](qsizetype at) { return uchar(data[at]); };
+    const auto byte = [&data](qsizetype at) {
+        return uchar(data[at]);
+    };
     const uchar lead = byte(i);
     if (lead < 0x80)
         return 1;
@@ -57,8 +61,8 @@ bool exists(const QByteArray &nativeName)
 // The one entry of the folder whose name Qt would decode to decoded.
 std::optional<QByteArray> matchingEntry(const QByteArray &folder, const QString &decoded)
 {
-    const std::unique_ptr<DIR, int (*)(DIR *)> directory(::opendir(folder.isEmpty() ? "." : folder.constData()),
-                                                          ::closedir);
+    const std::unique_ptr<DIR, int (*)(DIR *)> directory(
+        ::opendir(folder.isEmpty() ? "." : folder.constData()), ::closedir);
     if (!directory)
         return std::nullopt;
     std::optional<QByteArray> match;
@@ -121,6 +125,16 @@ QString displayFileName(const QString &name)
             shown[i] = QChar::ReplacementCharacter;
     }
     return shown;
+}
+
+QString absoluteFileName(const QString &name)
+{
+    if (name.startsWith(QLatin1Char('/')))
+        return name;
+    const std::unique_ptr<char, void (*)(void *)> folder(::getcwd(nullptr, 0), std::free);
+    if (!folder)
+        return name;
+    return fileNameFromNative(QByteArray(folder.get())) + QLatin1Char('/') + name;
 }
 
 QString resolveDecodedFileName(const QString &name)

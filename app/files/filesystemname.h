@@ -17,6 +17,9 @@ QByteArray nativeFileName(const QString &name);
 // The name for people: kept bytes are shown as U+FFFD.
 QString displayFileName(const QString &name);
 
+// The name made absolute against the current folder, byte for byte.
+QString absoluteFileName(const QString &name);
+
 // A name as Qt's own directory listing decodes it (invalid bytes already
 // replaced by U+FFFD, as file dialogs return them) mapped back to the name
 // on disk, when exactly one entry of each folder on the way matches it.

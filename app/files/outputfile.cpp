@@ -5,9 +5,53 @@
 #include <QCoreApplication>
 #include <QRandomGenerator>
 #include <cerrno>
+#include <csignal>
+#include <ctime>
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+// Blocks SIGPIPE for the calling thread while it lives, and takes back one
+// that arrived meanwhile, so a write to a pipe without reader fails with
+// EPIPE instead.
+class BrokenPipeGuard
+{
+public:
+    BrokenPipeGuard()
+    {
+        sigset_t pending;
+        m_wasPending = ::sigpending(&pending) == 0 && ::sigismember(&pending, SIGPIPE) == 1;
+        const sigset_t pipe = brokenPipe();
+        ::pthread_sigmask(SIG_BLOCK, &pipe, &m_previous);
+    }
+
+    ~BrokenPipeGuard()
+    {
+        if (!m_wasPending) {
+            const sigset_t pipe = brokenPipe();
+            const timespec noWait{0, 0};
+            while (::sigtimedwait(&pipe, nullptr, &noWait) == SIGPIPE) {
+            }
+        }
+        ::pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
+    }
+
+    BrokenPipeGuard(const BrokenPipeGuard &) = delete;
+    BrokenPipeGuard &operator=(const BrokenPipeGuard &) = delete;
+
+private:
+    static sigset_t brokenPipe()
+    {
+        sigset_t set;
+        ::sigemptyset(&set);
+        ::sigaddset(&set, SIGPIPE);
+        return set;
+    }
+
+    sigset_t m_previous;
+    bool m_wasPending = false;
+};
 
 namespace {
 
@@ -138,8 +182,10 @@ bool OutputFile::commit()
         discard();
         return failWithErrno(error);
     }
-    if (m_inPlace)
+    if (m_inPlace) {
+        m_pipeGuard.reset();
         return true;
+    }
     // The target may have turned into a pipe or device since open(): such a
     // file is never replaced.
     struct stat status;
@@ -162,6 +208,7 @@ void OutputFile::discard()
     if (m_file.isOpen())
         m_file.close();
     closeDescriptor();
+    m_pipeGuard.reset();
     if (!m_temporary.isEmpty()) {
         ::unlink(m_temporary.constData());
         m_temporary.clear();
@@ -206,8 +253,7 @@ bool OutputFile::resolveTarget()
 bool OutputFile::openInPlace()
 {
     // Without a reader, opening a pipe would wait for one for ever.
-    const int descriptor =
-        ::open(m_target.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    const int descriptor = ::open(m_target.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0) {
         if (errno == ENXIO)
             return fail(translated("Die benannte Pipe hat keinen Leser."));
@@ -226,6 +272,7 @@ bool OutputFile::openInPlace()
         return failWithErrno(error);
     }
     m_inPlace = true;
+    m_pipeGuard = std::make_unique<BrokenPipeGuard>();
     if (!m_file.open(descriptor, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
         const QString reason = m_file.errorString();
         closeDescriptor();
@@ -240,8 +287,8 @@ bool OutputFile::openReplacement(bool replacesFile, uid_t owner, gid_t group, mo
     const QByteArray folder = folderOf(m_target);
     int descriptor = -1;
     for (int attempt = 0; descriptor < 0 && attempt < 100; ++attempt) {
-        const QByteArray name = folder + "/.kavrel-" +
-                                QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+        const QByteArray name =
+            folder + "/.kavrel-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
         // 0666 less the umask, as the shell creates files.
         descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (descriptor >= 0)

@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <memory>
 #include <sys/types.h>
+
+class BrokenPipeGuard;
 
 // Every file the program and the tool write goes through here, so a result
 // lands where the user pointed, the way the shell's ">" would put it:
@@ -11,7 +14,8 @@
 //   over it only when complete, so a failed write keeps the old content; the
 //   old file's permissions are kept;
 // - a named pipe or a character device is written in place and never
-//   replaced (a pipe without a reader is refused rather than waited for);
+//   replaced (a pipe without a reader is refused rather than waited for, and
+//   one whose reader goes away fails the write);
 // - a symbolic link is followed to its target and stays a link;
 // - anything else (a folder, a block device, a socket) is refused.
 // Names are taken as fileNameFromNative() gives them, byte for byte.
@@ -54,6 +58,9 @@ private:
     QByteArray m_target; // symbolic links followed
     QByteArray m_temporary;
     QFile m_file;
+    // While a pipe is written: a reader that goes away is an error of this
+    // file, not the end of the process.
+    std::unique_ptr<BrokenPipeGuard> m_pipeGuard;
     int m_descriptor = -1;
     bool m_inPlace = false;
     QString m_error;

@@ -1,6 +1,7 @@
 #include "standcontroller.h"
 
 #include "shell/fileproblem.h"
+#include "files/filesystemname.h"
 #include "shell/form1.h"
 #include "shell/screentwips.h"
 #include "stand/numberformat.h"
@@ -43,7 +44,9 @@ QString chooseWithDialog(QWidget *parent, const QString &folder, const QString &
         dialog.selectFile(preset);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst();
+    // The dialog lists names that are no valid UTF-8 with U+FFFD in place of
+    // their odd bytes; the name on disk is found again from the listing.
+    return resolveDecodedFileName(dialog.selectedFiles().constFirst());
 }
 
 void reportWithMessageBox(QWidget *parent, const QString &title, const QString &text)
@@ -137,14 +140,15 @@ bool StandController::loadStandFile(const QString &path)
         m_window.resetTreeTableCurrentCell();
         m_standFilePath = path;
 
-        QFile file(path);
+        QFile file;
         if (isSpecialFile(path)) {
             // A device or a pipe may block the opening or never end.
-            openError = tr("„%1“ ist keine gewöhnliche Datei.").arg(QDir::toNativeSeparators(path));
-        } else if (!file.open(QIODevice::ReadOnly)) {
+            openError =
+                tr("„%1“ ist keine gewöhnliche Datei.").arg(QDir::toNativeSeparators(displayFileName(path)));
+        } else if (const QString reason = openStandFile(file, path); !reason.isEmpty()) {
             openError = QCoreApplication::translate("StandFileReader",
                                                     "Die Standdatei „%1“ lässt sich nicht öffnen: %2")
-                            .arg(QDir::toNativeSeparators(path), openProblem(path, file.errorString()));
+                            .arg(QDir::toNativeSeparators(displayFileName(path)), openProblem(path, reason));
         } else {
             // Read to the end before anything shown is touched: a file that
             // breaks off half-way leaves the previous stand as it was.

@@ -5,9 +5,10 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <fcntl.h>
 #include <limits>
 #include <optional>
@@ -112,18 +113,20 @@ private:
     {
         for (;;) {
             const QByteArray run = m_device.peek(LineBreakRun);
+            // constData() ends in a NUL, which stops the span at the end.
             const char *bytes = run.constData();
             const qsizetype size = run.size();
             qsizetype taken = 0;
             while (taken < size) {
-                if (bytes[taken] == '\n') {
-                    ++taken;
-                } else if (bytes[taken] == '\r' && taken + 1 < size) {
+                const auto feeds = qsizetype(std::strspn(bytes + taken, "\n"));
+                taken += feeds;
+                m_line += feeds;
+                if (taken + 1 < size && bytes[taken] == '\r') {
                     taken += bytes[taken + 1] == '\n' ? 2 : 1;
+                    ++m_line;
                 } else {
                     break;
                 }
-                ++m_line;
             }
             if (taken > 0)
                 m_device.skip(taken);
@@ -299,8 +302,8 @@ private:
     }
     static Expectation diameterExpectation(int tree)
     {
-        return {QCoreApplication::translate("StandFileReader",
-                                            "der Durchmesser von Baum %1 (Zahl von -1000000000 bis 1000000000)")
+        return {QCoreApplication::translate(
+                    "StandFileReader", "der Durchmesser von Baum %1 (Zahl von -1000000000 bis 1000000000)")
                     .arg(tree),
                 -MaxTreeDiameter, MaxTreeDiameter, false};
     }
@@ -408,29 +411,37 @@ bool isSpecialFile(const QString &path)
     return ::stat(nativeFileName(path).constData(), &status) == 0 && isSpecialMode(status.st_mode);
 }
 
-StandFileResult readStandFile(const QString &path)
+QString openStandFile(QFile &file, const QString &path)
 {
     // Opened by its bytes, whatever they are, and without waiting: a pipe or
     // device swapped in for the file must be refused, not read.
     const int descriptor =
         ::open(nativeFileName(path).constData(), O_RDONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0)
-        return openFailure(path, qt_error_string(errno));
+        return qt_error_string(errno);
     struct stat status;
     if (::fstat(descriptor, &status) != 0) {
         const int error = errno;
         ::close(descriptor);
-        return openFailure(path, qt_error_string(error));
+        return qt_error_string(error);
     }
     if (const std::optional<QString> refusal = refusalFor(status.st_mode)) {
         ::close(descriptor);
-        return openFailure(path, *refusal);
+        return *refusal;
     }
-    QFile file;
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
-        return openFailure(path, file.errorString());
+        return file.errorString();
     }
+    return {};
+}
+
+StandFileResult readStandFile(const QString &path)
+{
+    QFile file;
+    const QString reason = openStandFile(file, path);
+    if (!reason.isEmpty())
+        return openFailure(path, reason);
     return parseStandFile(file, path);
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 
+class QFile;
 class QIODevice;
 
 // Why a stand file could not be read. The message names the file, the line and
@@ -40,6 +41,11 @@ StandFileResult readStandFile(const QString &path);
 // end, so it is refused as a stand file. Paths are taken as
 // fileNameFromNative() gives them.
 bool isSpecialFile(const QString &path);
+
+// Opens path (as fileNameFromNative() gives it) for reading, by its bytes and
+// without waiting on a pipe; a folder, device, pipe or socket is refused.
+// Returns the reason when the file is not open, empty when it is.
+QString openStandFile(QFile &file, const QString &path);
 
 // The same for content already in memory (filePath is used in messages only).
 StandFileResult parseStandFile(const QByteArray &content, const QString &filePath);

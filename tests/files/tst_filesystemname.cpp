@@ -26,11 +26,14 @@ void TestFileSystemName::roundTripsEveryByteSequence_data()
     QTest::newRow("four-byte character") << QByteArray("\xf0\x9f\x8c\xb2.txt") << true;
     QTest::newRow("lone ff") << QByteArray("bad\xff.txt") << false;
     QTest::newRow("latin-1 umlaut") << QByteArray("B\xe4ume.txt") << false;
-    QTest::newRow("overlong slash") << QByteArray("a\xc0\xaf" "b") << false;
+    QTest::newRow("overlong slash") << QByteArray("a\xc0\xaf"
+                                                  "b")
+                                    << false;
     QTest::newRow("encoded surrogate") << QByteArray("\xed\xb2\x80") << false;
     QTest::newRow("cut sequence at end") << QByteArray("euro\xe2\x82") << false;
     QTest::newRow("beyond unicode") << QByteArray("\xf4\x90\x80\x80") << false;
-    QTest::newRow("character with low surrogate in kept range") << QByteArray("\xf0\x90\x8e\x80\xff") << false;
+    QTest::newRow("character with low surrogate in kept range")
+        << QByteArray("\xf0\x90\x8e\x80\xff") << false;
 }
 
 void TestFileSystemName::roundTripsEveryByteSequence()

@@ -35,8 +35,8 @@ mode_t typeOf(const QString &path)
 // Left-over temporary files would pile up beside the user's results.
 QStringList entriesOf(const QTemporaryDir &folder)
 {
-    return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                         QDir::Name);
+    return QDir(folder.path())
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 } // namespace
@@ -53,6 +53,7 @@ private slots:
     void writesThroughSymbolicLinks();
     void writesIntoNamedPipeInPlace();
     void refusesPipeWithoutReaderAtOnce();
+    void failsWhenPipeReaderGoesAway();
     void refusesWhatItMustNotReplace_data();
     void refusesWhatItMustNotReplace();
     void discardedWriteKeepsOldContent();
@@ -150,6 +151,23 @@ void TestOutputFile::refusesPipeWithoutReaderAtOnce()
     QString error;
     QVERIFY(!OutputFile::writeFile(pipe, "nobody reads this", &error));
     QVERIFY(!error.isEmpty());
+    QCOMPARE(typeOf(pipe), mode_t(S_IFIFO));
+}
+
+// Without care the process would end on SIGPIPE here.
+void TestOutputFile::failsWhenPipeReaderGoesAway()
+{
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("pipe.svg"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    const int reader = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    OutputFile file(pipe);
+    QVERIFY2(file.open(), qPrintable(file.errorString()));
+    ::close(reader);
+    file.write(QByteArray(100000, 'x'));
+    QVERIFY(!file.commit());
+    QVERIFY(!file.errorString().isEmpty());
     QCOMPARE(typeOf(pipe), mode_t(S_IFIFO));
 }
 

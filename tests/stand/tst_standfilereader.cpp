@@ -124,6 +124,9 @@ void TestStandFileReader::rejectsUnreadableContent_data()
 
     QTest::newRow("empty file") << QByteArray() << 1 << 1 << "Standbreite";
     QTest::newRow("only blanks and line breaks") << QByteArray(" \n\n \r\n") << 4 << 1 << "Standbreite";
+    QTest::newRow("runs of mixed line breaks") << QByteArray("\n\r\n\r\r\n\n\nx") << 7 << 1 << "Standbreite";
+    QTest::newRow("line break run ending in CR")
+        << QByteArray("100\n\n\r\n\r,100\n") << 5 << 2 << "Standlänge";
     QTest::newRow("ends before tree count") << QByteArray("100,100\n") << 2 << 3 << "Baumanzahl";
     QTest::newRow("ends inside a record")
         << QByteArray("100,100\n2\n1,2,3\n4,5\n") << 5 << 9 << "Durchmesser von Baum 2";
@@ -259,7 +262,8 @@ void TestStandFileReader::countsLinesBeyond32Bits()
     const StandFileResult result = parseStandFile(device, QStringLiteral("lines"));
     QVERIFY(!result.ok());
     QCOMPARE(result.error.line, breaks + 1);
-    QVERIFY2(result.error.message.contains(QStringLiteral("Zeile 2147483649")), qPrintable(result.error.message));
+    QVERIFY2(result.error.message.contains(QStringLiteral("Zeile 2147483649")),
+             qPrintable(result.error.message));
 }
 
 void TestStandFileReader::valueLengthLimit_data()
@@ -318,7 +322,8 @@ void TestStandFileReader::opensAnyFileName()
 
     const StandFileResult missing = readStandFile(fileNameFromNative(native));
     QVERIFY(!missing.ok());
-    QVERIFY2(missing.error.message.contains(QStringLiteral("bad\uFFFD.txt")), qPrintable(missing.error.message));
+    QVERIFY2(missing.error.message.contains(QStringLiteral("bad\uFFFD.txt")),
+             qPrintable(missing.error.message));
 }
 
 void TestStandFileReader::areaInHectares_data()

@@ -51,6 +51,15 @@ void TestVersionCompare::newer_data()
                                               << "1.0.100000000000000000000000000000" << true;
     QTest::newRow("negative major") << "-1.0.0"
                                     << "1.0.1" << false;
+    // Between two negative parts the smaller magnitude is the newer one.
+    QTest::newRow("both negative, server nearer zero") << "1.0.-1"
+                                                       << "1.0.-2" << true;
+    QTest::newRow("both negative, server further from zero") << "1.-10.0"
+                                                             << "1.-9.0" << false;
+    QTest::newRow("both negative and equal") << "-3.0.0"
+                                             << "-3.0.0" << false;
+    QTest::newRow("negative zero is zero") << "1.0.-0"
+                                           << "1.0.0" << false;
     QTest::newRow("empty server text") << ""
                                        << "1.0.1" << false;
 }

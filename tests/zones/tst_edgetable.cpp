@@ -143,6 +143,8 @@ private slots:
     void keepsBoundaryOfTreesAlmostInLine();
     void neverWritesNaNOrInfinity_data();
     void neverWritesNaNOrInfinity();
+    void noZeroLengthRows_data();
+    void noZeroLengthRows();
 };
 
 void TestEdgeTable::truncatesTowardsMinusInfinity_data()
@@ -404,6 +406,34 @@ void TestEdgeTable::neverWritesNaNOrInfinity()
             }
         }
     }
+}
+
+void TestEdgeTable::noZeroLengthRows_data()
+{
+    QTest::addColumn<QList<QPointF>>("trees");
+    QTest::addColumn<int>("side"); // of the stand in metres and of the map in pixels
+    QTest::addColumn<int>("order");
+    QTest::addColumn<int>("rows");
+
+    // The three bisectors meet at (0, 9.5) (in stand metres), on the map's
+    // left edge: the piece between there and the edge has no length.
+    QTest::newRow("three bisectors meet on the edge")
+        << QList<QPointF>{{5, 10}, {3, 6}, {4, 13}} << 20 << 1 << 2;
+    QTest::newRow("three bisectors meet inside") << QList<QPointF>{{5, 10}, {3, 6}, {8, 13}} << 20 << 1 << 3;
+}
+
+void TestEdgeTable::noZeroLengthRows()
+{
+    QFETCH(QList<QPointF>, trees);
+    QFETCH(int, side);
+    QFETCH(int, order);
+    QFETCH(int, rows);
+    Stand stand = standWith(side, side, trees);
+    QVERIFY(prepareStand(stand, side, side));
+    const EdgeTable table = computeEdgeTable(stand, order, side, side);
+    for (const EdgeRow &row : table.rows)
+        QVERIFY2(row.x1 != row.x2 || row.y1 != row.y2, qPrintable(edgeRowLine(row)));
+    QCOMPARE(table.rows.size(), qsizetype(rows));
 }
 
 QTEST_GUILESS_MAIN(TestEdgeTable)

@@ -38,6 +38,11 @@ void TestHSort::sortsWithItsTieBreaks_data()
                                << Values{2, 3, 4, 1};
     QTest::newRow("equal children") << Values{1, 5, 5, 2, 3} << Values{1, 2, 3, 4, 5} << Values{1, 2, 3, 5, 5}
                                     << Values{1, 4, 5, 3, 2};
+    // Ties met while extracting, not only while building the heap: the
+    // companions are the original positions.
+    QTest::newRow("equal keys in the sorting phase")
+        << Values{2, 0, 2, 1, 1, 2, 2} << Values{0, 1, 2, 3, 4, 5, 6} << Values{0, 1, 1, 2, 2, 2, 2}
+        << Values{1, 3, 4, 2, 5, 6, 0};
     QTest::newRow("negative and zero")
         << Values{0, -3.5, 2, -0.5} << Values{1, 2, 3, 4} << Values{-3.5, -0.5, 0, 2} << Values{2, 4, 1, 3};
 }

@@ -31,6 +31,8 @@ private slots:
     void selectsNearestTree_data();
     void selectsNearestTree();
     void measuresInStandMetres();
+    void pressOnTreeOfStretchedMap_data();
+    void pressOnTreeOfStretchedMap();
     void emptyStandHasNoSelection();
 };
 
@@ -88,6 +90,29 @@ void TestTreeSelection::measuresInStandMetres()
     QVERIFY(selection.valid);
     QCOMPARE(selection.treeNumber, 1);
     QCOMPARE(selection.edgeRows, QList<int>{0});
+}
+
+void TestTreeSelection::pressOnTreeOfStretchedMap_data()
+{
+    QTest::addColumn<int>("sortedIndex");
+    for (int t = 1; t <= 4; ++t)
+        QTest::addRow("sorted tree %d", t) << t;
+}
+
+// A 50 m x 40 m stand on the square map: 8.82 pixels per metre along X,
+// 11.025 along Y. Trees a metre or two apart, so any slip between map and
+// stand scales picks a neighbour.
+void TestTreeSelection::pressOnTreeOfStretchedMap()
+{
+    QFETCH(int, sortedIndex);
+    Stand stand = preparedStand(50, 40, {{20, 20}, {20, 21.2}, {21.4, 20}, {21.1, 21}}, 441, 441);
+    const EdgeTable edges = computeEdgeTable(stand, 1, 441, 441);
+    const OrderTable table = OrderTable::build(stand);
+    const auto slot = std::size_t(sortedIndex - 1);
+    const QPointF press(stand.sortX[slot], stand.sortY[slot]);
+    const TreeSelection selection = selectNearestTree(stand, table, edges, press, 441, 441);
+    QVERIFY(selection.valid);
+    QCOMPARE(selection.sortedIndex, sortedIndex);
 }
 
 void TestTreeSelection::emptyStandHasNoSelection()
