@@ -6,13 +6,19 @@
 #   ./kavrel.sh build             only builds
 #   ./kavrel.sh package           builds the Debian package build/package/kavrel_<version>_<arch>.deb
 #                                 (from build/release; KAVREL_PACKAGE_PRESET=debug packs build/debug)
+#   ./kavrel.sh fuzz [SECONDS]    runs each fuzz target (fuzz/) for SECONDS (default 30) under the
+#                                 sanitizers, built with clang in build/fuzz; fails on any finding
 # KAVREL_WERROR=ON turns compiler warnings into errors.
 set -eu
 
 cd "$(dirname "$0")"
 
 PACKAGES="cmake ninja-build g++ qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools \
-qt6-l10n-tools libgl-dev python3 xvfb xauth"
+qt6-l10n-tools libgl-dev python3 xvfb xauth \
+libssl-dev openssl qt6-translations-l10n"
+
+# Only the fuzz command needs clang and its libFuzzer runtime.
+FUZZ_PACKAGES="clang libclang-rt-14-dev"
 
 # What building and checking the Debian package needs besides.
 PACKAGING_PACKAGES="dpkg-dev file lintian desktop-file-utils appstream man-db"
@@ -46,8 +52,27 @@ package() {
     cpack --config "build/$preset/CPackConfig.cmake" -B build/package
 }
 
+fuzz() {
+    seconds="${1:-30}"
+    cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+        -DCMAKE_COMPILE_WARNING_AS_ERROR="${KAVREL_WERROR:-OFF}" >/dev/null
+    cmake --build build/fuzz
+    for target in fuzz_standfile fuzz_httpresponse; do
+        seeds="fuzz/corpus/${target#fuzz_}"
+        # New inputs go to a working corpus in the build tree; the seeds in
+        # the repository stay as they are.
+        work="build/fuzz/corpus/${target#fuzz_}"
+        mkdir -p "$work"
+        echo "Fuzzing $target for $seconds s"
+        ASAN_OPTIONS="detect_leaks=1:abort_on_error=0" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+            "build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+            -print_final_stats=1 -artifact_prefix="build/fuzz/$target-" "$work" "$seeds"
+    done
+}
+
 command="${1:-run}"
 [ $# -gt 0 ] && shift
+[ "$command" = fuzz ] && PACKAGES="$PACKAGES $FUZZ_PACKAGES"
 if [ "$command" = package ]; then
     install_missing_packages $PACKAGING_PACKAGES
 else
@@ -69,7 +94,9 @@ case "$command" in
     test-asan)
         build asan
         cd build/asan && ctest --output-on-failure --no-tests=error ;;
+    fuzz)
+        fuzz "$@" ;;
     *)
-        echo "usage: $0 run [STANDFILE] | test | test-asan | build | package" >&2
+        echo "usage: $0 run [STANDFILE] | test | test-asan | build | package | fuzz [SECONDS]" >&2
         exit 2 ;;
 esac

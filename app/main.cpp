@@ -56,6 +56,8 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    removeUnfinishedUpdateFiles();
+
     Form1 window;
     StandController controller(window);
     QObject::connect(&window, &Form1::aboutRequested, &window, [&window] { showAboutWindow(&window); });

@@ -4,21 +4,21 @@
 // without one a fixed pseudo-random 50-tree stand is used.
 
 #include "stand/standfilereader.h"
-#include "zones/zoneareas.h"
 
-#include <QList>
-#include <QPointF>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <kavrel/inclusionzones.h>
 #include <random>
 #include <vector>
+
+using namespace kavrel;
 
 namespace {
 
 struct BenchStand
 {
-    QList<QPointF> trees;
+    std::vector<Point> trees;
     StandRectangle rectangle;
 };
 
@@ -30,7 +30,7 @@ BenchStand generatedStand()
     for (int t = 0; t < 50; ++t) {
         const double x = coordinate(generator);
         const double y = coordinate(generator);
-        stand.trees.append(QPointF(x, y));
+        stand.trees.push_back(Point{x, y});
     }
     return stand;
 }
@@ -47,7 +47,7 @@ bool readStand(const char *path, BenchStand &bench)
         return false;
     bench.rectangle = {double(stand.width), double(stand.length)};
     for (int t = 0; t < stand.treeCount(); ++t)
-        bench.trees.append(QPointF(stand.treeX[t], stand.treeY[t]));
+        bench.trees.push_back(Point{stand.treeX[t], stand.treeY[t]});
     return true;
 }
 
@@ -79,7 +79,7 @@ int main(int argc, char *argv[])
     std::printf("%3s  %12s  %16s  %14s\n", "k", "areas (ms)", "with outlines", "sum / (k A) - 1");
     double slowest = 0.0;
     for (int k = 1; k <= 10; ++k) {
-        QList<double> areas;
+        std::vector<double> areas;
         const double areasTime =
             medianMilliseconds(15, [&] { areas = inclusionZoneAreas(bench.trees, bench.rectangle, k); });
         const double zonesTime =

@@ -1,3 +1,4 @@
+#include "files/filesystemname.h"
 #include "researchcommand.h"
 #include "zonescommand.h"
 #include "zoneslanguage.h"
@@ -11,9 +12,11 @@
 
 int main(int argc, char *argv[])
 {
+    // Taken byte for byte, so any file name the shell passes is opened or
+    // written under exactly that name.
     QStringList arguments;
     for (int a = 1; a < argc; ++a)
-        arguments.append(QString::fromLocal8Bit(argv[a]));
+        arguments.append(fileNameFromNative(QByteArray(argv[a])));
 
     // Translators need an application object.
     QCoreApplication application(argc, argv);

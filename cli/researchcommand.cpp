@@ -1,22 +1,25 @@
 #include "researchcommand.h"
 
+#include "files/filesystemname.h"
+#include "files/outputfile.h"
 #include "researchoptions.h"
 #include "stand/numberformat.h"
 #include "stand/stand.h"
-#include "zones/samplingsimulation.h"
-#include "zones/zoneareas.h"
 #include "zones/zoneexport.h"
 #include "zonescommand.h"
 #include "zonesoptions.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QSaveFile>
 #include <QStringList>
 #include <QTextStream>
 #include <cmath>
 #include <cstdio>
+#include <kavrel/inclusionzones.h>
+#include <kavrel/samplingsimulation.h>
 #include <unistd.h>
+
+using namespace kavrel;
 
 namespace {
 
@@ -25,12 +28,41 @@ QString translated(const char *text)
     return QCoreApplication::translate("KavrelZones", text);
 }
 
-QList<QPointF> treePositions(const Stand &stand)
+// A result that overflowed is no result: it is reported, never printed.
+int reportNotFinite(const QString &quantity, QTextStream &err)
 {
-    QList<QPointF> trees;
-    trees.reserve(stand.treeCount());
+    err << "kavrel-zones: "
+        << translated("%1 lässt sich für diesen Bestand nicht endlich berechnen; sind die Durchmesser und "
+                      "Koordinaten in der richtigen Einheit?")
+               .arg(quantity)
+        << '\n';
+    return ZonesUnreadableStand;
+}
+
+// Negative diameters are read (and shown in the window as read), but no
+// basal area or zone statistic can be made of them.
+int refuseNegativeDiameters(const Stand &stand, QTextStream &err)
+{
+    for (int t = 0; t < stand.treeCount(); ++t) {
+        if (stand.treeD[t] < 0) {
+            err << translated("Standdatei \u201E%1\u201C: Baum %2 hat den negativen Durchmesser %3; die "
+                              "Auswertungen brauchen Durchmesser ab 0.")
+                       .arg(displayFileName(stand.filePath))
+                       .arg(t + 1)
+                       .arg(numberText(stand.treeD[t]))
+                << '\n';
+            return ZonesUnreadableStand;
+        }
+    }
+    return ZonesSuccess;
+}
+
+std::vector<Point> treePositions(const Stand &stand)
+{
+    std::vector<Point> trees;
+    trees.reserve(std::size_t(stand.treeCount()));
     for (int t = 0; t < stand.treeCount(); ++t)
-        trees.append(QPointF(stand.treeX[t], stand.treeY[t]));
+        trees.push_back(Point{stand.treeX[t], stand.treeY[t]});
     return trees;
 }
 
@@ -39,14 +71,18 @@ StandRectangle rectangleOf(const Stand &stand)
     return {double(stand.width), double(stand.length)};
 }
 
-int printAreas(const Stand &stand, int k, QTextStream &out)
+int printAreas(const Stand &stand, int k, QTextStream &out, QTextStream &err)
 {
     const StandRectangle rectangle = rectangleOf(stand);
-    const QList<double> areas = inclusionZoneAreas(treePositions(stand), rectangle, k);
+    const std::vector<double> areas = inclusionZoneAreas(treePositions(stand), rectangle, k);
+    for (int t = 0; t < stand.treeCount(); ++t) {
+        if (!std::isfinite(areas[t]) || !std::isfinite(areas[t] / rectangle.area()))
+            return reportNotFinite(QStringLiteral("area"), err);
+    }
     for (int t = 0; t < stand.treeCount(); ++t) {
         out << (t + 1) << ',' << numberText(stand.treeX[t]) << ',' << numberText(stand.treeY[t]) << ','
-            << numberText(stand.treeD[t]) << ',' << numberText(areas[t]) << ','
-            << numberText(areas[t] / rectangle.area()) << '\n';
+            << numberText(stand.treeD[t]) << ',' << numberText(areas[std::size_t(t)]) << ','
+            << numberText(areas[std::size_t(t)] / rectangle.area()) << '\n';
     }
     return ZonesSuccess;
 }
@@ -116,6 +152,18 @@ struct EstimatorLine
     QString label; // for people
     EstimatorSummary summary;
 };
+
+// The true value is always printed; an estimate that is no finite number
+// is printed as "NA" or "-" only where a note explains it (points on the
+// k-th nearest tree), never because the sums overflowed.
+bool isPrintable(const EstimatorSummary &s)
+{
+    if (!std::isfinite(s.trueValue))
+        return false;
+    if (!s.available || s.unboundedPoints > 0)
+        return true;
+    return std::isfinite(s.mean) && !std::isinf(s.relativeBias) && !std::isinf(s.standardError);
+}
 
 QList<EstimatorLine> estimatorLines(const SamplingResult &result)
 {
@@ -216,7 +264,7 @@ void printTable(const Stand &stand, const ResearchOptions &research, const Sampl
         out << '\n' << notes.join(QLatin1Char('\n')) << '\n';
 }
 
-int runSimulation(const Stand &stand, const ZonesOptions &options, QTextStream &out)
+int runSimulation(const Stand &stand, const ZonesOptions &options, QTextStream &out, QTextStream &err)
 {
     const ResearchOptions &research = options.research;
     const StandRectangle rectangle = rectangleOf(stand);
@@ -229,18 +277,24 @@ int runSimulation(const Stand &stand, const ZonesOptions &options, QTextStream &
         design.seed = research.seed.value_or(1);
     }
 
-    const QList<QPointF> positions = treePositions(stand);
-    const QList<double> areas = inclusionZoneAreas(positions, rectangle, options.order);
+    const std::vector<Point> positions = treePositions(stand);
+    const std::vector<double> areas = inclusionZoneAreas(positions, rectangle, options.order);
     const double metres = metresPerDiameterUnit(research.diameterUnit.value_or(DiameterUnit::Centimetre));
-    QList<SampledTree> trees;
+    std::vector<SampledTree> trees;
     for (int t = 0; t < stand.treeCount(); ++t)
-        trees.append(SampledTree{positions[t], stand.treeD[t] * metres, areas[t]});
+        trees.push_back(
+            SampledTree{positions[std::size_t(t)], stand.treeD[t] * metres, areas[std::size_t(t)]});
 
     SamplingResult result;
     {
         TerminalProgress progress;
-        result = simulateSampling(trees, rectangle, options.order, design,
-                                  [&progress](qint64 done, qint64 total) { progress.update(done, total); });
+        result = simulateSampling(
+            trees, rectangle, options.order, design,
+            [&progress](std::int64_t done, std::int64_t total) { progress.update(done, total); });
+    }
+    for (const EstimatorLine &line : estimatorLines(result)) {
+        if (!isPrintable(line.summary))
+            return reportNotFinite(line.id, err);
     }
     if (research.csv)
         printCsv(result, out);
@@ -251,15 +305,15 @@ int runSimulation(const Stand &stand, const ZonesOptions &options, QTextStream &
 
 int writeSvg(const Stand &stand, const ZonesOptions &options, QTextStream &err)
 {
-    const QList<QPointF> positions = treePositions(stand);
+    const std::vector<Point> positions = treePositions(stand);
     const StandRectangle rectangle = rectangleOf(stand);
-    const QList<InclusionZone> zones = inclusionZones(positions, rectangle, options.order);
-    QSaveFile file(options.research.svgFile);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(zonesToSvg(positions, zones, rectangle, options.order)) < 0 || !file.commit()) {
+    const std::vector<InclusionZone> zones = inclusionZones(positions, rectangle, options.order);
+    QString reason;
+    if (!OutputFile::writeFile(options.research.svgFile, zonesToSvg(positions, zones, rectangle, options.order),
+                               &reason)) {
         err << "kavrel-zones: "
             << translated("Die SVG-Datei \u201E%1\u201C lässt sich nicht schreiben: %2")
-                   .arg(options.research.svgFile, file.errorString())
+                   .arg(displayFileName(options.research.svgFile), reason)
             << '\n';
         return ZonesOutputNotWritten;
     }
@@ -274,13 +328,16 @@ int runResearch(const Stand &stand, const ZonesOptions &options, QTextStream &ou
     if (research.grid && gridPointCount(rectangleOf(stand), *research.grid) < 0) {
         err << "kavrel-zones: "
             << translated("--grid: Ein Abstand von %1 m ergibt auf %2 m x %3 m mehr als %4 Punkte.")
-                   .arg(numberText(*research.grid))
+                   .arg(QString::number(*research.grid, 'g', 6))
                    .arg(stand.width)
                    .arg(stand.length)
-                   .arg(MaxSamplePoints)
+                   .arg(qint64(MaxSamplePoints))
             << '\n';
         return ZonesUsageError;
     }
+    const int refusal = refuseNegativeDiameters(stand, err);
+    if (refusal != ZonesSuccess)
+        return refusal;
     // The drawing first: a run that cannot write its file reports that
     // before printing anything else.
     if (!research.svgFile.isEmpty()) {
@@ -289,11 +346,11 @@ int runResearch(const Stand &stand, const ZonesOptions &options, QTextStream &ou
             return status;
     }
     if (research.areas)
-        return printAreas(stand, options.order, out);
+        return printAreas(stand, options.order, out, err);
     if (research.simulates())
-        return runSimulation(stand, options, out);
+        return runSimulation(stand, options, out, err);
     if (research.geoJson) {
-        const QList<QPointF> positions = treePositions(stand);
+        const std::vector<Point> positions = treePositions(stand);
         const StandRectangle rectangle = rectangleOf(stand);
         out << QString::fromUtf8(
             zonesToGeoJson(inclusionZones(positions, rectangle, options.order), rectangle, options.order));

@@ -1,5 +1,6 @@
 #include "researchoptions.h"
 
+#include "argumenttext.h"
 #include "zonesoptions.h"
 
 #include <QCoreApplication>
@@ -16,7 +17,7 @@ QString translated(const char *text)
 
 std::optional<quint64> wholeNumber(const QString &text)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,20}$"));
+    static const QRegularExpression digits(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,20}")));
     if (!digits.match(text).hasMatch())
         return std::nullopt;
     bool ok = false;
@@ -29,7 +30,8 @@ std::optional<quint64> wholeNumber(const QString &text)
 std::optional<double> positiveNumber(const QString &text)
 {
     static const QRegularExpression number(
-        QStringLiteral("^\\+?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+        QRegularExpression::anchoredPattern(
+            QStringLiteral("\\+?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?")));
     if (!number.match(text).hasMatch())
         return std::nullopt;
     bool ok = false;
@@ -42,10 +44,10 @@ std::optional<double> positiveNumber(const QString &text)
 QString applySimulate(ZonesOptions &options, const QString &value)
 {
     const std::optional<quint64> points = wholeNumber(value);
-    if (!points || *points < 1 || *points > quint64(MaxSamplePoints))
+    if (!points || *points < 1 || *points > quint64(kavrel::MaxSamplePoints))
         return translated("--simulate: \u201E%1\u201C ist keine Punktzahl von 1 bis %2.")
-            .arg(value)
-            .arg(MaxSamplePoints);
+            .arg(shownArgument(value))
+            .arg(qint64(kavrel::MaxSamplePoints));
     options.research.simulate = qint64(*points);
     return {};
 }
@@ -55,7 +57,7 @@ QString applySeed(ZonesOptions &options, const QString &value)
     const std::optional<quint64> seed = wholeNumber(value);
     if (!seed)
         return translated("--seed: \u201E%1\u201C ist keine ganze Zahl von 0 bis 18446744073709551615.")
-            .arg(value);
+            .arg(shownArgument(value));
     options.research.seed = *seed;
     return {};
 }
@@ -64,7 +66,7 @@ QString applyGrid(ZonesOptions &options, const QString &value)
 {
     const std::optional<double> spacing = positiveNumber(value);
     if (!spacing)
-        return translated("--grid: \u201E%1\u201C ist kein Rasterabstand in Metern größer als 0.").arg(value);
+        return translated("--grid: \u201E%1\u201C ist kein Rasterabstand in Metern größer als 0.").arg(shownArgument(value));
     options.research.grid = *spacing;
     return {};
 }
@@ -72,13 +74,13 @@ QString applyGrid(ZonesOptions &options, const QString &value)
 QString applyDiameterUnit(ZonesOptions &options, const QString &value)
 {
     if (value == QLatin1String("cm"))
-        options.research.diameterUnit = DiameterUnit::Centimetre;
+        options.research.diameterUnit = kavrel::DiameterUnit::Centimetre;
     else if (value == QLatin1String("mm"))
-        options.research.diameterUnit = DiameterUnit::Millimetre;
+        options.research.diameterUnit = kavrel::DiameterUnit::Millimetre;
     else if (value == QLatin1String("m"))
-        options.research.diameterUnit = DiameterUnit::Metre;
+        options.research.diameterUnit = kavrel::DiameterUnit::Metre;
     else
-        return translated("--diameter-unit: \u201E%1\u201C ist keine der Einheiten cm, mm, m.").arg(value);
+        return translated("--diameter-unit: \u201E%1\u201C ist keine der Einheiten cm, mm, m.").arg(shownArgument(value));
     return {};
 }
 

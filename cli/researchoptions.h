@@ -1,10 +1,9 @@
 #pragma once
 
-#include "zones/samplingsimulation.h"
-
 #include <QList>
 #include <QString>
 #include <QtGlobal>
+#include <kavrel/samplingsimulation.h>
 #include <optional>
 
 struct ZonesOption;
@@ -20,7 +19,7 @@ struct ResearchOptions
     std::optional<quint64> seed;
     std::optional<double> grid; // spacing of a systematic grid, metres
     bool csv = false;
-    std::optional<DiameterUnit> diameterUnit;
+    std::optional<kavrel::DiameterUnit> diameterUnit;
     bool geoJson = false;
     QString svgFile;
 

@@ -1,5 +1,8 @@
 #include "zonesoptions.h"
 
+#include "argumenttext.h"
+#include "stand/standfilereader.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
@@ -16,7 +19,7 @@ QString translated(const char *text)
 // A positive whole number up to the int range, digits only.
 std::optional<int> positiveInteger(const QString &text)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
+    static const QRegularExpression digits(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,10}")));
     if (!digits.match(text).hasMatch())
         return std::nullopt;
     const qint64 value = text.toLongLong();
@@ -28,7 +31,8 @@ std::optional<int> positiveInteger(const QString &text)
 std::optional<double> finiteNumber(const QString &text)
 {
     static const QRegularExpression number(
-        QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+        QRegularExpression::anchoredPattern(
+            QStringLiteral("[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?")));
     if (!number.match(text).hasMatch())
         return std::nullopt;
     bool ok = false;
@@ -42,7 +46,7 @@ QString applyOrder(ZonesOptions &options, const QString &value)
 {
     const std::optional<int> order = positiveInteger(value);
     if (!order)
-        return translated("--order: \u201E%1\u201C ist keine ganze Zahl ab 1.").arg(value);
+        return translated("--order: \u201E%1\u201C ist keine ganze Zahl ab 1.").arg(shownArgument(value));
     options.order = *order;
     return {};
 }
@@ -55,7 +59,7 @@ QString applyMap(ZonesOptions &options, const QString &value)
     if (!width || !height)
         return translated("--map: \u201E%1\u201C ist keine Kartengröße WxH aus zwei ganzen Zahlen ab 1 (etwa "
                           "441x441).")
-            .arg(value);
+            .arg(shownArgument(value));
     options.mapWidth = *width;
     options.mapHeight = *height;
     return {};
@@ -69,7 +73,12 @@ QString applySelect(ZonesOptions &options, const QString &value)
     if (!x || !y)
         return translated(
                    "--select: \u201E%1\u201C ist kein Kartenpunkt X,Y aus zwei Zahlen (etwa 120.5,80).")
-            .arg(value);
+            .arg(shownArgument(value));
+    // Beyond the trees' own bounds the distances lose every digit that
+    // tells the trees apart.
+    if (std::abs(*x) > MaxTreeCoordinate || std::abs(*y) > MaxTreeCoordinate)
+        return translated("--select: \u201E%1\u201C liegt außerhalb von -1000000000 bis 1000000000 Pixeln.")
+            .arg(shownArgument(value));
     options.select = QPointF(*x, *y);
     return {};
 }
@@ -128,13 +137,13 @@ ZonesArguments parseZonesArguments(const QStringList &arguments)
         const QString name = equals < 0 ? argument : argument.left(equals);
         const ZonesOption *option = findOption(table, name);
         if (!option) {
-            result.error = translated("Unbekannte Option \u201E%1\u201C.").arg(name);
+            result.error = translated("Unbekannte Option \u201E%1\u201C.").arg(shownArgument(name));
             return result;
         }
         QString value;
         if (option->valueName.isEmpty()) {
             if (equals >= 0) {
-                result.error = translated("Die Option %1 nimmt keinen Wert.").arg(name);
+                result.error = translated("Die Option %1 nimmt keinen Wert.").arg(shownArgument(name));
                 return result;
             }
         } else if (equals >= 0) {
@@ -157,7 +166,7 @@ ZonesArguments parseZonesArguments(const QStringList &arguments)
     if (files.isEmpty()) {
         result.error = translated("Es fehlt die Standdatei.");
     } else if (files.size() > 1) {
-        result.error = translated("Nur eine Standdatei, bitte: \u201E%1\u201C ist zu viel.").arg(files[1]);
+        result.error = translated("Nur eine Standdatei, bitte: \u201E%1\u201C ist zu viel.").arg(shownArgument(files[1]));
     } else {
         result.options.standFile = files.first();
     }

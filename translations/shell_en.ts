@@ -107,5 +107,64 @@
         <source>Bild konnte nicht gespeichert werden:</source>
         <translation>The picture could not be saved:</translation>
     </message>
+    <message>
+        <source>Zonen als GeoJSON exportieren...</source>
+        <translation>Export zones as GeoJSON...</translation>
+    </message>
+    <message>
+        <source>Zeichnung als SVG exportieren...</source>
+        <translation>Export drawing as SVG...</translation>
+    </message>
+    <message>
+        <source>Flächen als CSV exportieren...</source>
+        <translation>Export areas as CSV...</translation>
+    </message>
+    <message>
+        <source>Einschlusszonen der gewählten Ordnung berechnen</source>
+        <translation>Calculate the inclusion zones of the chosen order</translation>
+    </message>
+    <message>
+        <source>Baumnummern auf der Karte zeigen</source>
+        <translation>Show the tree numbers on the map</translation>
+    </message>
+    <message>
+        <source>  Erste %1 von %2 Bäumen gezeigt</source>
+        <translation>  First %1 of %2 trees shown</translation>
+    </message>
+    <message>
+        <source>Baum %1 (k = %2): %3 m², p = %4</source>
+        <translation>Tree %1 (k = %2): %3 m², p = %4</translation>
+    </message>
+    <message>
+        <source>Fläche der Einschlusszone des selektierten Baums und seine Einschlusswahrscheinlichkeit p (Zonenfläche / Bestandsfläche)</source>
+        <translation>Area of the selected tree's inclusion zone and its inclusion probability p (zone area / stand area)</translation>
+    </message>
+</context>
+<context>
+    <name>FileProblem</name>
+    <message>
+        <source>Den Ordner %1 gibt es nicht.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es nicht.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>Das ist ein Ordner, keine Datei.</source>
+        <translation>It is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>Die Datei darf nicht gelesen werden.</source>
+        <translation>There is no permission to read the file.</translation>
+    </message>
+    <message>
+        <source>In diesen Ordner darf nicht geschrieben werden.</source>
+        <translation>There is no permission to write to this folder.</translation>
+    </message>
 </context>
 </TS>

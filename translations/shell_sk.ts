@@ -107,5 +107,64 @@
         <source>Bild konnte nicht gespeichert werden:</source>
         <translation>Obrazok sa nepodarilo ulozit:</translation>
     </message>
+    <message>
+        <source>Zonen als GeoJSON exportieren...</source>
+        <translation>Exportovat zony ako GeoJSON...</translation>
+    </message>
+    <message>
+        <source>Zeichnung als SVG exportieren...</source>
+        <translation>Exportovat kresbu ako SVG...</translation>
+    </message>
+    <message>
+        <source>Flächen als CSV exportieren...</source>
+        <translation>Exportovat plochy ako CSV...</translation>
+    </message>
+    <message>
+        <source>Einschlusszonen der gewählten Ordnung berechnen</source>
+        <translation>Vypocitat selekcne zony zvoleneho stupna</translation>
+    </message>
+    <message>
+        <source>Baumnummern auf der Karte zeigen</source>
+        <translation>Zobrazit cisla stromov na mape</translation>
+    </message>
+    <message>
+        <source>  Erste %1 von %2 Bäumen gezeigt</source>
+        <translation>  Prvych %1 z %2 stromov</translation>
+    </message>
+    <message>
+        <source>Baum %1 (k = %2): %3 m², p = %4</source>
+        <translation>Strom %1 (k = %2): %3 m², p = %4</translation>
+    </message>
+    <message>
+        <source>Fläche der Einschlusszone des selektierten Baums und seine Einschlusswahrscheinlichkeit p (Zonenfläche / Bestandsfläche)</source>
+        <translation>Plocha selekcnej zony cieloveho stromu a jeho pravdepodobnost vyberu p (plocha zony / plocha porastu)</translation>
+    </message>
+</context>
+<context>
+    <name>FileProblem</name>
+    <message>
+        <source>Den Ordner %1 gibt es nicht.</source>
+        <translation>Priecinok %1 neexistuje.</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es nicht.</source>
+        <translation>Subor neexistuje.</translation>
+    </message>
+    <message>
+        <source>Das ist ein Ordner, keine Datei.</source>
+        <translation>Je to priecinok, nie subor.</translation>
+    </message>
+    <message>
+        <source>Die Datei darf nicht gelesen werden.</source>
+        <translation>Subor sa nesmie citat.</translation>
+    </message>
+    <message>
+        <source>In diesen Ordner darf nicht geschrieben werden.</source>
+        <translation>Do tohto priecinka sa nesmie zapisovat.</translation>
+    </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>„%1“ ist keine gewöhnliche Datei.</source>
-        <translation>"%1" is not an ordinary file.</translation>
+        <translation>“%1” is not an ordinary file.</translation>
     </message>
 </context>
 <context>
@@ -47,8 +47,8 @@
         <translation>%1 (number from -1000000000 to 1000000000 metres)</translation>
     </message>
     <message>
-        <source>der Durchmesser von Baum %1 (Zahl)</source>
-        <translation>the diameter of tree %1 (number)</translation>
+        <source>der Durchmesser von Baum %1 (Zahl von -1000000000 bis 1000000000)</source>
+        <translation>the diameter of tree %1 (number from -1000000000 to 1000000000)</translation>
     </message>
     <message>
         <source>%1 erwartet, aber die Datei endet hier.</source>
@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>Standdatei „%1“, Zeile %2, Wert %3: %4</source>
-        <translation>Stand file "%1", line %2, value %3: %4</translation>
+        <translation>Stand file “%1”, line %2, value %3: %4</translation>
     </message>
     <message>
         <source>Die Standdatei „%1“ lässt sich nicht öffnen: %2</source>
-        <translation>The stand file "%1" cannot be opened: %2</translation>
+        <translation>The stand file “%1” cannot be opened: %2</translation>
     </message>
     <message>
         <source>Das ist ein Ordner.</source>
@@ -93,6 +93,10 @@
     <message>
         <source>Das ist keine gewöhnliche Datei.</source>
         <translation>It is not an ordinary file.</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
     </message>
 </context>
 </TS>

@@ -47,8 +47,8 @@
         <translation>%1 (número de -1000000000 a 1000000000 metros)</translation>
     </message>
     <message>
-        <source>der Durchmesser von Baum %1 (Zahl)</source>
-        <translation>el diámetro del árbol %1 (número)</translation>
+        <source>der Durchmesser von Baum %1 (Zahl von -1000000000 bis 1000000000)</source>
+        <translation>el diámetro del árbol %1 (número de -1000000000 a 1000000000)</translation>
     </message>
     <message>
         <source>%1 erwartet, aber die Datei endet hier.</source>
@@ -93,6 +93,10 @@
     <message>
         <source>Das ist keine gewöhnliche Datei.</source>
         <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>«%1»</translation>
     </message>
 </context>
 </TS>

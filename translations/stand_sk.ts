@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>„%1“ ist keine gewöhnliche Datei.</source>
-        <translation>"%1" nie je obycajny subor.</translation>
+        <translation>„%1“ nie je obycajny subor.</translation>
     </message>
 </context>
 <context>
@@ -47,8 +47,8 @@
         <translation>%1 (cislo od -1000000000 do 1000000000 metrov)</translation>
     </message>
     <message>
-        <source>der Durchmesser von Baum %1 (Zahl)</source>
-        <translation>priemer stromu %1 (cislo)</translation>
+        <source>der Durchmesser von Baum %1 (Zahl von -1000000000 bis 1000000000)</source>
+        <translation>priemer stromu %1 (cislo od -1000000000 do 1000000000)</translation>
     </message>
     <message>
         <source>%1 erwartet, aber die Datei endet hier.</source>
@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>Standdatei „%1“, Zeile %2, Wert %3: %4</source>
-        <translation>Subor porastu "%1", riadok %2, hodnota %3: %4</translation>
+        <translation>Subor porastu „%1“, riadok %2, hodnota %3: %4</translation>
     </message>
     <message>
         <source>Die Standdatei „%1“ lässt sich nicht öffnen: %2</source>
-        <translation>Subor porastu "%1" sa neda otvorit: %2</translation>
+        <translation>Subor porastu „%1“ sa neda otvorit: %2</translation>
     </message>
     <message>
         <source>Das ist ein Ordner.</source>
@@ -93,6 +93,10 @@
     <message>
         <source>Das ist keine gewöhnliche Datei.</source>
         <translation>Nie je to obycajny subor.</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>„%1“</translation>
     </message>
 </context>
 </TS>

@@ -60,6 +60,34 @@
         <translation>The update server does not answer.</translation>
     </message>
     <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Dieses Programm wurde ohne Schlüssel zum Prüfen von Updates erstellt und kann keine Updates installieren.</source>
+        <translation>This program was built without a key to check updates and cannot install them.</translation>
+    </message>
+    <message>
+        <source>Die Signatur des Updates fehlt auf dem Server. Das Update wird nicht installiert.</source>
+        <translation>The update's signature is missing on the server. The update is not installed.</translation>
+    </message>
+    <message>
+        <source>Die Signatur des Updates ist ungültig. Das Update wird nicht installiert.</source>
+        <translation>The update's signature is not valid. The update is not installed.</translation>
+    </message>
+    <message>
+        <source>Die Programmdatei auf dem Server ist zu groß. Das Update wird nicht installiert.</source>
+        <translation>The program file on the server is too large. The update is not installed.</translation>
+    </message>
+    <message>
+        <source>Der Download dauert zu lange und wurde abgebrochen.</source>
+        <translation>The download takes too long and was stopped.</translation>
+    </message>
+    <message>
+        <source>Die sichere Verbindung zum Update-Server ist fehlgeschlagen:</source>
+        <translation>The secure connection to the update server failed:</translation>
+    </message>
+    <message>
         <source>Download fehlgeschlagen!</source>
         <translation>Download failed!</translation>
     </message>

@@ -60,6 +60,34 @@
         <translation>El servidor de actualizaciones no responde.</translation>
     </message>
     <message>
+        <source>Abbrechen</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Dieses Programm wurde ohne Schlüssel zum Prüfen von Updates erstellt und kann keine Updates installieren.</source>
+        <translation>Este programa fue compilado sin clave para verificar actualizaciones y no puede instalarlas.</translation>
+    </message>
+    <message>
+        <source>Die Signatur des Updates fehlt auf dem Server. Das Update wird nicht installiert.</source>
+        <translation>Falta la firma de la actualización en el servidor. La actualización no se instala.</translation>
+    </message>
+    <message>
+        <source>Die Signatur des Updates ist ungültig. Das Update wird nicht installiert.</source>
+        <translation>La firma de la actualización no es válida. La actualización no se instala.</translation>
+    </message>
+    <message>
+        <source>Die Programmdatei auf dem Server ist zu groß. Das Update wird nicht installiert.</source>
+        <translation>El fichero del programa en el servidor es demasiado grande. La actualización no se instala.</translation>
+    </message>
+    <message>
+        <source>Der Download dauert zu lange und wurde abgebrochen.</source>
+        <translation>La descarga tarda demasiado y fue cancelada.</translation>
+    </message>
+    <message>
+        <source>Die sichere Verbindung zum Update-Server ist fehlgeschlagen:</source>
+        <translation>La conexión segura con el servidor de actualizaciones ha fallado:</translation>
+    </message>
+    <message>
         <source>Download fehlgeschlagen!</source>
         <translation>La descarga falló!</translation>
     </message>

@@ -60,6 +60,34 @@
         <translation>Aktualizacny server neodpoveda.</translation>
     </message>
     <message>
+        <source>Abbrechen</source>
+        <translation>Zrusit</translation>
+    </message>
+    <message>
+        <source>Dieses Programm wurde ohne Schlüssel zum Prüfen von Updates erstellt und kann keine Updates installieren.</source>
+        <translation>Tento program nema kluc na overenie aktualizacii a nemoze ich instalovat.</translation>
+    </message>
+    <message>
+        <source>Die Signatur des Updates fehlt auf dem Server. Das Update wird nicht installiert.</source>
+        <translation>Podpis aktualizacie na serveri chyba. Aktualizacia sa nenainstaluje.</translation>
+    </message>
+    <message>
+        <source>Die Signatur des Updates ist ungültig. Das Update wird nicht installiert.</source>
+        <translation>Podpis aktualizacie je neplatny. Aktualizacia sa nenainstaluje.</translation>
+    </message>
+    <message>
+        <source>Die Programmdatei auf dem Server ist zu groß. Das Update wird nicht installiert.</source>
+        <translation>Subor programu na serveri je prilis velky. Aktualizacia sa nenainstaluje.</translation>
+    </message>
+    <message>
+        <source>Der Download dauert zu lange und wurde abgebrochen.</source>
+        <translation>Stahovanie trva prilis dlho a bolo zrusene.</translation>
+    </message>
+    <message>
+        <source>Die sichere Verbindung zum Update-Server ist fehlgeschlagen:</source>
+        <translation>Zabezpecene spojenie so serverom aktualizacii zlyhalo:</translation>
+    </message>
+    <message>
         <source>Download fehlgeschlagen!</source>
         <translation>Stiahnutie zlyhalo!</translation>
     </message>

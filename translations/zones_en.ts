@@ -12,4 +12,15 @@
         <translation>Ready</translation>
     </message>
 </context>
+<context>
+    <name>ZoneExportCommand</name>
+    <message>
+        <source>Exportfehler!</source>
+        <translation>Export error!</translation>
+    </message>
+    <message>
+        <source>Die Datei konnte nicht geschrieben werden:</source>
+        <translation>The file could not be written:</translation>
+    </message>
+</context>
 </TS>

@@ -12,4 +12,15 @@
         <translation>Listo</translation>
     </message>
 </context>
+<context>
+    <name>ZoneExportCommand</name>
+    <message>
+        <source>Exportfehler!</source>
+        <translation>¡Error de exportación!</translation>
+    </message>
+    <message>
+        <source>Die Datei konnte nicht geschrieben werden:</source>
+        <translation>No se pudo escribir el archivo:</translation>
+    </message>
+</context>
 </TS>

@@ -12,4 +12,15 @@
         <translation>Pripraveny</translation>
     </message>
 </context>
+<context>
+    <name>ZoneExportCommand</name>
+    <message>
+        <source>Exportfehler!</source>
+        <translation>Chyba pri exporte!</translation>
+    </message>
+    <message>
+        <source>Die Datei konnte nicht geschrieben werden:</source>
+        <translation>Subor sa nepodarilo zapisat:</translation>
+    </message>
+</context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "aboutsettings.h"
 #include "kavrelversion.h"
+#include "shell/programicon.h"
 #include "shell/screentwips.h"
 
 #include <QEvent>
@@ -45,6 +46,18 @@ QString labelStyleSheet(const LabelDesign &design)
         .arg(design.pointSize);
 }
 
+// "k-tree" and its translations are one word: a line may not end at the
+// hyphen after the k. A non-breaking hyphen looks the same.
+QString keepKWordsWhole(QString text)
+{
+    for (qsizetype i = 1; i + 1 < text.size(); ++i) {
+        if (text[i] == u'-' && text[i - 1] == u'k' && (i < 2 || !text[i - 2].isLetterOrNumber()) &&
+            text[i + 1].isLetter())
+            text[i] = QChar(0x2011);
+    }
+    return text;
+}
+
 } // namespace
 
 Form2::Form2(QWidget *parent)
@@ -53,6 +66,7 @@ Form2::Form2(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Info"));
+    setWindowIcon(programIcon());
     setFixedSize(TwipsToPixelsX(5505), TwipsToPixelsY(4590));
 
     QPalette colours = palette();
@@ -109,7 +123,8 @@ void Form2::changeEvent(QEvent *event)
 
 void Form2::retranslateUi()
 {
-    m_labels[3]->setText(tr("Ein Programm zur Berechnung von Einschlussflächen für die k-Baum Probefläche"));
+    m_labels[3]->setText(
+        keepKWordsWhole(tr("Ein Programm zur Berechnung von Einschlussflächen für die k-Baum Probefläche")));
     // The blanks around the joining word differ by language.
     m_labels[4]->setText(
         tr("%1      und      %2")

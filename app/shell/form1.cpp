@@ -1,19 +1,24 @@
 #include "form1.h"
 
+#include "files/filesystemname.h"
+#include "files/outputfile.h"
 #include "forms.h"
 #include "installationlayout.h"
 #include "mainwindowlayout.h"
 #include "picturesource.h"
 #include "processlocalesettings.h"
+#include "savefile.h"
 #include "screentwips.h"
 #include "shellstyle.h"
 #include "sizelimits.h"
+#include "stand/numberformat.h"
 #include "stand/standmap.h"
 #include "twips.h"
 #include "vistaprog.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -30,11 +35,11 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -64,6 +69,19 @@ constexpr QRectF DesignedCalculateButton(3600, 50, 1575, 350);
 constexpr QRectF DesignedOrderLabel(1150, 90, 975, 255);
 constexpr QRectF DesignedSecondProgress(5400, 120, 4575, 225);
 
+// The zone read-out takes the toolbar's free part, where the second progress
+// bar lies (hidden) and the order label's row runs, up to a little before the
+// language selector.
+constexpr double ZoneReadoutLeft = 5400;
+constexpr double ZoneReadoutTop = 70;
+constexpr double ZoneReadoutHeight = 300;
+constexpr double ZoneReadoutGap = 150;
+
+// The status panels' font size of the style sheet, and the smallest a text
+// is shrunk to so that it fits its panel.
+constexpr double PanelPointSize = 7.5;
+constexpr double SmallestPanelPointSize = 5.0;
+
 // Toolbar item widths as designed, in pixels at 96 dpi.
 constexpr int PushButtonWidth = 25;
 constexpr int NarrowSpacerWidth = 15;
@@ -85,6 +103,16 @@ QRect toPixels(const QRectF &twips)
 {
     return QRect(TwipsToPixelsX(twips.left()), TwipsToPixelsY(twips.top()), TwipsToPixelsX(twips.width()),
                  TwipsToPixelsY(twips.height()));
+}
+
+// Areas with two decimals, probabilities with four; values that would need a
+// very long or an all-zero text get significant digits instead.
+QString readoutNumber(double value, int decimals)
+{
+    const double magnitude = std::abs(value);
+    if (magnitude >= 1e9 || (magnitude > 0.0 && magnitude < std::pow(10.0, -decimals)))
+        return QString::number(value, 'g', 6);
+    return fixedText(value, decimals);
 }
 
 void setTextColour(QWidget *widget, const QColor &colour)
@@ -124,6 +152,7 @@ Form1::Form1(const QString &installationFolder, std::unique_ptr<LocaleSettings> 
     buildToolbar();
     buildControls();
     buildStatusBar();
+    buildKeyboardCommands();
     placeFixedControls();
     applySizeLimits();
 
@@ -131,6 +160,8 @@ Form1::Form1(const QString &installationFolder, std::unique_ptr<LocaleSettings> 
     m_calculationProgress->hide();
 
     loadFlagPictures();
+    // Qt's own texts (buttons, dialogs) start in German as the program's do.
+    m_languageSwitcher.switchTo(QLatin1String(Languages[0].code));
     retranslateUi();
     m_languageSelector->setCurrentIndex(0);
 
@@ -158,6 +189,50 @@ QLabel *Form1::statusPanel(int number) const
     if (number < 1 || number > static_cast<int>(m_statusPanels.size()))
         return nullptr;
     return m_statusPanels[static_cast<std::size_t>(number - 1)];
+}
+
+void Form1::setStatusPanelText(int number, const QString &text)
+{
+    QLabel *panel = statusPanel(number);
+    if (!panel)
+        return;
+    panel->setText(text);
+    if (number == 1 || number == 3)
+        fitStatusPanel(panel);
+}
+
+void Form1::showTreeCountNote(int shown, int announced)
+{
+    const bool oldNoteShown =
+        !m_writtenTreeCountNote.isEmpty() && m_statusPanels[0]->text() == m_writtenTreeCountNote;
+    m_notedShownTrees = shown;
+    m_notedAnnouncedTrees = announced;
+    if (announced > shown) {
+        m_writtenTreeCountNote = treeCountNoteText();
+        setStatusPanelText(1, m_writtenTreeCountNote);
+        return;
+    }
+    m_writtenTreeCountNote.clear();
+    if (oldNoteShown)
+        setStatusPanelText(1, tr("  Bereit"));
+}
+
+QString Form1::treeCountNoteText() const
+{
+    return tr("  Erste %1 von %2 Bäumen gezeigt").arg(m_notedShownTrees).arg(m_notedAnnouncedTrees);
+}
+
+void Form1::showZoneReadout(const std::optional<ZoneReadout> &readout)
+{
+    m_zoneReadout = readout;
+    retranslateZoneReadout();
+    m_zoneReadoutLabel->setVisible(m_zoneReadout.has_value());
+}
+
+void Form1::setExportEnabled(bool enabled)
+{
+    for (QAction *action : {m_exportGeoJsonAction, m_exportSvgAction, m_exportCsvAction})
+        action->setEnabled(enabled);
 }
 
 int Form1::currentOrder() const
@@ -199,25 +274,20 @@ bool Form1::saveSnapshot()
     const QString path = snapshotPath();
     QDir().mkpath(QFileInfo(path).absolutePath());
 
-    // Written beside the old snapshot and put in its place only when
-    // complete, so a failed write keeps the previous picture.
-    QSaveFile file(path);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else {
-        QImageWriter writer(&file, "bmp");
-        if (!writer.write(m_standMap->image()))
-            reason = writer.errorString();
-        else if (!file.commit())
-            reason = file.errorString();
-    }
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    // Put in the old snapshot's place only when complete, so a failed write
+    // keeps the previous picture.
+    const QString reason =
+        writer.write(m_standMap->image()) ? saveFileAtomically(path, bitmap) : writer.errorString();
     if (reason.isEmpty())
         return true;
 
     QMessageBox::warning(this, windowTitle(),
                          tr("Bild konnte nicht gespeichert werden:") + QLatin1Char('\n') +
-                             QDir::toNativeSeparators(path) + QLatin1Char('\n') + reason);
+                             QDir::toNativeSeparators(displayFileName(path)) + QLatin1Char('\n') + reason);
     return false;
 }
 
@@ -266,6 +336,13 @@ void Form1::buildMenu()
     m_fileMenu->setObjectName(QStringLiteral("MenuFile"));
     m_openAction = m_fileMenu->addAction(pictures.icon(PictureSource::Open), QString());
     m_openAction->setObjectName(QStringLiteral("open"));
+    m_openAction->setShortcut(QKeySequence::Open);
+    m_fileMenu->addSeparator();
+    m_snapshotAction = m_fileMenu->addAction(pictures.icon(PictureSource::Camera), QString());
+    m_snapshotAction->setObjectName(QStringLiteral("snapshot"));
+    m_snapshotAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_fileMenu->addSeparator();
+    addExportEntries(m_fileMenu);
     m_fileMenu->addSeparator();
     m_exitAction = m_fileMenu->addAction(pictures.icon(PictureSource::Exit), QString());
     m_exitAction->setObjectName(QStringLiteral("exit"));
@@ -290,10 +367,46 @@ void Form1::buildMenu()
     m_updateAction->setObjectName(QStringLiteral("MenuUpdate"));
 
     connect(m_openAction, &QAction::triggered, this, &Form1::openRequested);
+    connect(m_snapshotAction, &QAction::triggered, this, &Form1::saveSnapshot);
     // Exactly what the window's close box does.
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_infoAction, &QAction::triggered, this, &Form1::aboutRequested);
     connect(m_updateAction, &QAction::triggered, this, &Form1::updateRequested);
+}
+
+void Form1::addExportEntries(QMenu *menu)
+{
+    const PictureSource pictures;
+    auto addEntry = [&](const char *key, int pictureNumber, ZoneExportFormat format) {
+        QAction *action = menu->addAction(pictures.icon(pictureNumber), QString());
+        action->setObjectName(QLatin1String(key));
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, [this, format] { emit exportRequested(format); });
+        return action;
+    };
+    m_exportGeoJsonAction = addEntry("exportgeojson", PictureSource::ExportZones, ZoneExportFormat::GeoJson);
+    m_exportSvgAction = addEntry("exportsvg", PictureSource::ExportDrawing, ZoneExportFormat::Svg);
+    m_exportCsvAction = addEntry("exportcsv", PictureSource::ExportTable, ZoneExportFormat::Csv);
+}
+
+// Keys for the commands that have no menu entry. They act wherever the focus
+// is in the window, as the buttons they stand for.
+void Form1::buildKeyboardCommands()
+{
+    m_calculateAction = new QAction(this);
+    m_calculateAction->setObjectName(QStringLiteral("calculateKey"));
+    m_calculateAction->setShortcut(QKeySequence(Qt::Key_F5));
+    addAction(m_calculateAction);
+    connect(m_calculateAction, &QAction::triggered, m_calculateButton, &QPushButton::click);
+
+    for (std::size_t i = 0; i < m_orderButtons.size(); ++i) {
+        auto *action = new QAction(this);
+        action->setObjectName(QStringLiteral("order%1Key").arg(i + 1));
+        action->setShortcut(QKeySequence(Qt::Key_1 + static_cast<int>(i)));
+        addAction(action);
+        QToolButton *button = m_orderButtons[i];
+        connect(action, &QAction::triggered, button, &QToolButton::click);
+    }
 }
 
 void Form1::buildToolbar()
@@ -388,6 +501,12 @@ void Form1::buildControls()
 
     m_labelCheckBox = new QCheckBox(m_central);
     m_labelCheckBox->setObjectName(QStringLiteral("tamCheck1"));
+
+    m_zoneReadoutLabel = new QLabel(m_central);
+    m_zoneReadoutLabel->setObjectName(QStringLiteral("zoneReadout"));
+    m_zoneReadoutLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_zoneReadoutLabel->setTextFormat(Qt::PlainText);
+    m_zoneReadoutLabel->hide();
 
     connect(m_calculateButton, &QPushButton::clicked, this, &Form1::calculateRequested);
     connect(m_labelCheckBox, &QCheckBox::clicked, this, &Form1::labelCheckClicked);
@@ -489,10 +608,14 @@ void Form1::applyLayout()
         m_labelCheckBox->setGeometry(toPixels(layout.labelCheckBox));
         m_calculationProgress->setGeometry(toPixels(layout.calculationProgress));
         keepLastPanelClearOfLabelCheckBox();
+        fitStatusPanel(m_statusPanels[0]);
+        fitStatusPanel(m_statusPanels[2]);
+        placeZoneReadout();
 
         m_orderLabel->raise();
         m_calculateButton->raise();
         m_languageSelector->raise();
+        m_zoneReadoutLabel->raise();
         m_labelCheckBox->raise();
         m_calculationProgress->raise();
     }
@@ -512,6 +635,38 @@ void Form1::keepLastPanelClearOfLabelCheckBox()
     const QString margin = QStringLiteral("margin-right: %1px;").arg(std::max(0, covered + 1));
     if (lastPanel->styleSheet() != margin)
         lastPanel->setStyleSheet(margin);
+}
+
+void Form1::placeZoneReadout()
+{
+    const int left = TwipsToPixelsX(ZoneReadoutLeft);
+    const int right = m_languageSelector->x() - TwipsToPixelsX(ZoneReadoutGap);
+    m_zoneReadoutLabel->setGeometry(left, TwipsToPixelsY(ZoneReadoutTop), std::max(0, right - left),
+                                    TwipsToPixelsY(ZoneReadoutHeight));
+    retranslateZoneReadout();
+}
+
+// A text too long for its panel would be cut off; a smaller font keeps it
+// whole (down to a stand of some hundred million hectares in panel 3). The
+// panel's own style sheet outranks the status bar's font size.
+void Form1::fitStatusPanel(QLabel *panel)
+{
+    panel->ensurePolished();
+    const int room = panel->contentsRect().width();
+    QFont font = panel->font();
+    double size = PanelPointSize;
+    for (; size > SmallestPanelPointSize; size -= 0.5) {
+        font.setPointSizeF(size);
+        if (QFontMetrics(font).horizontalAdvance(panel->text()) <= room)
+            break;
+    }
+    const bool shrunk = size < PanelPointSize;
+    const QString sheet = shrunk ? QStringLiteral("font-size: %1pt;").arg(size) : QString();
+    if (panel->styleSheet() != sheet)
+        panel->setStyleSheet(sheet);
+    // Readable at full size, and whole even where the smallest font is still
+    // too large (only for stands far beyond any forest).
+    panel->setToolTip(shrunk ? panel->text().trimmed() : QString());
 }
 
 void Form1::refreshOrderButtonColours()
@@ -537,6 +692,10 @@ void Form1::retranslateUi()
     m_fileMenu->setTitle(tr("Datei"));
     m_openAction->setText(tr("Öffnen"));
     m_exitAction->setText(tr("Beenden"));
+    m_snapshotAction->setText(tr("Situation aufnehmen"));
+    m_exportGeoJsonAction->setText(tr("Zonen als GeoJSON exportieren..."));
+    m_exportSvgAction->setText(tr("Zeichnung als SVG exportieren..."));
+    m_exportCsvAction->setText(tr("Flächen als CSV exportieren..."));
     m_legendMenu->setTitle(tr("Legende"));
     m_selectedTreeAction->setText(tr("Selektierter Baum"));
     m_withInfluenceAction->setText(tr("Einflussbaum"));
@@ -558,11 +717,45 @@ void Form1::retranslateUi()
     m_orderButtons[4]->setToolTip(tr("Fünfte Ordnung"));
 
     m_calculateButton->setText(tr("Berechnen"));
+    m_calculateButton->setToolTip(
+        tr("Einschlusszonen der gewählten Ordnung berechnen") +
+        QStringLiteral(" (%1)").arg(m_calculateAction->shortcut().toString(QKeySequence::NativeText)));
+    m_labelCheckBox->setToolTip(tr("Baumnummern auf der Karte zeigen"));
     m_mapFrame->setTitle(tr("Baumverteilung"));
     m_tableFrame->setTitle(tr("Daten"));
 
     retranslateTreeTableHeader();
-    m_statusPanels[0]->setText(tr("  Bereit"));
+    retranslateZoneReadout();
+    // A note on the trees shown stays, in the new language.
+    const bool noteShown =
+        !m_writtenTreeCountNote.isEmpty() && m_statusPanels[0]->text() == m_writtenTreeCountNote;
+    if (noteShown)
+        m_writtenTreeCountNote = treeCountNoteText();
+    setStatusPanelText(1, noteShown ? m_writtenTreeCountNote : tr("  Bereit"));
+}
+
+void Form1::retranslateZoneReadout()
+{
+    if (!m_zoneReadoutLabel || !m_zoneReadout) {
+        if (m_zoneReadoutLabel)
+            m_zoneReadoutLabel->clear();
+        return;
+    }
+    const ZoneReadout &readout = *m_zoneReadout;
+    const QString text = tr("Baum %1 (k = %2): %3 m², p = %4")
+                             .arg(readout.treeNumber)
+                             .arg(readout.order)
+                             .arg(readoutNumber(readout.area, 2), readoutNumber(readout.probability, 4));
+    const QString explanation = tr("Fläche der Einschlusszone des selektierten Baums und seine "
+                                   "Einschlusswahrscheinlichkeit p (Zonenfläche / Bestandsfläche)");
+    // The style sheet's font and padding count.
+    m_zoneReadoutLabel->ensurePolished();
+    const QFontMetrics metrics(m_zoneReadoutLabel->font());
+    const int room = m_zoneReadoutLabel->contentsRect().width();
+    const QString shown =
+        metrics.horizontalAdvance(text) <= room ? text : metrics.elidedText(text, Qt::ElideRight, room);
+    m_zoneReadoutLabel->setText(shown);
+    m_zoneReadoutLabel->setToolTip(shown == text ? explanation : text + QLatin1Char('\n') + explanation);
 }
 
 // The header and the tree count are only there once a stand is shown.

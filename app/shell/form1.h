@@ -3,6 +3,8 @@
 #include "decimalseparatorswitch.h"
 #include "languageswitcher.h"
 #include "localesettings.h"
+#include "zonereadout.h"
+#include "zones/zoneexportformat.h"
 
 #include <QHash>
 #include <QIcon>
@@ -10,6 +12,7 @@
 #include <QPointF>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -52,6 +55,22 @@ public:
     VistaProg *calculationProgress() const { return m_calculationProgress; }
     // Panels 1 to 4 of the status bar; nullptr for any other number.
     QLabel *statusPanel(int number) const;
+    // Writes a panel's text; the state text (1) and the area (3) get a
+    // smaller font when they would not fit their panels otherwise.
+    void setStatusPanelText(int number, const QString &text);
+    // Says in the state text that only the first `shown` of the `announced`
+    // trees of the file are shown, in the current language and again after
+    // a language switch while it is still shown. Nothing when all are shown.
+    void showTreeCountNote(int shown, int announced);
+
+    // The selected tree's zone area and inclusion probability, shown in the
+    // toolbar's free part while there is one; nullopt hides it.
+    void showZoneReadout(const std::optional<ZoneReadout> &readout);
+    std::optional<ZoneReadout> zoneReadout() const { return m_zoneReadout; }
+    QLabel *zoneReadoutLabel() const { return m_zoneReadoutLabel; }
+
+    // The export entries need a stand to export.
+    void setExportEnabled(bool enabled);
 
     // 1 to 5: the first checked order button; 1 when none is checked.
     int currentOrder() const;
@@ -87,6 +106,7 @@ signals:
     void layoutApplied();
     void aboutRequested();
     void updateRequested();
+    void exportRequested(ZoneExportFormat format);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -95,6 +115,8 @@ protected:
 
 private:
     void buildMenu();
+    void addExportEntries(QMenu *menu);
+    void buildKeyboardCommands();
     void buildToolbar();
     void buildControls();
     void buildStatusBar();
@@ -108,6 +130,10 @@ private:
     void onLanguagePicked(int index);
     void retranslateUi();
     void retranslateTreeTableHeader();
+    void retranslateZoneReadout();
+    void placeZoneReadout();
+    void fitStatusPanel(QLabel *panel);
+    QString treeCountNoteText() const;
 
     QString m_installationFolder;
     std::unique_ptr<LocaleSettings> m_localeSettings;
@@ -119,6 +145,11 @@ private:
     QMenu *m_legendMenu = nullptr;
     QAction *m_openAction = nullptr;
     QAction *m_exitAction = nullptr;
+    QAction *m_snapshotAction = nullptr;
+    QAction *m_exportGeoJsonAction = nullptr;
+    QAction *m_exportSvgAction = nullptr;
+    QAction *m_exportCsvAction = nullptr;
+    QAction *m_calculateAction = nullptr;
     QAction *m_selectedTreeAction = nullptr;
     QAction *m_withInfluenceAction = nullptr;
     QAction *m_withoutInfluenceAction = nullptr;
@@ -143,6 +174,14 @@ private:
     std::array<QLabel *, 4> m_statusPanels{};
     QCheckBox *m_labelCheckBox = nullptr;
     VistaProg *m_calculationProgress = nullptr;
+    QLabel *m_zoneReadoutLabel = nullptr;
+
+    std::optional<ZoneReadout> m_zoneReadout;
+    // The trees shown and announced by the file, while fewer are shown; and
+    // the note's text as last written into the state panel.
+    int m_notedShownTrees = 0;
+    int m_notedAnnouncedTrees = 0;
+    QString m_writtenTreeCountNote;
 
     QHash<QString, QIcon> m_flagPictures;
 };

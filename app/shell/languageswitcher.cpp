@@ -2,8 +2,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 
-LanguageSwitcher::LanguageSwitcher(QString resourceFolder) : m_resourceFolder(std::move(resourceFolder)) {}
+LanguageSwitcher::LanguageSwitcher(QString resourceFolder)
+    : LanguageSwitcher(std::move(resourceFolder), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+{}
+
+LanguageSwitcher::LanguageSwitcher(QString resourceFolder, QString qtFolder)
+    : m_resourceFolder(std::move(resourceFolder)), m_qtFolder(std::move(qtFolder))
+{}
 
 LanguageSwitcher::~LanguageSwitcher()
 {
@@ -25,7 +32,19 @@ int LanguageSwitcher::switchTo(const QString &languageCode)
         QCoreApplication::installTranslator(translator.get());
         m_installed.push_back(std::move(translator));
     }
+    installQtTranslation(languageCode);
     return static_cast<int>(m_installed.size());
+}
+
+// qtbase holds everything a widget program shows of Qt: the standard buttons,
+// the file dialog and the messages of file access.
+void LanguageSwitcher::installQtTranslation(const QString &languageCode)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_") + languageCode, m_qtFolder) || translator->isEmpty())
+        return;
+    QCoreApplication::installTranslator(translator.get());
+    m_qtTranslation = std::move(translator);
 }
 
 void LanguageSwitcher::removeInstalled()
@@ -33,4 +52,8 @@ void LanguageSwitcher::removeInstalled()
     for (const auto &translator : m_installed)
         QCoreApplication::removeTranslator(translator.get());
     m_installed.clear();
+    if (m_qtTranslation) {
+        QCoreApplication::removeTranslator(m_qtTranslation.get());
+        m_qtTranslation.reset();
+    }
 }

@@ -54,6 +54,61 @@ void drawExit(QPainter &painter)
     painter.drawLine(QPointF(11.5, 10.5), QPointF(14, 8));
 }
 
+// A sheet of paper with a folded corner, the ground of the export pictures.
+void drawSheet(QPainter &painter)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Outline, 1));
+    painter.setBrush(Qt::white);
+    QPainterPath sheet;
+    sheet.moveTo(2.5, 1.5);
+    sheet.lineTo(10.5, 1.5);
+    sheet.lineTo(13.5, 4.5);
+    sheet.lineTo(13.5, 14.5);
+    sheet.lineTo(2.5, 14.5);
+    sheet.closeSubpath();
+    painter.drawPath(sheet);
+    painter.drawLine(QPointF(10.5, 1.5), QPointF(10.5, 4.5));
+    painter.drawLine(QPointF(10.5, 4.5), QPointF(13.5, 4.5));
+}
+
+// Zone outlines as on the map: blue boundaries around trees.
+void drawZonesSheet(QPainter &painter)
+{
+    drawSheet(painter);
+    painter.setPen(QPen(QColor(0, 0, 255), 1));
+    painter.drawLine(QPointF(3, 9), QPointF(8, 7));
+    painter.drawLine(QPointF(8, 7), QPointF(9, 3));
+    painter.drawLine(QPointF(8, 7), QPointF(13, 12));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0));
+    for (const QPointF tree : {QPointF(5, 5), QPointF(5, 12), QPointF(11, 8)})
+        painter.drawEllipse(tree, 1.2, 1.2);
+}
+
+// A pen over the sheet: a drawing.
+void drawDrawingSheet(QPainter &painter)
+{
+    drawSheet(painter);
+    painter.setPen(QPen(QColor(0, 0, 255), 1));
+    painter.drawEllipse(QPointF(6.5, 9.5), 2.5, 2.5);
+    painter.setPen(QPen(QColor(150, 105, 20), 2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(14, 3), QPointF(9, 10));
+    painter.setPen(QPen(QColor(60, 60, 60), 1));
+    painter.drawPoint(QPointF(8.5, 10.5));
+}
+
+// Rows and columns: a table.
+void drawTableSheet(QPainter &painter)
+{
+    drawSheet(painter);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor(0, 128, 0), 1));
+    for (const int y : {6, 9, 12})
+        painter.drawLine(4, y, 12, y);
+    painter.drawLine(7, 5, 7, 13);
+}
+
 // The map draws its marks without smoothing; so does the legend.
 void drawMapMark(QPainter &painter, double radius, const QColor &colour)
 {
@@ -80,6 +135,15 @@ QImage PictureSource::image(int number) const
         break;
     case Exit:
         drawExit(painter);
+        break;
+    case ExportZones:
+        drawZonesSheet(painter);
+        break;
+    case ExportDrawing:
+        drawDrawingSheet(painter);
+        break;
+    case ExportTable:
+        drawTableSheet(painter);
         break;
     case SelectedTree:
         drawMapMark(painter, 3, QColor(255, 0, 0));

@@ -6,7 +6,8 @@
 // The menu and toolbar pictures, by number, drawn by the program itself:
 // 6120 open, 6949 camera, 6400 exit, and the three map marks of the legend
 // (6018 selected tree, 6006 tree with influence, 6000 tree without influence)
-// drawn exactly as the map draws them.
+// drawn exactly as the map draws them; and the exports: 6131 zones as
+// polygons (GeoJSON), 6132 drawing (SVG), 6133 table of areas (CSV).
 class PictureSource
 {
 public:
@@ -16,6 +17,9 @@ public:
     static constexpr int SelectedTree = 6018;
     static constexpr int TreeWithInfluence = 6006;
     static constexpr int TreeWithoutInfluence = 6000;
+    static constexpr int ExportZones = 6131;
+    static constexpr int ExportDrawing = 6132;
+    static constexpr int ExportTable = 6133;
 
     static constexpr int PictureSize = 16;
 

@@ -43,6 +43,14 @@ QString mainWindowStyleSheet()
     background: transparent;
     font-size: 8pt;
 }
+#zoneReadout {
+    color: black;
+    background: rgba(255, 255, 255, 220);
+    border: 1px solid rgb(0, 0, 128);
+    border-radius: 2px;
+    padding: 0px 4px;
+    font-size: 8pt;
+}
 #Command1 {
     border: 1px solid rgb(0, 0, 128);
     border-radius: 3px;

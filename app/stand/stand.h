@@ -16,6 +16,9 @@ struct Stand
     QString filePath;
     qint32 width = 0;  // metres along X
     qint32 length = 0; // metres along Y
+    // The tree count the file announces; more than the trees held when the
+    // file lists more than are read.
+    int announcedTreeCount = 0;
 
     // Size of the map the trees were last placed on (0 x 0 before placement).
     int mapWidth = 0;

@@ -1,5 +1,6 @@
 #include "standcontroller.h"
 
+#include "shell/fileproblem.h"
 #include "shell/form1.h"
 #include "shell/screentwips.h"
 #include "stand/numberformat.h"
@@ -8,6 +9,7 @@
 #include "stand/treetable.h"
 #include "vistaprog.h"
 #include "zones/mapdrawing.h"
+#include "zones/standzones.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -92,6 +94,7 @@ StandController::StandController(Form1 &window, QObject *parent)
     connect(&window, &Form1::labelCheckClicked, this, &StandController::labelCheckClicked);
     connect(&window, &Form1::mapPressed, this, &StandController::selectNearestTree);
     connect(&window, &Form1::layoutApplied, this, &StandController::redrawStand);
+    connect(&window, &Form1::exportRequested, this, &StandController::exportZones);
 }
 
 void StandController::setFileChooser(FileChooser chooser)
@@ -115,8 +118,11 @@ void StandController::loadStand()
     m_window.resetTreeTableCurrentCell();
     const QString path = m_fileChooser(&m_window, dataFolder(), m_standFilePath, StandFileFilter);
     m_choosingFile = false;
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        // The map still shows the selection the reset took from the table.
+        restoreSelectionHighlight();
         return;
+    }
     loadStandFile(path);
 }
 
@@ -130,14 +136,15 @@ bool StandController::loadStandFile(const QString &path)
         BusyScope busy(m_busy);
         m_window.resetTreeTableCurrentCell();
         m_standFilePath = path;
-        m_window.statusPanel(2)->setText(QStringLiteral("  ") + path);
 
         QFile file(path);
         if (isSpecialFile(path)) {
             // A device or a pipe may block the opening or never end.
             openError = tr("„%1“ ist keine gewöhnliche Datei.").arg(QDir::toNativeSeparators(path));
         } else if (!file.open(QIODevice::ReadOnly)) {
-            openError = file.errorString();
+            openError = QCoreApplication::translate("StandFileReader",
+                                                    "Die Standdatei „%1“ lässt sich nicht öffnen: %2")
+                            .arg(QDir::toNativeSeparators(path), openProblem(path, file.errorString()));
         } else {
             // Read to the end before anything shown is touched: a file that
             // breaks off half-way leaves the previous stand as it was.
@@ -156,11 +163,17 @@ bool StandController::loadStandFile(const QString &path)
                 fillTreeTable(placed ? treeTableRows(*m_stand) : treeTableRowsAsRead(*m_stand));
                 m_orderTable = OrderTable::build(*m_stand);
                 m_edgeTable = {};
-                m_selection = {};
+                forgetSelection();
                 drawTrees();
                 m_zonesComputed = false;
+                m_window.setExportEnabled(true);
             }
         }
+        // Whatever became of the file, the panel names the stand shown, and
+        // the table marks the tree the map marks.
+        showStandFilePath();
+        if (!openError.isEmpty() || !readError.isEmpty())
+            restoreSelectionHighlight();
     }
     // The message box has an event loop of its own; it comes when the load
     // has finished.
@@ -186,7 +199,7 @@ void StandController::redrawStand()
     }
     m_orderTable = OrderTable::build(*m_stand);
     m_edgeTable = {};
-    m_selection = {};
+    forgetSelection();
     drawTrees();
 }
 
@@ -232,7 +245,21 @@ void StandController::selectNearestTree(QPointF mapPosition)
     m_selection = ::selectNearestTree(*m_stand, m_orderTable, m_edgeTable, mapPosition, m_stand->mapWidth,
                                       m_stand->mapHeight);
     markSelection();
+    showSelectedZone();
     setStatusText(ZoneView::readyText());
+}
+
+void StandController::exportZones(ZoneExportFormat format)
+{
+    if (m_busy || m_choosingFile || !m_stand)
+        return;
+    // The dialog runs an event loop of its own; what is exported is fixed
+    // before it opens.
+    const Stand stand = *m_stand;
+    const int order = m_window.currentOrder();
+    m_choosingFile = true;
+    m_exportCommand.run(&m_window, stand, order, format);
+    m_choosingFile = false;
 }
 
 bool StandController::languageKnown() const
@@ -253,11 +280,47 @@ void StandController::reportOpenError(const QString &text)
 
 void StandController::writeStandPanels(const Stand &stand)
 {
-    m_window.statusPanel(3)->setText(QStringLiteral("  ") + numberText(stand.areaHectares()) +
-                                     QStringLiteral(" ha"));
+    m_window.setStatusPanelText(3, QStringLiteral("  ") + numberText(stand.areaHectares()) +
+                                       QStringLiteral(" ha"));
     if (languageKnown())
         m_window.statusPanel(4)->setText(QStringLiteral("  ") + QString::number(stand.treeCount()) +
                                          QLatin1Char(' ') + tr("Bäume"));
+    m_window.showTreeCountNote(stand.treeCount(), stand.announcedTreeCount);
+}
+
+void StandController::showStandFilePath()
+{
+    m_window.setStatusPanelText(2, m_stand ? QStringLiteral("  ") + m_stand->filePath : QString());
+}
+
+// The selection marks are gone from the map; so is what is said of them.
+void StandController::forgetSelection()
+{
+    m_selection = {};
+    m_window.showZoneReadout(std::nullopt);
+}
+
+void StandController::showSelectedZone()
+{
+    if (!m_selection.valid || !m_stand) {
+        m_window.showZoneReadout(std::nullopt);
+        return;
+    }
+    const int order = m_edgeTable.order;
+    const StandZones zones = computeStandZones(*m_stand, order);
+    const qsizetype slot = m_selection.treeNumber - 1;
+    if (slot < 0 || slot >= qsizetype(zones.zones.size())) {
+        m_window.showZoneReadout(std::nullopt);
+        return;
+    }
+    m_window.showZoneReadout(
+        ZoneReadout{m_selection.treeNumber, order, zones.zones[std::size_t(slot)].area, zones.probability(slot)});
+}
+
+void StandController::restoreSelectionHighlight()
+{
+    if (m_selection.valid && !m_selection.edgeRows.isEmpty())
+        highlightTreeTableRow(m_selection.treeNumber);
 }
 
 void StandController::fillTreeTable(const QList<QStringList> &rows)
@@ -314,7 +377,7 @@ void StandController::drawTrees()
 void StandController::drawTreesAndZones()
 {
     drawTrees();
-    m_selection = {};
+    forgetSelection();
     Stand noStand;
     m_edgeTable = m_zoneView.drawZoneBoundaries(m_stand ? *m_stand : noStand, m_window.currentOrder());
     // The computation sorts the trees again, and trees at equal distance from
@@ -356,5 +419,5 @@ void StandController::highlightTreeTableRow(int treeNumber)
 void StandController::setStatusText(const QString &text)
 {
     if (languageKnown())
-        m_window.statusPanel(1)->setText(text);
+        m_window.setStatusPanelText(1, text);
 }

@@ -4,6 +4,7 @@
 #include "stand/stand.h"
 #include "zones/edgetable.h"
 #include "zones/treeselection.h"
+#include "zones/zoneexportcommand.h"
 #include "zones/zoneview.h"
 
 #include <QObject>
@@ -46,6 +47,10 @@ public:
     void calculate();
     void labelCheckClicked();
     void selectNearestTree(QPointF mapPosition);
+    // Saves the zones of the order checked now; nothing without a stand.
+    void exportZones(ZoneExportFormat format);
+
+    ZoneExportCommand &exportCommand() { return m_exportCommand; }
 
     // The current state, for whoever needs to look at it.
     const Stand *stand() const { return m_stand ? &*m_stand : nullptr; }
@@ -60,6 +65,10 @@ private:
     QString dataFolder() const;
     void reportOpenError(const QString &text);
     void writeStandPanels(const Stand &stand);
+    void showStandFilePath();
+    void forgetSelection();
+    void showSelectedZone();
+    void restoreSelectionHighlight();
     void fillTreeTable(const QList<QStringList> &rows);
     void writeTreeTableHeader();
     void drawTrees();
@@ -73,8 +82,11 @@ private:
     ZoneView m_zoneView;
     FileChooser m_fileChooser;
     ErrorReporter m_errorReporter;
+    ZoneExportCommand m_exportCommand;
 
     std::optional<Stand> m_stand;
+    // The file last chosen in the open dialog (offered again next time),
+    // which is not always the stand shown.
     QString m_standFilePath;
     bool m_zonesComputed = false;
     // A stand opened while the map had no size is placed (and its table rows

@@ -1,21 +1,25 @@
 #include "standfilereader.h"
 
+#include "files/filesystemname.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <fcntl.h>
 #include <limits>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// Tree coordinates beyond this many metres from the stand's corner are refused:
-// they would overflow the map arithmetic and are no forest anyway.
-constexpr double MaxTreeCoordinate = 1e9;
-// Longer values are not numbers; only this much is kept for the message.
-constexpr int MaxValueLength = 400;
+// Only this much of a bad value is kept for the message.
 constexpr int QuotedValueLength = 24;
+// Line breaks are counted in runs of at most this many bytes.
+constexpr qint64 LineBreakRun = 64 * 1024;
 
 bool isBlank(char c)
 {
@@ -43,8 +47,8 @@ public:
     {
         Kind kind = Kind::EndOfFile;
         QByteArray text;
-        int line = 1;
-        int valueNumber = 0;
+        qint64 line = 1;
+        qint64 valueNumber = 0;
     };
 
     explicit ValueReader(QIODevice &device) : m_device(device) { skipByteOrderMark(); }
@@ -58,6 +62,7 @@ public:
                 return endToken();
             if (isLineBreak(c)) {
                 endLine(c);
+                skipLineBreakRun();
                 continue;
             }
             if (c == ',') {
@@ -101,6 +106,32 @@ private:
         m_state = State::LineStart;
     }
 
+    // Files of nothing but line breaks are counted in bulk, not one
+    // character call at a time.
+    void skipLineBreakRun()
+    {
+        for (;;) {
+            const QByteArray run = m_device.peek(LineBreakRun);
+            const char *bytes = run.constData();
+            const qsizetype size = run.size();
+            qsizetype taken = 0;
+            while (taken < size) {
+                if (bytes[taken] == '\n') {
+                    ++taken;
+                } else if (bytes[taken] == '\r' && taken + 1 < size) {
+                    taken += bytes[taken + 1] == '\n' ? 2 : 1;
+                } else {
+                    break;
+                }
+                ++m_line;
+            }
+            if (taken > 0)
+                m_device.skip(taken);
+            if (taken < size - 1 || size < LineBreakRun || taken == 0)
+                return;
+        }
+    }
+
     Token endToken() const
     {
         const bool failed = m_device.isSequential() ? false : !m_device.atEnd();
@@ -127,8 +158,8 @@ private:
 
     QIODevice &m_device;
     State m_state = State::LineStart;
-    int m_line = 1;
-    int m_valueCount = 0;
+    qint64 m_line = 1;
+    qint64 m_valueCount = 0;
 };
 
 enum class NumberProblem
@@ -192,7 +223,8 @@ QString quoted(const QByteArray &text)
     }
     if (text.size() > QuotedValueLength)
         shown += QStringLiteral("...");
-    return QStringLiteral("\u201E%1\u201C").arg(shown);
+    // Each language quotes in its own way.
+    return QCoreApplication::translate("StandFileReader", "\u201E%1\u201C").arg(shown);
 }
 
 // What a value must be, with the bounds it is checked against.
@@ -219,6 +251,7 @@ public:
             return failure();
         stand.width = qint32(width);
         stand.length = qint32(length);
+        stand.announcedTreeCount = int(count);
         const int n = std::min(int(count), MaxTreeCount);
         for (int tree = 1; tree <= n; ++tree) {
             double x = 0, y = 0, d = 0;
@@ -266,8 +299,10 @@ private:
     }
     static Expectation diameterExpectation(int tree)
     {
-        return {
-            QCoreApplication::translate("StandFileReader", "der Durchmesser von Baum %1 (Zahl)").arg(tree)};
+        return {QCoreApplication::translate("StandFileReader",
+                                            "der Durchmesser von Baum %1 (Zahl von -1000000000 bis 1000000000)")
+                    .arg(tree),
+                -MaxTreeDiameter, MaxTreeDiameter, false};
     }
 
     bool read(const Expectation &expected, double &value)
@@ -322,7 +357,7 @@ private:
         m_error.valueNumber = token.valueNumber;
         m_error.message =
             QCoreApplication::translate("StandFileReader", "Standdatei \u201E%1\u201C, Zeile %2, Wert %3: %4")
-                .arg(m_filePath)
+                .arg(displayFileName(m_filePath))
                 .arg(token.line)
                 .arg(token.valueNumber)
                 .arg(problem);
@@ -347,28 +382,55 @@ StandFileResult openFailure(const QString &path, const QString &reason)
     result.error.filePath = path;
     result.error.message = QCoreApplication::translate(
                                "StandFileReader", "Die Standdatei \u201E%1\u201C lässt sich nicht öffnen: %2")
-                               .arg(path, reason);
+                               .arg(displayFileName(path), reason);
     return result;
+}
+
+bool isSpecialMode(mode_t mode)
+{
+    return !S_ISREG(mode) && !S_ISDIR(mode);
+}
+
+std::optional<QString> refusalFor(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QCoreApplication::translate("StandFileReader", "Das ist ein Ordner.");
+    if (isSpecialMode(mode))
+        return QCoreApplication::translate("StandFileReader", "Das ist keine gewöhnliche Datei.");
+    return std::nullopt;
 }
 
 } // namespace
 
 bool isSpecialFile(const QString &path)
 {
-    const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
+    struct stat status;
+    return ::stat(nativeFileName(path).constData(), &status) == 0 && isSpecialMode(status.st_mode);
 }
 
 StandFileResult readStandFile(const QString &path)
 {
-    if (QFileInfo(path).isDir())
-        return openFailure(path, QCoreApplication::translate("StandFileReader", "Das ist ein Ordner."));
-    if (isSpecialFile(path))
-        return openFailure(
-            path, QCoreApplication::translate("StandFileReader", "Das ist keine gewöhnliche Datei."));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened by its bytes, whatever they are, and without waiting: a pipe or
+    // device swapped in for the file must be refused, not read.
+    const int descriptor =
+        ::open(nativeFileName(path).constData(), O_RDONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0)
+        return openFailure(path, qt_error_string(errno));
+    struct stat status;
+    if (::fstat(descriptor, &status) != 0) {
+        const int error = errno;
+        ::close(descriptor);
+        return openFailure(path, qt_error_string(error));
+    }
+    if (const std::optional<QString> refusal = refusalFor(status.st_mode)) {
+        ::close(descriptor);
+        return openFailure(path, *refusal);
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         return openFailure(path, file.errorString());
+    }
     return parseStandFile(file, path);
 }
 

@@ -14,8 +14,8 @@ class QIODevice;
 struct StandFileError
 {
     QString filePath;
-    int line = 0;
-    int valueNumber = 0;
+    qint64 line = 0;
+    qint64 valueNumber = 0;
     QString message; // complete, translated text for the user
 };
 
@@ -37,7 +37,8 @@ struct StandFileResult
 StandFileResult readStandFile(const QString &path);
 
 // A device, pipe or socket: opening it may block and its content may never
-// end, so it is refused as a stand file.
+// end, so it is refused as a stand file. Paths are taken as
+// fileNameFromNative() gives them.
 bool isSpecialFile(const QString &path);
 
 // The same for content already in memory (filePath is used in messages only).
@@ -48,3 +49,9 @@ StandFileResult parseStandFile(QIODevice &device, const QString &filePath);
 
 // Trees read from a file at most.
 inline constexpr int MaxTreeCount = 50;
+// Tree coordinates and diameters beyond this magnitude are refused: they
+// would overflow the map arithmetic and the basal areas, and are no forest.
+inline constexpr double MaxTreeCoordinate = 1e9;
+inline constexpr double MaxTreeDiameter = 1e9;
+// Longer values are not numbers.
+inline constexpr int MaxValueLength = 400;

@@ -1,5 +1,7 @@
 #include "standmap.h"
 
+#include "files/outputfile.h"
+
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QMouseEvent>
@@ -48,11 +50,18 @@ void StandMap::drawText(QPoint topLeft, const QString &text, const QColor &colou
 
 bool StandMap::saveAsBmp(const QString &path, QString *error) const
 {
-    QImageWriter writer(path, "bmp");
-    if (writer.write(m_image))
-        return true;
+    OutputFile file(path);
+    QString reason;
+    if (!file.open()) {
+        reason = file.errorString();
+    } else {
+        QImageWriter writer(file.device(), "bmp");
+        if (writer.write(m_image) && file.commit())
+            return true;
+        reason = file.errorString().isEmpty() ? writer.errorString() : file.errorString();
+    }
     if (error)
-        *error = writer.errorString();
+        *error = reason;
     return false;
 }
 

@@ -2,13 +2,16 @@
 
 #include <QFile>
 #include <QMessageBox>
-#include <QTcpSocket>
+#include <QSslSocket>
 
-clsDownload::clsDownload(QTcpSocket *socket, QObject *parent) : QObject(parent), m_ownersSocket(socket)
+clsDownload::clsDownload(QSslSocket *socket, QObject *parent) : QObject(parent), m_ownersSocket(socket)
 {
     m_silenceTimer.setSingleShot(true);
     m_silenceTimer.setInterval(DefaultTimeoutMs);
     connect(&m_silenceTimer, &QTimer::timeout, this, &clsDownload::onSilence);
+    m_timeLimitTimer.setSingleShot(true);
+    m_timeLimitTimer.setInterval(0);
+    connect(&m_timeLimitTimer, &QTimer::timeout, this, &clsDownload::onTimeLimit);
     m_reportStartFailure = [](const QString &message) {
         QMessageBox::critical(nullptr, QStringLiteral("Kavrel"), message);
     };
@@ -24,6 +27,16 @@ void clsDownload::setTimeout(int milliseconds)
     m_silenceTimer.setInterval(milliseconds);
 }
 
+void clsDownload::setTimeLimit(int milliseconds)
+{
+    m_timeLimitTimer.setInterval(milliseconds);
+}
+
+void clsDownload::setSizeLimit(qint64 bytes)
+{
+    m_sizeLimit = bytes;
+}
+
 void clsDownload::setStartFailureReporter(std::function<void(const QString &)> reporter)
 {
     m_reportStartFailure = std::move(reporter);
@@ -36,15 +49,20 @@ QString clsDownload::startFailureText(int number, const QString &description)
 
 bool clsDownload::isComplete() const
 {
-    return !m_writeFailed && m_reader.isBodyComplete();
+    return m_failure == Failure::None && m_reader.isBodyComplete();
+}
+
+qint64 clsDownload::effectiveSizeLimit() const
+{
+    if (m_sizeLimit > 0) {
+        return m_sizeLimit;
+    }
+    return m_toMemory ? DefaultMemoryLimit : 0;
 }
 
 bool clsDownload::DoDownload(const QString &strURL, const QString &strLocalFile)
 {
-    const DownloadAddress address = splitDownloadUrl(strURL);
-    if (!address.valid) {
-        reportStartFailure(QAbstractSocket::HostNotFoundError,
-                           QStringLiteral("Invalid server address: %1").arg(strURL));
+    if (!acceptAddress(strURL)) {
         return false;
     }
     QFile oldFile(strLocalFile);
@@ -53,18 +71,53 @@ bool clsDownload::DoDownload(const QString &strURL, const QString &strLocalFile)
                            QStringLiteral("%1: %2").arg(strLocalFile, oldFile.errorString()));
         return false;
     }
+    m_localFile = strLocalFile;
+    m_toMemory = false;
+    startTransfer();
+    return true;
+}
+
+bool clsDownload::DoDownloadToMemory(const QString &strURL)
+{
+    if (!acceptAddress(strURL)) {
+        return false;
+    }
+    m_localFile.clear();
+    m_toMemory = true;
+    startTransfer();
+    return true;
+}
+
+bool clsDownload::acceptAddress(const QString &strURL)
+{
+    const DownloadAddress address = splitDownloadUrl(strURL);
+    if (!address.valid) {
+        reportStartFailure(QAbstractSocket::HostNotFoundError,
+                           QStringLiteral("Invalid server address: %1").arg(strURL));
+        return false;
+    }
     if (!m_ownersSocket) {
         reportStartFailure(QAbstractSocket::UnknownSocketError, QStringLiteral("No socket to download with"));
         return false;
     }
-
+    if (address.secure && !QSslSocket::supportsSsl()) {
+        reportStartFailure(QAbstractSocket::SslInternalError,
+                           QStringLiteral("TLS is not available for %1").arg(strURL));
+        return false;
+    }
     m_address = address;
-    m_localFile = strLocalFile;
+    return true;
+}
+
+void clsDownload::startTransfer()
+{
+    m_body.clear();
     m_reader = HttpResponseReader();
     m_bytesReceived = 0;
     m_over = false;
-    m_writeFailed = false;
+    m_failure = Failure::None;
     m_error.clear();
+    m_certificateErrors.clear();
 
     // Closing the shared socket must not reach our own handlers as the end
     // of this download, so they are connected only afterwards.
@@ -72,8 +125,15 @@ bool clsDownload::DoDownload(const QString &strURL, const QString &strLocalFile)
     m_ownersSocket->abort();
     attachSocket();
     m_silenceTimer.start();
-    m_socket->connectToHost(m_address.host, m_address.port);
-    return true;
+    if (m_timeLimitTimer.interval() > 0) {
+        m_timeLimitTimer.start();
+    }
+    if (m_address.secure) {
+        m_socket->setPeerVerifyMode(QSslSocket::VerifyPeer);
+        m_socket->connectToHostEncrypted(m_address.host, m_address.port);
+    } else {
+        m_socket->connectToHost(m_address.host, m_address.port);
+    }
 }
 
 void clsDownload::AbortDownload()
@@ -87,10 +147,17 @@ void clsDownload::attachSocket()
     if (!m_socket) {
         return;
     }
-    connect(m_socket, &QTcpSocket::connected, this, &clsDownload::onConnected);
-    connect(m_socket, &QTcpSocket::readyRead, this, &clsDownload::onReadyRead);
-    connect(m_socket, &QTcpSocket::disconnected, this, &clsDownload::onDisconnected);
-    connect(m_socket, &QTcpSocket::errorOccurred, this, &clsDownload::onSocketError);
+    m_socket->setReadBufferSize(ReadBufferBytes);
+    connect(m_socket, &QSslSocket::connected, this, &clsDownload::onConnected);
+    connect(m_socket, &QSslSocket::encrypted, this, &clsDownload::onEncrypted);
+    connect(m_socket, &QSslSocket::readyRead, this, &clsDownload::onReadyRead);
+    connect(m_socket, &QSslSocket::disconnected, this, &clsDownload::onDisconnected);
+    connect(m_socket, &QSslSocket::errorOccurred, this, &clsDownload::onSocketError);
+    connect(m_socket, &QSslSocket::sslErrors, this, [this](const QList<QSslError> &errors) {
+        for (const QSslError &error : errors) {
+            m_certificateErrors.append(error.errorString());
+        }
+    });
 }
 
 void clsDownload::detachSocket()
@@ -110,6 +177,21 @@ void clsDownload::reportStartFailure(int number, const QString &description)
 }
 
 void clsDownload::onConnected()
+{
+    // Over TLS the request waits until the server's certificate has been checked.
+    if (!m_address.secure) {
+        sendRequest();
+    }
+}
+
+void clsDownload::onEncrypted()
+{
+    if (m_address.secure) {
+        sendRequest();
+    }
+}
+
+void clsDownload::sendRequest()
 {
     if (m_over) {
         return;
@@ -134,25 +216,56 @@ void clsDownload::readArrivedData()
     if (data.isEmpty()) {
         return;
     }
+    const bool headerWasDone = m_reader.isHeaderDone();
     const QByteArray body = m_reader.read(data);
     if (m_reader.hasError()) {
-        m_error = m_reader.errorString();
-        stopTransfer();
-        finish();
+        fail(Failure::Malformed, m_reader.errorString());
         return;
     }
     if (!m_reader.isHeaderDone()) {
         return;
     }
-    if (!appendToLocalFile(body)) {
-        m_writeFailed = true;
-        stopTransfer();
-        finish();
+    if (!headerWasDone && !announcedLengthFits()) {
+        return;
+    }
+    if (!store(body)) {
         return;
     }
     m_bytesReceived += body.size();
     const qint64 length = m_reader.contentLength();
     emit Progress(m_bytesReceived, length > 0 ? length : 0);
+    if (!m_over && m_reader.isBodyComplete()) {
+        // The announced end is the end: a server that keeps the connection
+        // open after it has nothing more to say about this file.
+        stopTransfer();
+        finish();
+    }
+}
+
+bool clsDownload::announcedLengthFits()
+{
+    const qint64 limit = effectiveSizeLimit();
+    if (limit > 0 && m_reader.contentLength() > limit) {
+        fail(Failure::TooLarge, QStringLiteral("The server announces %1 bytes, more than the %2 accepted")
+                                    .arg(m_reader.contentLength())
+                                    .arg(limit));
+        return false;
+    }
+    return true;
+}
+
+bool clsDownload::store(const QByteArray &body)
+{
+    const qint64 limit = effectiveSizeLimit();
+    if (limit > 0 && m_bytesReceived + body.size() > limit) {
+        fail(Failure::TooLarge, QStringLiteral("The reply grows beyond the %1 bytes accepted").arg(limit));
+        return false;
+    }
+    if (m_toMemory) {
+        m_body += body;
+        return true;
+    }
+    return appendToLocalFile(body);
 }
 
 // Every piece reopens the file, so nothing waits in memory between pieces
@@ -162,7 +275,7 @@ bool clsDownload::appendToLocalFile(const QByteArray &body)
     QFile file(m_localFile);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(body) != body.size() ||
         !file.flush()) {
-        m_error = QStringLiteral("%1: %2").arg(m_localFile, file.errorString());
+        fail(Failure::LocalWrite, QStringLiteral("%1: %2").arg(m_localFile, file.errorString()));
         return false;
     }
     return true;
@@ -180,7 +293,7 @@ void clsDownload::onDisconnected()
         }
     }
     if (!m_reader.hasStatusLine() || !m_reader.isHeaderDone()) {
-        fail(QStringLiteral("The server closed the connection without a reply"));
+        fail(Failure::Connection, QStringLiteral("The server closed the connection without a reply"));
         return;
     }
     finish();
@@ -196,7 +309,16 @@ void clsDownload::onSocketError()
     if (m_socket->error() == QAbstractSocket::RemoteHostClosedError) {
         return;
     }
-    fail(m_socket->errorString());
+    if (m_address.secure &&
+        (!m_certificateErrors.isEmpty() || m_socket->error() == QAbstractSocket::SslHandshakeFailedError)) {
+        QStringList reasons = m_certificateErrors;
+        if (reasons.isEmpty()) {
+            reasons.append(m_socket->errorString());
+        }
+        fail(Failure::Certificate, reasons.join(u'\n'));
+        return;
+    }
+    fail(Failure::Connection, m_socket->errorString());
 }
 
 void clsDownload::onSilence()
@@ -204,15 +326,25 @@ void clsDownload::onSilence()
     if (m_over) {
         return;
     }
-    fail(QStringLiteral("The server did not answer in time"));
+    fail(Failure::Timeout, QStringLiteral("The server did not answer in time"));
+}
+
+void clsDownload::onTimeLimit()
+{
+    if (m_over) {
+        return;
+    }
+    fail(Failure::TimeLimit,
+         QStringLiteral("The download took longer than %1 ms").arg(m_timeLimitTimer.interval()));
 }
 
 void clsDownload::stopTransfer()
 {
     m_silenceTimer.stop();
+    m_timeLimitTimer.stop();
     m_over = true;
     if (m_socket) {
-        QTcpSocket *socket = m_socket;
+        QSslSocket *socket = m_socket;
         detachSocket();
         socket->abort();
     }
@@ -221,12 +353,14 @@ void clsDownload::stopTransfer()
 void clsDownload::finish()
 {
     m_silenceTimer.stop();
+    m_timeLimitTimer.stop();
     m_over = true;
     emit Finished();
 }
 
-void clsDownload::fail(const QString &reason)
+void clsDownload::fail(Failure failure, const QString &reason)
 {
+    m_failure = failure;
     m_error = reason;
     stopTransfer();
     emit Failed();

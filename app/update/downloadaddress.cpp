@@ -2,7 +2,13 @@
 
 namespace {
 
-const QString SchemePrefix = QStringLiteral("http://");
+const QString PlainPrefix = QStringLiteral("http://");
+const QString SecurePrefix = QStringLiteral("https://");
+
+bool startsWithScheme(const QString &url, const QString &prefix)
+{
+    return url.left(prefix.size()).toLower() == prefix;
+}
 
 bool isSafeHostCharacter(QChar c)
 {
@@ -28,7 +34,7 @@ bool parsePort(const QString &text, quint16 *port)
 }
 
 // Splits "host", "host:port", "[v6]" or "[v6]:port".
-bool splitAuthority(const QString &authority, QString *host, quint16 *port)
+bool splitAuthority(const QString &authority, quint16 defaultPort, QString *host, quint16 *port)
 {
     QString portText;
     if (authority.startsWith(u'[')) {
@@ -59,7 +65,7 @@ bool splitAuthority(const QString &authority, QString *host, quint16 *port)
             return false;
         }
     }
-    *port = 80;
+    *port = defaultPort;
     if (!portText.isNull()) {
         return parsePort(portText, port);
     }
@@ -70,19 +76,22 @@ bool splitAuthority(const QString &authority, QString *host, quint16 *port)
 
 DownloadAddress splitDownloadUrl(const QString &url)
 {
+    DownloadAddress address;
     QString rest = url;
-    if (rest.left(SchemePrefix.size()).toLower() == SchemePrefix) {
-        rest.remove(0, SchemePrefix.size());
+    if (startsWithScheme(rest, PlainPrefix)) {
+        rest.remove(0, PlainPrefix.size());
+    } else if (startsWithScheme(rest, SecurePrefix)) {
+        rest.remove(0, SecurePrefix.size());
+        address.secure = true;
     }
     if (!rest.contains(u'/')) {
         rest += u'/';
     }
     const qsizetype slash = rest.indexOf(u'/');
-
-    DownloadAddress address;
     address.authority = rest.left(slash);
     address.path = rest.mid(slash);
-    address.valid = splitAuthority(address.authority, &address.host, &address.port);
+    address.valid =
+        splitAuthority(address.authority, address.secure ? 443 : 80, &address.host, &address.port);
     return address;
 }
 

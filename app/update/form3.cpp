@@ -1,6 +1,7 @@
 #include "form3.h"
 
 #include "clsdownload.h"
+#include "downloadcommit.h"
 #include "kavrelversion.h"
 #include "messageboxprompter.h"
 #include "networkconnectiontest.h"
@@ -17,7 +18,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QTcpSocket>
+#include <QSet>
+#include <QSslSocket>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -36,13 +39,40 @@ QLabel *autoSizedLabel(QWidget *parent, const QString &name)
     return label;
 }
 
+// What a version file may show of itself: one short line (a version, or a
+// short mistake in one). A web page or anything long is never shown; it
+// would run past the window's edge.
+bool isShowableVersionText(const QString &content)
+{
+    constexpr int LongestShown = 16;
+    QString text = content;
+    while (text.endsWith(u'\n') || text.endsWith(u'\r')) {
+        text.chop(1);
+    }
+    if (text.size() > LongestShown) {
+        return false;
+    }
+    return std::none_of(text.begin(), text.end(),
+                        [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+// The scripts started by this process: one waiting script installs whatever
+// verified download lies in place when the program ends, so a later update
+// in the same run only renames its file into place.
+QSet<QString> &startedScripts()
+{
+    static QSet<QString> scripts;
+    return scripts;
+}
+
 } // namespace
 
 Form3::Form3(QWidget *parent)
     : QWidget(parent, Qt::Window), m_connectionTest(std::make_unique<NetworkConnectionTest>()),
       m_prompter(std::make_unique<MessageBoxPrompter>(this)), m_startScript(&startReplacementScript),
       m_programFile(QCoreApplication::applicationFilePath()), m_baseUrl(UpdateBaseUrl()),
-      m_localVersion(QStringLiteral(KAVREL_VERSION_STRING))
+      m_publicKey(UpdatePublicKey()), m_programSizeLimit(UpdateProgramSizeLimit()),
+      m_silenceMs(clsDownload::DefaultTimeoutMs), m_localVersion(QStringLiteral(KAVREL_VERSION_STRING))
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Update"));
@@ -57,15 +87,17 @@ Form3::Form3(QWidget *parent)
     }
 }
 
+// Closing the window (or the program) in the middle of a download drops only
+// that download: an update finished before stays for its waiting script.
 Form3::~Form3()
 {
-    if (FileDownload) {
-        FileDownload->AbortDownload();
-        discardDownloadedProgram();
+    for (clsDownload *download : {VersionDownload, SignatureDownload, FileDownload}) {
+        if (download) {
+            download->AbortDownload();
+        }
     }
-    if (VersionDownload) {
-        VersionDownload->AbortDownload();
-        QFile::remove(m_files.versionFile);
+    if (FileDownload) {
+        discardPartialDownload();
     }
     restoreCursor();
 }
@@ -97,6 +129,22 @@ void Form3::setScriptStarter(ScriptStarter starter)
     m_startScript = std::move(starter);
 }
 
+void Form3::setPublicKey(const QByteArray &publicKey)
+{
+    m_publicKey = publicKey;
+}
+
+void Form3::setProgramSizeLimit(qint64 bytes)
+{
+    m_programSizeLimit = bytes;
+}
+
+void Form3::setTimeLimits(int silenceMs, int programDownloadMs)
+{
+    m_silenceMs = silenceMs;
+    m_programDownloadMs = programDownloadMs;
+}
+
 void Form3::updateFiles()
 {
     m_files = updateFilesFor(m_programFile, m_baseUrl, currentPlatform());
@@ -122,6 +170,13 @@ void Form3::createControls()
                                    TwipsToPixelsY(375));
     connect(cmdCheckForUpdate, &QPushButton::clicked, this, &Form3::cmdCheckForUpdate_Click);
 
+    cmdCancel = new QPushButton(this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setGeometry(TwipsToPixelsX(3240), TwipsToPixelsY(2400), TwipsToPixelsX(2055),
+                           TwipsToPixelsY(375));
+    cmdCancel->hide();
+    connect(cmdCancel, &QPushButton::clicked, this, &Form3::cmdCancel_Click);
+
     lblLocal = autoSizedLabel(this, QStringLiteral("lblLocal"));
     lblLocal->move(TwipsToPixelsX(600), TwipsToPixelsY(2040));
 
@@ -134,7 +189,7 @@ void Form3::createControls()
                              TwipsToPixelsY(225));
     pgbDownload->hide();
 
-    Winsock1 = new QTcpSocket(this);
+    Winsock1 = new QSslSocket(this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
 }
 
@@ -162,6 +217,7 @@ void Form3::retranslateUi()
     lblLocal->setText(tr("Version des Programms: ") + m_localVersion);
     lblLocal->adjustSize();
     cmdCheckForUpdate->setText(tr("Auf Updates überprüfen"));
+    cmdCancel->setText(tr("Abbrechen"));
     showServerVersion();
     fitTextsToLayout();
 }
@@ -179,7 +235,7 @@ void Form3::fitTextsToLayout()
     QFont font = parentWidget() ? parentWidget()->font() : QApplication::font();
     const auto useFont = [this](const QFont &textFont) {
         for (QWidget *text :
-             std::initializer_list<QWidget *>{lblTitle, lblLocal, lblCurrent, cmdCheckForUpdate}) {
+             std::initializer_list<QWidget *>{lblTitle, lblLocal, lblCurrent, cmdCheckForUpdate, cmdCancel}) {
             text->setFont(textFont);
         }
     };
@@ -199,18 +255,20 @@ bool Form3::textsFit()
     const int gapBeforeButton = TwipsToPixelsX(60);
     return lblTitle->geometry().right() <= textRight &&
            lblLocal->geometry().right() + gapBeforeButton <= cmdCheckForUpdate->x() &&
-           cmdCheckForUpdate->sizeHint().width() <= cmdCheckForUpdate->width();
+           cmdCheckForUpdate->sizeHint().width() <= cmdCheckForUpdate->width() &&
+           cmdCancel->sizeHint().width() <= cmdCancel->width();
 }
 
 void Form3::showServerVersion()
 {
-    lblCurrent->setText(m_serverVersionShown ? tr("Version am Server: ") + m_serverVersion : QString());
+    const bool shown = m_serverVersionShown && isShowableVersionText(m_serverVersion);
+    lblCurrent->setText(shown ? tr("Version am Server: ") + m_serverVersion : QString());
     lblCurrent->adjustSize();
 }
 
 void Form3::cmdCheckForUpdate_Click()
 {
-    if (VersionDownload || FileDownload) {
+    if (VersionDownload || SignatureDownload || FileDownload) {
         return;
     }
     // Its package manager owns the program's folder and brings new versions.
@@ -224,7 +282,7 @@ void Form3::cmdCheckForUpdate_Click()
         return;
     }
     setBusy(true);
-    VersionDownload = createDownload();
+    VersionDownload = createDownload(VersionFileLimit, VersionCheckTimeLimitMs);
     // Queued, so that the outcome is handled (and any message box shown)
     // after the socket's own notification has returned.
     connect(VersionDownload, &clsDownload::Finished, this, &Form3::VersionDownload_Finished,
@@ -232,11 +290,30 @@ void Form3::cmdCheckForUpdate_Click()
     connect(VersionDownload, &clsDownload::Failed, this, &Form3::VersionDownload_Failed,
             Qt::QueuedConnection);
     showWaitCursor();
-    if (!VersionDownload->DoDownload(m_files.versionUrl, m_files.versionFile)) {
+    if (!VersionDownload->DoDownloadToMemory(m_files.versionUrl)) {
         releaseDownload(VersionDownload);
         restoreCursor();
         setBusy(false);
     }
+}
+
+// Stops whatever download runs; what it fetched so far is dropped, and the
+// user, who asked for it, gets no message.
+void Form3::cmdCancel_Click()
+{
+    if (VersionDownload) {
+        releaseDownload(VersionDownload);
+        restoreCursor();
+    }
+    if (SignatureDownload) {
+        releaseDownload(SignatureDownload);
+    }
+    if (FileDownload) {
+        releaseDownload(FileDownload);
+        discardPartialDownload();
+    }
+    pgbDownload->hide();
+    setBusy(false);
 }
 
 void Form3::VersionDownload_Finished()
@@ -244,16 +321,11 @@ void Form3::VersionDownload_Finished()
     if (!VersionDownload) {
         return;
     }
-    QFile versionFile(m_files.versionFile);
-    QByteArray content;
-    if (versionFile.open(QIODevice::ReadOnly)) {
-        content = versionFile.readAll();
-        versionFile.close();
-    }
-    versionFile.remove();
-
     const int status = VersionDownload->statusCode();
-    const bool complete = VersionDownload->isComplete();
+    // A version file is small and only read: one that a closing connection
+    // ended is taken as it is (a cut one is no valid version either).
+    const bool whole = VersionDownload->isComplete() || VersionDownload->endedByClose();
+    const QByteArray content = VersionDownload->body();
     releaseDownload(VersionDownload);
     restoreCursor();
 
@@ -261,21 +333,34 @@ void Form3::VersionDownload_Finished()
     m_serverVersionShown = true;
     showServerVersion();
 
-    // A line end after the version is usual on some systems and means nothing.
-    const QString serverVersion = m_serverVersion.trimmed();
-    if (status == 200 && !complete) {
+    if (status == 200 && !whole) {
         m_prompter->inform(QMessageBox::Critical, tr("Download fehlgeschlagen!"));
-    } else if (status != 200 || !isVersionNumber(serverVersion)) {
+    } else if (status != 200) {
         m_prompter->inform(QMessageBox::Critical, tr("Ungültige Datei auf Server!"));
-    } else if (IsNewerVersion(serverVersion, m_localVersion)) {
-        if (m_prompter->askYesNo(tr("Neue Version verfügbar!") + u'\n' + tr("Downloaden?"))) {
-            startProgramDownload();
+    } else {
+        // A line end after the version is usual on some systems and means nothing.
+        evaluateServerVersion(m_serverVersion.trimmed());
+        if (SignatureDownload) {
             return;
         }
-    } else {
-        m_prompter->inform(QMessageBox::NoIcon, tr("Keine neue Programmversion verfügbar!"));
     }
     setBusy(false);
+}
+
+void Form3::evaluateServerVersion(const QString &serverVersion)
+{
+    if (!isVersionNumber(serverVersion)) {
+        m_prompter->inform(QMessageBox::Critical, tr("Ungültige Datei auf Server!"));
+    } else if (!IsNewerVersion(serverVersion, m_localVersion)) {
+        m_prompter->inform(QMessageBox::NoIcon, tr("Keine neue Programmversion verfügbar!"));
+    } else if (const SignatureCheck key = checkPublicKey(m_publicKey); key != SignatureCheck::Valid) {
+        // Without a key no download could ever be installed; the user still
+        // learns that there is a newer version.
+        m_prompter->inform(QMessageBox::Information,
+                           tr("Neue Version verfügbar!") + u'\n' + verificationFailureText(key));
+    } else if (m_prompter->askYesNo(tr("Neue Version verfügbar!") + u'\n' + tr("Downloaden?"))) {
+        startProgramDownload();
+    }
 }
 
 void Form3::VersionDownload_Failed()
@@ -283,22 +368,73 @@ void Form3::VersionDownload_Failed()
     if (!VersionDownload) {
         return;
     }
+    // A version file beyond a few KiB is no version file, and not read on.
+    const QString message = VersionDownload->failure() == clsDownload::Failure::TooLarge
+                                ? tr("Ungültige Datei auf Server!")
+                                : failureText(*VersionDownload);
+    const auto icon = VersionDownload->failure() == clsDownload::Failure::TooLarge ? QMessageBox::Critical
+                                                                                   : QMessageBox::Warning;
     releaseDownload(VersionDownload);
-    QFile::remove(m_files.versionFile);
     restoreCursor();
     setBusy(false);
-    m_prompter->inform(QMessageBox::Warning, tr("Der Update-Server antwortet nicht."));
+    m_prompter->inform(icon, message);
 }
 
+// The small signature comes first: without it the program is not worth
+// fetching.
 void Form3::startProgramDownload()
 {
-    FileDownload = createDownload();
+    m_signature.clear();
+    SignatureDownload = createDownload(SignatureFileLimit, VersionCheckTimeLimitMs);
+    connect(SignatureDownload, &clsDownload::Finished, this, &Form3::SignatureDownload_Finished,
+            Qt::QueuedConnection);
+    connect(SignatureDownload, &clsDownload::Failed, this, &Form3::SignatureDownload_Failed,
+            Qt::QueuedConnection);
+    if (!SignatureDownload->DoDownloadToMemory(m_files.signatureUrl)) {
+        releaseDownload(SignatureDownload);
+        setBusy(false);
+    }
+}
+
+void Form3::SignatureDownload_Finished()
+{
+    if (!SignatureDownload) {
+        return;
+    }
+    const bool received = SignatureDownload->statusCode() == 200 &&
+                          (SignatureDownload->isComplete() || SignatureDownload->endedByClose());
+    m_signature = SignatureDownload->body();
+    releaseDownload(SignatureDownload);
+    if (!received || signatureBytes(m_signature).isEmpty()) {
+        setBusy(false);
+        m_prompter->inform(QMessageBox::Critical, verificationFailureText(SignatureCheck::NoSignature));
+        return;
+    }
+    startFileDownload();
+}
+
+void Form3::SignatureDownload_Failed()
+{
+    if (!SignatureDownload) {
+        return;
+    }
+    const QString message = SignatureDownload->failure() == clsDownload::Failure::TooLarge
+                                ? verificationFailureText(SignatureCheck::NoSignature)
+                                : failureText(*SignatureDownload);
+    releaseDownload(SignatureDownload);
+    setBusy(false);
+    m_prompter->inform(QMessageBox::Critical, message);
+}
+
+void Form3::startFileDownload()
+{
+    FileDownload = createDownload(m_programSizeLimit, m_programDownloadMs);
     connect(FileDownload, &clsDownload::Start, this, &Form3::FileDownload_Start);
     connect(FileDownload, &clsDownload::Progress, this, &Form3::FileDownload_Progress);
     connect(FileDownload, &clsDownload::Finished, this, &Form3::FileDownload_Finished, Qt::QueuedConnection);
     connect(FileDownload, &clsDownload::Failed, this, &Form3::FileDownload_Failed, Qt::QueuedConnection);
     pgbDownload->setValue(0);
-    if (!FileDownload->DoDownload(m_files.programUrl, m_files.downloadedFile)) {
+    if (!FileDownload->DoDownload(m_files.programUrl, m_files.partialFile)) {
         releaseDownload(FileDownload);
         setBusy(false);
     }
@@ -326,15 +462,28 @@ void Form3::FileDownload_Finished()
     pgbDownload->hide();
     // An empty body is never a program, whatever the server claims.
     const bool received = FileDownload->succeeded() && FileDownload->bytesReceived() > 0;
+    const qint64 bytesReceived = FileDownload->bytesReceived();
     releaseDownload(FileDownload);
 
+    const SignatureCheck check = received ? verifyFileSignature(m_publicKey, m_files.partialFile, m_signature)
+                                          : SignatureCheck::FileUnreadable;
     QString error;
-    if (received && installDownloadedProgram(&error)) {
+    const bool committed =
+        check == SignatureCheck::Valid &&
+        commitDownloadedFile(m_files.partialFile, m_files.downloadedFile, bytesReceived, &error);
+    if (committed && installDownloadedProgram(&error)) {
         m_prompter->inform(QMessageBox::NoIcon, tr("Download beendet!") + u'\n' +
                                                     tr("Beenden Sie und starten Sie das Programm erneut!"));
     } else {
-        discardDownloadedProgram();
-        m_prompter->inform(QMessageBox::Critical, tr("Download fehlgeschlagen!"));
+        discardPartialDownload();
+        if (committed && !startedScripts().contains(m_files.scriptFile)) {
+            // No script will ever install it, so nothing is left lying about.
+            QFile::remove(m_files.downloadedFile);
+            QFile::remove(m_files.scriptFile);
+        }
+        m_prompter->inform(QMessageBox::Critical, check == SignatureCheck::Valid
+                                                      ? tr("Download fehlgeschlagen!")
+                                                      : verificationFailureText(check));
     }
     setBusy(false);
 }
@@ -345,10 +494,50 @@ void Form3::FileDownload_Failed()
         return;
     }
     pgbDownload->hide();
+    const QString message = failureText(*FileDownload);
     releaseDownload(FileDownload);
-    discardDownloadedProgram();
+    discardPartialDownload();
     setBusy(false);
-    m_prompter->inform(QMessageBox::Warning, tr("Der Update-Server antwortet nicht."));
+    m_prompter->inform(QMessageBox::Warning, message);
+}
+
+QString Form3::failureText(const clsDownload &download) const
+{
+    switch (download.failure()) {
+    case clsDownload::Failure::Certificate:
+        return tr("Die sichere Verbindung zum Update-Server ist fehlgeschlagen:") + u'\n' +
+               download.errorString();
+    case clsDownload::Failure::TimeLimit:
+        return tr("Der Download dauert zu lange und wurde abgebrochen.");
+    case clsDownload::Failure::TooLarge:
+        return tr("Die Programmdatei auf dem Server ist zu groß. Das Update wird nicht installiert.");
+    case clsDownload::Failure::Malformed:
+    case clsDownload::Failure::LocalWrite:
+        return tr("Download fehlgeschlagen!");
+    case clsDownload::Failure::None:
+    case clsDownload::Failure::Connection:
+    case clsDownload::Failure::Timeout:
+        break;
+    }
+    return tr("Der Update-Server antwortet nicht.");
+}
+
+QString Form3::verificationFailureText(SignatureCheck check) const
+{
+    switch (check) {
+    case SignatureCheck::NoKey:
+    case SignatureCheck::UnusableKey:
+        return tr("Dieses Programm wurde ohne Schlüssel zum Prüfen von Updates erstellt und kann keine "
+                  "Updates installieren.");
+    case SignatureCheck::NoSignature:
+        return tr("Die Signatur des Updates fehlt auf dem Server. Das Update wird nicht installiert.");
+    case SignatureCheck::Mismatch:
+        return tr("Die Signatur des Updates ist ungültig. Das Update wird nicht installiert.");
+    case SignatureCheck::Valid:
+    case SignatureCheck::FileUnreadable:
+        break;
+    }
+    return tr("Download fehlgeschlagen!");
 }
 
 // The script is written and started before the user is told to restart, so
@@ -357,18 +546,34 @@ bool Form3::installDownloadedProgram(QString *error)
 {
     return clearReadOnly(m_files.programFile, error) &&
            writeReplacementScript(m_files, currentPlatform(), QCoreApplication::applicationPid(), error) &&
-           m_startScript(m_files.scriptFile, error);
+           startScriptOnce(error);
 }
 
-void Form3::discardDownloadedProgram()
+bool Form3::startScriptOnce(QString *error)
 {
-    QFile::remove(m_files.downloadedFile);
-    QFile::remove(m_files.scriptFile);
+    if (startedScripts().contains(m_files.scriptFile)) {
+        return true;
+    }
+    if (!m_startScript(m_files.scriptFile, error)) {
+        return false;
+    }
+    startedScripts().insert(m_files.scriptFile);
+    return true;
 }
 
-clsDownload *Form3::createDownload()
+// Only this download's own file goes: a finished update and the script
+// waiting for it are never touched.
+void Form3::discardPartialDownload()
+{
+    QFile::remove(m_files.partialFile);
+}
+
+clsDownload *Form3::createDownload(qint64 sizeLimit, int timeLimitMs)
 {
     auto *download = new clsDownload(Winsock1, this);
+    download->setSizeLimit(sizeLimit);
+    download->setTimeout(m_silenceMs);
+    download->setTimeLimit(timeLimitMs);
     download->setStartFailureReporter(
         [this](const QString &message) { m_prompter->inform(QMessageBox::Critical, message); });
     return download;
@@ -384,6 +589,7 @@ void Form3::releaseDownload(clsDownload *&download)
 void Form3::setBusy(bool busy)
 {
     cmdCheckForUpdate->setEnabled(!busy);
+    cmdCancel->setVisible(busy);
 }
 
 void Form3::showWaitCursor()

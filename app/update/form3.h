@@ -1,6 +1,7 @@
 #pragma once
 
 #include "updatefiles.h"
+#include "updatesignature.h"
 
 #include <QWidget>
 #include <functional>
@@ -10,7 +11,7 @@ class ConnectionTest;
 class QFrame;
 class QLabel;
 class QPushButton;
-class QTcpSocket;
+class QSslSocket;
 class UpdatePrompter;
 class VistaProg;
 class clsDownload;
@@ -19,9 +20,14 @@ class clsDownload;
 // the newest one, and on the user's word downloads it beside the program and
 // leaves a script that puts it in place once the program has ended.
 //
+// A program is installed only when it arrived whole and its signature holds
+// with the built-in public key; until then it lies under a name of its own,
+// which the script never touches. The version file and the signature are
+// small and only read into memory, never stored.
+//
 // Only one download runs at a time: the check button stays disabled while
-// the version file or the program is being fetched, since every download
-// shares the window's one socket.
+// the version file, the signature or the program is being fetched, since
+// every download shares the window's one socket; Cancel stops it.
 class Form3 : public QWidget
 {
     Q_OBJECT
@@ -40,6 +46,20 @@ public:
     void setProgramFile(const QString &programFile);
     void setUpdateBaseUrl(const QString &baseUrl);
     void setScriptStarter(ScriptStarter starter);
+    // The key that signs releases (base64, see verifyFileSignature); the
+    // default is the build setting. Without one nothing is installed.
+    void setPublicKey(const QByteArray &publicKey);
+    // The largest program accepted; the default is the build setting.
+    void setProgramSizeLimit(qint64 bytes);
+    // How long a server may stay silent, and how long the program's whole
+    // download may take.
+    void setTimeLimits(int silenceMs, int programDownloadMs);
+
+    // The largest version file read; anything longer is not a version.
+    static constexpr qint64 VersionFileLimit = 4 * 1024;
+    static constexpr qint64 SignatureFileLimit = 1024;
+    static constexpr int VersionCheckTimeLimitMs = 60 * 1000;
+    static constexpr int ProgramDownloadTimeLimitMs = 30 * 60 * 1000;
 
     QString localVersion() const { return m_localVersion; }
 
@@ -55,18 +75,26 @@ private:
     void updateFiles();
 
     void cmdCheckForUpdate_Click();
+    void cmdCancel_Click();
     void VersionDownload_Finished();
     void VersionDownload_Failed();
+    void evaluateServerVersion(const QString &serverVersion);
     void startProgramDownload();
+    void SignatureDownload_Finished();
+    void SignatureDownload_Failed();
+    void startFileDownload();
     void FileDownload_Start();
     void FileDownload_Progress(qint64 BytesLoaded, qint64 FileSize);
     void FileDownload_Finished();
     void FileDownload_Failed();
 
-    clsDownload *createDownload();
+    clsDownload *createDownload(qint64 sizeLimit, int timeLimitMs);
     void releaseDownload(clsDownload *&download);
+    QString failureText(const clsDownload &download) const;
+    QString verificationFailureText(SignatureCheck check) const;
     bool installDownloadedProgram(QString *error);
-    void discardDownloadedProgram();
+    bool startScriptOnce(QString *error);
+    void discardPartialDownload();
     void setBusy(bool busy);
     void showWaitCursor();
     void restoreCursor();
@@ -74,11 +102,13 @@ private:
     QLabel *lblTitle = nullptr;
     QFrame *Line3D1 = nullptr;
     QPushButton *cmdCheckForUpdate = nullptr;
+    QPushButton *cmdCancel = nullptr;
     QLabel *lblLocal = nullptr;
     QLabel *lblCurrent = nullptr;
     VistaProg *pgbDownload = nullptr;
-    QTcpSocket *Winsock1 = nullptr;
+    QSslSocket *Winsock1 = nullptr;
     clsDownload *VersionDownload = nullptr;
+    clsDownload *SignatureDownload = nullptr;
     clsDownload *FileDownload = nullptr;
 
     std::unique_ptr<ConnectionTest> m_connectionTest;
@@ -86,7 +116,12 @@ private:
     ScriptStarter m_startScript;
     QString m_programFile;
     QString m_baseUrl;
+    QByteArray m_publicKey;
+    qint64 m_programSizeLimit;
+    int m_silenceMs;
+    int m_programDownloadMs = ProgramDownloadTimeLimitMs;
     UpdateFiles m_files;
+    QByteArray m_signature;
     QString m_localVersion;
     QString m_serverVersion;
     bool m_serverVersionShown = false;

@@ -84,6 +84,12 @@ QByteArray HttpResponseReader::read(const QByteArray &data)
             }
             break;
         case State::Body:
+            m_output += takeBody(qMin<qint64>(m_contentLength - m_bodyBytes, m_pending.size()));
+            if (m_bodyBytes == m_contentLength) {
+                finishBody();
+            }
+            break;
+        case State::CloseDelimitedBody:
         case State::Raw:
             m_output += takeBody(m_pending.size());
             break;
@@ -112,7 +118,7 @@ QByteArray HttpResponseReader::read(const QByteArray &data)
         case State::Trailer:
             progressing = takeLine(&line, MaxHeaderBytes);
             if (progressing && line.isEmpty()) {
-                m_state = State::Done;
+                finishBody();
             }
             break;
         case State::Done:
@@ -129,19 +135,26 @@ bool HttpResponseReader::isBodyComplete() const
     if (!hasStatusLine() || hasError() || !isHeaderDone()) {
         return false;
     }
-    if (m_chunked) {
-        return m_state == State::Done;
-    }
-    if (m_contentLength >= 0) {
-        return m_bodyBytes == m_contentLength;
-    }
-    return true;
+    return m_state == State::Done;
+}
+
+bool HttpResponseReader::isCloseDelimited() const
+{
+    return m_state == State::CloseDelimitedBody;
+}
+
+// Whatever follows the announced end (a server that ignores "Connection:
+// close" may go on with anything) is not part of this reply.
+void HttpResponseReader::finishBody()
+{
+    m_state = State::Done;
+    m_pending.clear();
 }
 
 // Takes one line (without its CR LF or bare LF) from the pending bytes, or
-// returns false while the line end has not yet arrived. A line that grows
-// beyond the limit fails the reply.
-bool HttpResponseReader::takeLine(QByteArray *line, int limit)
+// returns false while the line end has not yet arrived. A line whose content
+// grows beyond the limit fails the reply, whether it ends in CR LF or LF.
+bool HttpResponseReader::takeLine(QByteArray *line, qint64 limit)
 {
     const qsizetype end = m_pending.indexOf('\n');
     if (end < 0) {
@@ -150,7 +163,8 @@ bool HttpResponseReader::takeLine(QByteArray *line, int limit)
         }
         return false;
     }
-    if (end > limit + 1) {
+    const qsizetype contentEnd = end > 0 && m_pending.at(end - 1) == '\r' ? end - 1 : end;
+    if (contentEnd > limit) {
         fail(QStringLiteral("line too long"));
         return false;
     }
@@ -237,7 +251,16 @@ void HttpResponseReader::finishHeader()
         fail(QStringLiteral("unreadable content length"));
         return;
     }
-    m_state = m_chunked ? State::ChunkSize : State::Body;
+    if (m_chunked) {
+        m_state = State::ChunkSize;
+    } else if (m_contentLength < 0) {
+        m_state = State::CloseDelimitedBody;
+    } else {
+        m_state = State::Body;
+        if (m_contentLength == 0) {
+            finishBody();
+        }
+    }
 }
 
 void HttpResponseReader::readChunkSize(const QByteArray &line)

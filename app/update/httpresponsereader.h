@@ -27,10 +27,13 @@ public:
     bool isChunked() const { return m_chunked; }
     qint64 bodyBytes() const { return m_bodyBytes; }
 
-    // Whether the body has arrived whole, as far as the response lets one
-    // tell: the final chunk of a chunked body, exactly Content-Length bytes,
-    // or, without either, whatever came before the peer closed.
+    // Whether the body has arrived whole: the final chunk of a chunked body,
+    // or exactly Content-Length bytes. Nothing after that end is read. A body
+    // without either is never complete, since only the connection's end
+    // would close it, and a cut connection ends it just the same.
     bool isBodyComplete() const;
+    // A body with neither a length nor chunks: it runs until the peer closes.
+    bool isCloseDelimited() const;
 
     bool hasError() const { return m_state == State::Failed; }
     QString errorString() const { return m_error; }
@@ -41,6 +44,7 @@ private:
         StatusLine,
         HeaderLines,
         Body,
+        CloseDelimitedBody,
         Raw,
         ChunkSize,
         ChunkData,
@@ -50,10 +54,11 @@ private:
         Failed
     };
 
-    bool takeLine(QByteArray *line, int limit);
+    bool takeLine(QByteArray *line, qint64 limit);
     void readStatusPrefix();
     void readHeaderLine(const QByteArray &line);
     void finishHeader();
+    void finishBody();
     void readChunkSize(const QByteArray &line);
     QByteArray takeBody(qint64 count);
     void fail(const QString &reason);
@@ -67,6 +72,6 @@ private:
     bool m_lengthUnreadable = false;
     qint64 m_chunkRemaining = 0;
     qint64 m_bodyBytes = 0;
-    int m_headerBytes = 0;
+    qint64 m_headerBytes = 0;
     QString m_error;
 };

@@ -1,5 +1,6 @@
 #include "replacementinstaller.h"
 
+#include "files/outputfile.h"
 #include "replacementscript.h"
 
 #include <QDir>
@@ -74,17 +75,14 @@ bool clearReadOnly(const QString &programFile, QString *error)
 bool writeReplacementScript(const UpdateFiles &files, ProgramPlatform platform, qint64 processId,
                             QString *error)
 {
-    QFile script(files.scriptFile);
-    const QByteArray text = scriptText(files, platform, processId);
-    if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate) || script.write(text) != text.size() ||
-        !script.flush()) {
-        *error = QStringLiteral("%1: %2").arg(files.scriptFile, script.errorString());
-        script.close();
-        script.remove();
-        return false;
-    }
-    script.close();
-    return true;
+    // A script that already waits may be reading its file at this moment
+    // (sh reads as it goes), so the new text replaces the file, never
+    // overwrites it in place.
+    QString reason;
+    if (OutputFile::writeFile(files.scriptFile, scriptText(files, platform, processId), &reason))
+        return true;
+    *error = QStringLiteral("%1: %2").arg(files.scriptFile, reason);
+    return false;
 }
 
 bool startReplacementScript(const QString &scriptFile, QString *error)
@@ -93,7 +91,7 @@ bool startReplacementScript(const QString &scriptFile, QString *error)
     process.setWorkingDirectory(QFileInfo(scriptFile).absolutePath());
 #ifdef Q_OS_WIN
     process.setProgram(QStringLiteral("cmd.exe"));
-    process.setArguments({QStringLiteral("/c"), QDir::toNativeSeparators(scriptFile)});
+    process.setNativeArguments(windowsScriptArguments(QDir::toNativeSeparators(scriptFile)));
     process.setCreateProcessArgumentsModifier(
         [](QProcess::CreateProcessArguments *arguments) { arguments->flags |= CREATE_NO_WINDOW; });
 #else

@@ -5,8 +5,9 @@
 
 namespace {
 
-QByteArray quoted(const QByteArray &path)
+QByteArray quoted(QByteArray path)
 {
+    path.replace('%', "%%");
     return '"' + path + '"';
 }
 
@@ -41,6 +42,11 @@ QByteArray batchReplacementScript(const QString &downloadedFile, const QString &
     return lines.join("\r\n");
 }
 
+QString windowsScriptArguments(const QString &nativeScriptPath)
+{
+    return QStringLiteral("/d /s /c \"\"%1\"\"").arg(nativeScriptPath);
+}
+
 QByteArray shellReplacementScript(qint64 processId, const QString &downloadedFile, const QString &programFile,
                                   const QString &scriptFile)
 {
@@ -51,7 +57,7 @@ QByteArray shellReplacementScript(qint64 processId, const QString &downloadedFil
         "downloaded=" + shellQuoted(downloadedFile),
         "program=" + shellQuoted(programFile),
         "script=" + shellQuoted(scriptFile),
-        "staged=\"$downloaded.new\"",
+        "staged=\"$downloaded.new.$$\"",
         "if [ -f \"$downloaded\" ]; then",
         "    while kill -0 \"$pid\" 2>/dev/null; do",
         "        sleep 1",

@@ -38,9 +38,10 @@ UpdateFiles updateFilesFor(const QString &programFile, const QString &baseUrl, P
     UpdateFiles files;
     files.programFile = windows ? directory + name + QStringLiteral(".exe") : directory + name;
     files.downloadedFile = directory + name + QStringLiteral(".e32");
+    files.partialFile = files.downloadedFile + QStringLiteral(".part");
     files.scriptFile = files.downloadedFile + (windows ? QStringLiteral(".bat") : QStringLiteral(".sh"));
     files.programUrl = base + name + (windows ? QStringLiteral(".exe") : QString());
-    files.versionFile = directory + VersionFileName;
+    files.signatureUrl = files.programUrl + QStringLiteral(".sig");
     files.versionUrl = base + VersionFileName;
     return files;
 }
@@ -54,4 +55,14 @@ QString UpdateBaseUrl()
 {
     return chooseUpdateBaseUrl(QStringLiteral(KAVREL_UPDATE_BASE_URL),
                                qEnvironmentVariable("KAVREL_UPDATE_URL"));
+}
+
+QByteArray UpdatePublicKey()
+{
+    return QByteArrayLiteral(KAVREL_UPDATE_PUBLIC_KEY);
+}
+
+qint64 UpdateProgramSizeLimit()
+{
+    return qint64(KAVREL_UPDATE_MAX_PROGRAM_SIZE);
 }

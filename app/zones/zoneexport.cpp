@@ -8,6 +8,11 @@
 #include <algorithm>
 #include <cmath>
 
+using kavrel::InclusionZone;
+using kavrel::Point;
+using kavrel::StandRectangle;
+using kavrel::ZoneRing;
+
 namespace {
 
 QString translated(const char *text)
@@ -15,17 +20,17 @@ QString translated(const char *text)
     return QCoreApplication::translate("ZoneExport", text);
 }
 
-QString coordinateText(QPointF p)
+QString coordinateText(Point p)
 {
-    return QStringLiteral("[%1,%2]").arg(numberText(p.x()), numberText(p.y()));
+    return QStringLiteral("[%1,%2]").arg(numberText(p.x), numberText(p.y));
 }
 
 // A GeoJSON linear ring repeats its first position at the end.
 QString ringText(const ZoneRing &ring)
 {
     QStringList positions;
-    positions.reserve(ring.size() + 1);
-    for (const QPointF &p : ring)
+    positions.reserve(qsizetype(ring.size()) + 1);
+    for (const Point &p : ring)
         positions.append(coordinateText(p));
     positions.append(coordinateText(ring.front()));
     return QLatin1Char('[') + positions.join(QLatin1Char(',')) + QLatin1Char(']');
@@ -33,7 +38,7 @@ QString ringText(const ZoneRing &ring)
 
 QString geometryText(const InclusionZone &zone)
 {
-    if (zone.rings.isEmpty())
+    if (zone.rings.empty())
         return QStringLiteral("null");
     if (zone.rings.size() == 1)
         return QStringLiteral("{\"type\":\"Polygon\",\"coordinates\":[%1]}")
@@ -56,17 +61,17 @@ double probability(double area, StandRectangle stand)
 class DrawingFrame
 {
 public:
-    DrawingFrame(const QList<QPointF> &trees, StandRectangle stand)
+    DrawingFrame(const std::vector<Point> &trees, StandRectangle stand)
     {
         m_minX = 0.0;
         m_maxX = stand.width;
         m_minY = 0.0;
         m_maxY = stand.length;
-        for (const QPointF &tree : trees) {
-            m_minX = std::min(m_minX, tree.x());
-            m_maxX = std::max(m_maxX, tree.x());
-            m_minY = std::min(m_minY, tree.y());
-            m_maxY = std::max(m_maxY, tree.y());
+        for (const Point &tree : trees) {
+            m_minX = std::min(m_minX, tree.x);
+            m_maxX = std::max(m_maxX, tree.x);
+            m_minY = std::min(m_minY, tree.y);
+            m_maxY = std::max(m_maxY, tree.y);
         }
         m_extent = std::max({m_maxX - m_minX, m_maxY - m_minY, 1e-9});
         m_margin = 0.06 * m_extent;
@@ -99,9 +104,9 @@ QString num(double value)
 QString ringPath(const ZoneRing &ring, const DrawingFrame &frame)
 {
     QStringList parts;
-    for (qsizetype v = 0; v < ring.size(); ++v) {
+    for (std::size_t v = 0; v < ring.size(); ++v) {
         parts.append(QStringLiteral("%1%2 %3").arg(v == 0 ? QStringLiteral("M") : QStringLiteral("L"),
-                                                   num(frame.x(ring[v].x())), num(frame.y(ring[v].y()))));
+                                                   num(frame.x(ring[v].x)), num(frame.y(ring[v].y))));
     }
     parts.append(QStringLiteral("Z"));
     return parts.join(QLatin1Char(' '));
@@ -122,11 +127,11 @@ double scaleBarLength(double extent)
 
 } // namespace
 
-QByteArray zonesToGeoJson(const QList<InclusionZone> &zones, StandRectangle stand, int k)
+QByteArray zonesToGeoJson(const std::vector<InclusionZone> &zones, StandRectangle stand, int k)
 {
     QStringList features;
-    features.reserve(zones.size());
-    for (qsizetype t = 0; t < zones.size(); ++t) {
+    features.reserve(qsizetype(zones.size()));
+    for (std::size_t t = 0; t < zones.size(); ++t) {
         const InclusionZone &zone = zones[t];
         features.append(
             QStringLiteral("{\"type\":\"Feature\",\"properties\":{\"tree\":%1,\"k\":%2,\"area\":%3,"
@@ -140,8 +145,8 @@ QByteArray zonesToGeoJson(const QList<InclusionZone> &zones, StandRectangle stan
     return text.toUtf8();
 }
 
-QByteArray zonesToSvg(const QList<QPointF> &trees, const QList<InclusionZone> &zones, StandRectangle stand,
-                      int k)
+QByteArray zonesToSvg(const std::vector<Point> &trees, const std::vector<InclusionZone> &zones,
+                      StandRectangle stand, int k)
 {
     const DrawingFrame frame(trees, stand);
     const double font = 0.03 * frame.extent();
@@ -172,7 +177,7 @@ QByteArray zonesToSvg(const QList<QPointF> &trees, const QList<InclusionZone> &z
     svg << QStringLiteral("<g id=\"zones\" fill=\"none\" stroke=\"#0000ff\" stroke-width=\"%1\" "
                           "stroke-linejoin=\"round\">")
                .arg(num(zoneLine));
-    for (qsizetype t = 0; t < zones.size(); ++t) {
+    for (std::size_t t = 0; t < zones.size(); ++t) {
         for (const ZoneRing &ring : zones[t].rings)
             svg << QStringLiteral("<path data-tree=\"%1\" d=\"%2\"/>").arg(t + 1).arg(ringPath(ring, frame));
     }
@@ -180,9 +185,9 @@ QByteArray zonesToSvg(const QList<QPointF> &trees, const QList<InclusionZone> &z
 
     svg << QStringLiteral("<g id=\"trees\" font-family=\"sans-serif\" font-size=\"%1\">")
                .arg(num(font * 0.8));
-    for (qsizetype t = 0; t < trees.size(); ++t) {
-        const double x = frame.x(trees[t].x());
-        const double y = frame.y(trees[t].y());
+    for (std::size_t t = 0; t < trees.size(); ++t) {
+        const double x = frame.x(trees[t].x);
+        const double y = frame.y(trees[t].y);
         svg << QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"#006400\"/>")
                    .arg(num(x), num(y), num(treeRadius))
             << QStringLiteral("<text x=\"%1\" y=\"%2\" fill=\"black\">%3</text>")
@@ -202,7 +207,7 @@ QByteArray zonesToSvg(const QList<QPointF> &trees, const QList<InclusionZone> &z
                .arg(num(left), num(top + font),
                     translated("Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m")
                         .arg(k)
-                        .arg(trees.size())
+                        .arg(qsizetype(trees.size()))
                         .arg(numberText(stand.width), numberText(stand.length)))
         << QStringLiteral(
                "<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\" stroke=\"#0000ff\" stroke-width=\"%4\"/>")
@@ -222,4 +227,19 @@ QByteArray zonesToSvg(const QList<QPointF> &trees, const QList<InclusionZone> &z
                .arg(num(left + bar + font * 0.5), num(top + 3.0 * row + font), numberText(bar))
         << QStringLiteral("</g>") << QStringLiteral("</svg>");
     return (svg.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+}
+
+QByteArray zonesToCsv(const std::vector<Point> &trees, const std::vector<double> &diameters,
+                      const std::vector<InclusionZone> &zones, StandRectangle stand, int k)
+{
+    QString text = QStringLiteral("tree,x,y,d,k,area,probability\n");
+    for (std::size_t t = 0; t < zones.size() && t < trees.size(); ++t) {
+        const double d = t < diameters.size() ? diameters[t] : 0.0;
+        text += QStringLiteral("%1,%2,%3,%4,%5,%6,%7\n")
+                    .arg(t + 1)
+                    .arg(numberText(trees[t].x), numberText(trees[t].y), numberText(d))
+                    .arg(k)
+                    .arg(numberText(zones[t].area), numberText(probability(zones[t].area, stand)));
+    }
+    return text.toUtf8();
 }

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "zoneareas.h"
-
 #include <QByteArray>
-#include <QList>
-#include <QPointF>
+#include <kavrel/inclusionzones.h>
+#include <vector>
 
 // Inclusion zones written for GIS and drawing programs. Coordinates are stand
 // metres (origin at the stand's lower-left corner, Y up); tree numbers are the
@@ -14,9 +12,16 @@
 // MultiPolygon when the zone falls apart into several parts inside the stand,
 // or a null geometry when it does not reach into the stand. Properties: tree,
 // k, area (square metres) and probability (area / stand area).
-QByteArray zonesToGeoJson(const QList<InclusionZone> &zones, StandRectangle stand, int k);
+QByteArray zonesToGeoJson(const std::vector<kavrel::InclusionZone> &zones, kavrel::StandRectangle stand,
+                          int k);
 
 // An SVG drawing to scale: the stand rectangle, every zone boundary, the trees
 // with their numbers, and a legend with a scale bar.
-QByteArray zonesToSvg(const QList<QPointF> &trees, const QList<InclusionZone> &zones, StandRectangle stand,
-                      int k);
+QByteArray zonesToSvg(const std::vector<kavrel::Point> &trees,
+                      const std::vector<kavrel::InclusionZone> &zones, kavrel::StandRectangle stand, int k);
+
+// A CSV table with a header line and one line per tree: tree, x, y (stand
+// metres), d (as read), k, area (square metres) and probability (area / stand
+// area), "." as decimal point, in every language.
+QByteArray zonesToCsv(const std::vector<kavrel::Point> &trees, const std::vector<double> &diameters,
+                      const std::vector<kavrel::InclusionZone> &zones, kavrel::StandRectangle stand, int k);

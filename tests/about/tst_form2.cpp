@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
+#include <QTextLayout>
 #include <QTranslator>
 
 namespace {
@@ -17,6 +18,32 @@ QString labelText(const QWidget &window, int number)
 {
     const auto *label = window.findChild<QLabel *>(QStringLiteral("tamLabel%1").arg(number));
     return label ? label->text() : QStringLiteral("<missing>");
+}
+
+// The label's text with plain hyphens, as written in the translations.
+QString plainHyphens(QString text)
+{
+    return text.replace(QChar(0x2011), u'-');
+}
+
+// The line each character falls on when the label's text is wrapped at the
+// given width.
+QList<int> lineOfEachCharacter(const QLabel &label, int width)
+{
+    QTextLayout layout(label.text(), label.font());
+    QTextOption option(label.alignment());
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(width);
+    layout.endLayout();
+    QList<int> lines;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        for (int c = 0; c < layout.lineAt(i).textLength(); ++c)
+            lines.append(i);
+    }
+    return lines;
 }
 
 QList<QWidget *> shownWindows(const QString &name)
@@ -49,6 +76,9 @@ private slots:
     void textsByLanguage_data();
     void textsByLanguage();
     void fixedTexts();
+    void kWordStaysOnOneLine_data();
+    void kWordStaysOnOneLine();
+    void windowIcon();
     void labelsKeepTheirLookUnderAStyledWindow_data();
     void labelsKeepTheirLookUnderAStyledWindow();
     void onlyOneOfTheTwoWindowsIsOpen();
@@ -96,13 +126,14 @@ void TestForm2::textsByLanguage()
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 
-    QCOMPARE(labelText(window, 4), purpose);
+    QCOMPARE(plainHyphens(labelText(window, 4)), purpose);
     QCOMPARE(labelText(window, 5), KAVREL_ABOUT_FIRST_AUTHOR + joiner + KAVREL_ABOUT_SECOND_AUTHOR);
 
     QCoreApplication::removeTranslator(&translator);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    QCOMPARE(labelText(window, 4), QStringLiteral("Ein Programm zur Berechnung von Einschlussflächen für die "
-                                                  "k-Baum Probefläche"));
+    QCOMPARE(plainHyphens(labelText(window, 4)),
+             QStringLiteral("Ein Programm zur Berechnung von Einschlussflächen für die "
+                            "k-Baum Probefläche"));
 }
 
 void TestForm2::fixedTexts()
@@ -119,6 +150,53 @@ void TestForm2::fixedTexts()
     QCOMPARE(labelText(window, 7), QStringLiteral(KAVREL_ABOUT_INSTITUTION));
     QCOMPARE(labelText(window, 8), QStringLiteral(KAVREL_ABOUT_DEPARTMENT));
     QCOMPARE(labelText(window, 9), QStringLiteral(KAVREL_ABOUT_ADDRESS));
+}
+
+void TestForm2::kWordStaysOnOneLine_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("word");
+    QTest::newRow("German") << "de"
+                            << "k-Baum";
+    QTest::newRow("English") << "en"
+                             << "k-tree";
+    QTest::newRow("Spanish") << "es"
+                             << "k-árbol";
+    QTest::newRow("Slovak") << "sk"
+                            << "k-stromove";
+}
+
+// Word wrapping may break the purpose text anywhere but inside "k-tree",
+// whatever width the font leaves for it.
+void TestForm2::kWordStaysOnOneLine()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, word);
+
+    QTranslator translator;
+    if (language != QLatin1String("de")) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/about_%1.qm").arg(language)));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+    }
+    Form2 window;
+    window.show();
+    const auto *label = window.findChild<QLabel *>(QStringLiteral("tamLabel4"));
+    const qsizetype start = plainHyphens(label->text()).indexOf(word);
+    QVERIFY(start >= 0);
+    const int labelWidth = label->contentsRect().width();
+    for (int width = labelWidth / 4; width <= labelWidth; ++width) {
+        const QList<int> lines = lineOfEachCharacter(*label, width);
+        QVERIFY(lines.size() >= start + word.size());
+        QVERIFY2(lines[start] == lines[start + word.size() - 1], qPrintable(QString::number(width)));
+    }
+    QCoreApplication::removeTranslator(&translator);
+}
+
+void TestForm2::windowIcon()
+{
+    Form2 window;
+    const QList<QSize> sizes = window.windowIcon().availableSizes();
+    QVERIFY2(sizes.contains(QSize(32, 32)), qPrintable(QString::number(sizes.size())));
 }
 
 void TestForm2::labelsKeepTheirLookUnderAStyledWindow_data()

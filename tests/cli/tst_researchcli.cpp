@@ -1,6 +1,9 @@
+#include "files/filesystemname.h"
 #include "zonescommand.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -11,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <sys/stat.h>
 
 namespace {
 
@@ -85,7 +89,12 @@ private slots:
     void geoJsonMatchesAreas_data();
     void geoJsonMatchesAreas();
     void svgDrawing();
+    void svgThatCannotBeWritten_data();
     void svgThatCannotBeWritten();
+    void svgThroughLinkAndAnyName();
+    void refusesDiametersNoResultCanUse_data();
+    void refusesDiametersNoResultCanUse();
+    void edgeTableTakesNegativeDiameters();
 
 private:
     QString writeStand(const QString &name, const QByteArray &content);
@@ -149,6 +158,12 @@ void TestResearchCli::badOptions_data()
     QTest::newRow("empty svg file name") << QStringList{"--svg=", stand} << 2 << "--svg";
     QTest::newRow("unreadable stand file")
         << QStringList{"--areas", "/nonexistent/stand.txt"} << 1 << "stand.txt";
+    QTest::newRow("spacing too small for a short message")
+        << QStringList{"--grid", "1e-320", stand} << 2 << "e-321";
+    QTest::newRow("points with line break") << QStringList{"--simulate", "10\n", stand} << 2 << "--simulate";
+    QTest::newRow("seed with line break")
+        << QStringList{"--simulate", "10", "--seed", "3\n", stand} << 2 << "--seed";
+    QTest::newRow("spacing with line break") << QStringList{"--grid", "5\n", stand} << 2 << "--grid";
 }
 
 void TestResearchCli::badOptions()
@@ -162,6 +177,48 @@ void TestResearchCli::badOptions()
     QCOMPARE(run.status, status);
     QVERIFY(run.out.isEmpty());
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY2(run.err.size() < 300, qPrintable(run.err));
+}
+
+// A diameter that would overflow the basal area is refused by the reader;
+// a negative one is read, but no research mode works with it.
+void TestResearchCli::refusesDiametersNoResultCanUse_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("mode");
+    QTest::addColumn<QString>("message");
+
+    const QByteArray huge = "1,1\n1\n0,0,1e160\n";
+    const QByteArray negative = "10,10\n2\n1,1,20\n5,5,-3\n";
+    QTest::newRow("1e160 simulated as csv") << huge << QStringList{"--simulate", "2", "--csv"} << "Baum 1";
+    QTest::newRow("1e160 on a grid") << huge << QStringList{"--grid", "0.5"} << "Baum 1";
+    QTest::newRow("negative simulated") << negative << QStringList{"--simulate", "20", "--csv"} << "Baum 2";
+    QTest::newRow("negative on a grid") << negative << QStringList{"--grid", "1"} << "Baum 2";
+    QTest::newRow("negative areas") << negative << QStringList{"--areas"} << "Baum 2";
+    QTest::newRow("negative geojson") << negative << QStringList{"--geojson"} << "Baum 2";
+}
+
+void TestResearchCli::refusesDiametersNoResultCanUse()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, mode);
+    QFETCH(QString, message);
+    const QString stand = writeStand(QStringLiteral("diameters.txt"), content);
+    const Run run = runTool(mode << stand);
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY2(run.err.contains(QStringLiteral("diameters.txt")), qPrintable(run.err));
+}
+
+// The edge table never looks at diameters: a negative one is no reason to
+// refuse it, as the window shows such a stand too.
+void TestResearchCli::edgeTableTakesNegativeDiameters()
+{
+    const QString stand = writeStand(QStringLiteral("negative.txt"), "10,10\n2\n1,1,20\n5,5,-3\n");
+    const Run run = runTool({stand});
+    QCOMPARE(run.status, 0);
+    QVERIFY(!run.out.isEmpty());
 }
 
 void TestResearchCli::areasPerTree_data()
@@ -376,13 +433,65 @@ void TestResearchCli::svgDrawing()
     QVERIFY(legend);
 }
 
+void TestResearchCli::svgThatCannotBeWritten_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing folder") << QStringLiteral("missing");
+    QTest::newRow("pipe without reader") << QStringLiteral("pipe");
+    QTest::newRow("folder") << QStringLiteral("folder");
+}
+
 void TestResearchCli::svgThatCannotBeWritten()
 {
-    const Run run =
-        runTool({"--svg", m_dir.filePath(QStringLiteral("missing/zones.svg")), "--areas", m_twoTrees});
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    QString target = folder.filePath(QStringLiteral("zones.svg"));
+    mode_t type = 0;
+    if (kind == QLatin1String("missing")) {
+        target = folder.filePath(QStringLiteral("missing/zones.svg"));
+    } else if (kind == QLatin1String("pipe")) {
+        QVERIFY(::mkfifo(QFile::encodeName(target).constData(), 0600) == 0);
+        type = S_IFIFO;
+    } else {
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("zones.svg")));
+        type = S_IFDIR;
+    }
+    const Run run = runTool({"--svg", target, "--areas", m_twoTrees});
     QCOMPARE(run.status, 3);
     QVERIFY(run.out.isEmpty());
     QVERIFY(run.err.contains(QStringLiteral("zones.svg")));
+    struct stat status;
+    const bool exists = ::lstat(QFile::encodeName(target).constData(), &status) == 0;
+    QCOMPARE(exists ? status.st_mode & S_IFMT : 0, type);
+}
+
+// The shell's ">" writes through a link and leaves it a link; names that
+// are no valid UTF-8 are read and written byte for byte.
+void TestResearchCli::svgThroughLinkAndAnyName()
+{
+    QTemporaryDir folder;
+    const QString real = folder.filePath(QStringLiteral("real.svg"));
+    const QString link = folder.filePath(QStringLiteral("link.svg"));
+    QVERIFY(QFile::link(real, link));
+    QCOMPARE(runTool({"--svg", link, m_twoTrees}).status, 0);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QVERIFY(QFileInfo(real).size() > 0);
+
+    const QByteArray folderName = QFile::encodeName(folder.path());
+    const QByteArray standName = folderName + "/stand\xff.txt";
+    const QByteArray svgName = folderName + "/out\xff.svg";
+    FILE *standFile = std::fopen(standName.constData(), "wb");
+    QVERIFY(standFile);
+    std::fputs("100,100\n2\n25,40,20\n75,60,40\n", standFile);
+    std::fclose(standFile);
+    const Run run = runTool({"--svg", fileNameFromNative(svgName), fileNameFromNative(standName)});
+    struct stat status;
+    const bool written = ::stat(svgName.constData(), &status) == 0 && status.st_size > 0;
+    std::remove(standName.constData());
+    std::remove(svgName.constData());
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    QVERIFY(written);
 }
 
 QTEST_GUILESS_MAIN(TestResearchCli)

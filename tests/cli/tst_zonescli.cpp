@@ -16,6 +16,8 @@ private slots:
     void parsesArguments();
     void refusesBadArguments_data();
     void refusesBadArguments();
+    void quotesLongValuesShortly();
+    void selectsAtTheBounds();
     void runsProgram_data();
     void runsProgram();
     void reportsLostOutput_data();
@@ -112,6 +114,15 @@ void TestZonesCli::refusesBadArguments_data()
     QTest::newRow("select not finite") << QStringList{"--select", "nan,1", "a.txt"} << "nan,1";
     QTest::newRow("select decimal comma") << QStringList{"--select", "1,5,2", "a.txt"} << "--select";
     QTest::newRow("help with value") << QStringList{"--help=yes"} << "--help";
+    // Nothing may trail a number, not even the line break of a pasted value.
+    QTest::newRow("order with line break") << QStringList{"--order", "2\n", "a.txt"} << "--order";
+    QTest::newRow("order with blank") << QStringList{"--order", "2 ", "a.txt"} << "--order";
+    QTest::newRow("map with line break") << QStringList{"--map", "5x5\n", "a.txt"} << "--map";
+    QTest::newRow("select with line break") << QStringList{"--select", "1,2\n", "a.txt"} << "--select";
+    // Beyond the trees' bounds the squared distances lose the trees apart.
+    QTest::newRow("select beyond tree bounds") << QStringList{"--select", "1e18,2", "a.txt"} << "1e18,2";
+    QTest::newRow("select negative beyond bounds")
+        << QStringList{"--select", "0,-1000000001", "a.txt"} << "--select";
 }
 
 void TestZonesCli::refusesBadArguments()
@@ -121,6 +132,24 @@ void TestZonesCli::refusesBadArguments()
     const ZonesArguments parsed = parseZonesArguments(arguments);
     QVERIFY(!parsed.ok());
     QVERIFY2(parsed.error.contains(named), qPrintable(parsed.error));
+    // A pasted line break must not reach the terminal unquoted.
+    QVERIFY2(!parsed.error.contains(QLatin1Char('\n')), qPrintable(parsed.error));
+}
+
+void TestZonesCli::quotesLongValuesShortly()
+{
+    const QString huge(5000, QLatin1Char('7'));
+    const ZonesArguments parsed = parseZonesArguments({"--order", huge, "a.txt"});
+    QVERIFY(!parsed.ok());
+    QVERIFY2(parsed.error.size() < 200, qPrintable(parsed.error));
+    QVERIFY(parsed.error.contains(QStringLiteral("7777777...")));
+}
+
+void TestZonesCli::selectsAtTheBounds()
+{
+    const ZonesArguments parsed = parseZonesArguments({"--select", "-1e9,1000000000", "a.txt"});
+    QVERIFY2(parsed.ok(), qPrintable(parsed.error));
+    QCOMPARE(*parsed.options.select, QPointF(-1e9, 1e9));
 }
 
 void TestZonesCli::runsProgram_data()

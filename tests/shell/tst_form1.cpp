@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -76,6 +77,8 @@ void pickLanguage(Form1 &window, int index)
 
 } // namespace
 
+Q_DECLARE_METATYPE(ZoneReadout)
+
 class TestForm1 : public QObject
 {
     Q_OBJECT
@@ -111,6 +114,15 @@ private slots:
     void shutDown();
     void isFormLoadedIgnoresCase_data();
     void isFormLoadedIgnoresCase();
+    void qtButtonsFollowTheLanguage_data();
+    void qtButtonsFollowTheLanguage();
+    void keysReachTheirCommands_data();
+    void keysReachTheirCommands();
+    void longPanelTextsFit_data();
+    void longPanelTextsFit();
+    void treeCountNoteFollowsTheLanguage();
+    void zoneReadoutTexts_data();
+    void zoneReadoutTexts();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -144,11 +156,19 @@ void TestForm1::startUpState()
     QStringList fileEntries;
     for (QAction *action : fileMenu->actions())
         fileEntries << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    QCOMPARE(fileEntries, (QStringList{"Öffnen", "-", "Beenden"}));
+    QCOMPARE(fileEntries, (QStringList{"Öffnen", "-", "Situation aufnehmen", "-",
+                                       "Zonen als GeoJSON exportieren...", "Zeichnung als SVG exportieren...",
+                                       "Flächen als CSV exportieren...", "-", "Beenden"}));
     auto *exitAction = window->findChild<QAction *>(QStringLiteral("exit"));
     QCOMPARE(exitAction->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
-    for (const char *key : {"open", "exit", "selecttree", "withimpact", "withoutimpact"})
+    for (const char *key : {"open", "snapshot", "exportgeojson", "exportsvg", "exportcsv", "exit",
+                            "selecttree", "withimpact", "withoutimpact"})
         QVERIFY2(!window->findChild<QAction *>(QLatin1String(key))->icon().isNull(), key);
+    // Nothing to export before a stand is shown.
+    for (const char *key : {"exportgeojson", "exportsvg", "exportcsv"})
+        QVERIFY2(!window->findChild<QAction *>(QLatin1String(key))->isEnabled(), key);
+    QVERIFY(!window->labelCheckBox()->toolTip().isEmpty());
+    QVERIFY(window->zoneReadoutLabel()->isHidden());
 
     auto *selector = window->findChild<QComboBox *>(QStringLiteral("tamText1"));
     QCOMPARE(selector->count(), 4);
@@ -721,6 +741,188 @@ void TestForm1::isFormLoadedIgnoresCase()
     QVERIFY(!IsFormLoaded(QStringLiteral("Form3")));
     about.close();
     QVERIFY(!IsFormLoaded(name));
+}
+
+void TestForm1::qtButtonsFollowTheLanguage_data()
+{
+    QTest::addColumn<QList<int>>("languages");
+    QTest::addColumn<QString>("yes");
+    QTest::addColumn<QString>("no");
+    QTest::newRow("German at start") << QList<int>{} << "&Ja"
+                                     << "&Nein";
+    QTest::newRow("English") << QList<int>{1} << "&Yes"
+                             << "&No";
+    QTest::newRow("back to German") << QList<int>{1, 0} << "&Ja"
+                                    << "&Nein";
+    QTest::newRow("Spanish") << QList<int>{2} << "&Sí"
+                             << "&No";
+    QTest::newRow("German, then English") << QList<int>{0, 1} << "&Yes"
+                                          << "&No";
+}
+
+// Qt's own buttons speak the window's language, German from the start.
+void TestForm1::qtButtonsFollowTheLanguage()
+{
+    QFETCH(QList<int>, languages);
+    QFETCH(QString, yes);
+    QFETCH(QString, no);
+    if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+        QSKIP("Qt's translations are not installed");
+
+    auto window = makeWindow(m_folder->path(), m_calls);
+    for (int language : languages)
+        pickLanguage(*window, language);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Kavrel"), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
+    QCOMPARE(box.button(QMessageBox::No)->text(), no);
+}
+
+void TestForm1::keysReachTheirCommands_data()
+{
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QByteArray>("signal"); // empty: an order key, or the snapshot (order 0)
+    QTest::addColumn<int>("order");
+
+    QTest::newRow("Ctrl+O") << QKeySequence(Qt::CTRL | Qt::Key_O) << QByteArray(SIGNAL(openRequested())) << 1;
+    QTest::newRow("F5") << QKeySequence(Qt::Key_F5) << QByteArray(SIGNAL(calculateRequested())) << 1;
+    QTest::newRow("Ctrl+S") << QKeySequence(Qt::CTRL | Qt::Key_S) << QByteArray() << 0;
+    for (int order = 1; order <= 5; ++order)
+        QTest::addRow("%d", order) << QKeySequence(Qt::Key_0 + order) << QByteArray() << order;
+}
+
+void TestForm1::keysReachTheirCommands()
+{
+    QFETCH(QKeySequence, key);
+    QFETCH(QByteArray, signal);
+    QFETCH(int, order);
+
+    auto window = makeWindow(m_folder->path(), m_calls);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    if (order != 1)
+        orderButton(*window, 1)->setChecked(true);
+    else
+        orderButton(*window, 3)->click();
+    QSignalSpy spy(window.get(), signal.isEmpty() ? SIGNAL(layoutApplied()) : signal.constData());
+    // Wherever the focus is in the window.
+    window->treeTable()->setFocus();
+
+    QTest::keySequence(window.get(), key);
+
+    if (!signal.isEmpty()) {
+        QCOMPARE(spy.count(), 1);
+        return;
+    }
+    if (order == 0) {
+        QVERIFY(QFileInfo::exists(window->snapshotPath()));
+        return;
+    }
+    QCOMPARE(window->currentOrder(), order);
+    for (int other = 1; other <= 5; ++other)
+        QCOMPARE(textColour(orderButton(*window, other)),
+                 other == order ? QColor(Qt::black) : QColor(Qt::white));
+}
+
+void TestForm1::longPanelTextsFit_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a very large stand") << 3 << "  1000000 ha";
+    QTest::newRow("a stand as large as a continent") << 3 << "  100000000 ha";
+    QTest::newRow("a small stand") << 3 << "  1 ha";
+    QTest::newRow("Spanish running text") << 1 << "  Calculación ...";
+    QTest::newRow("trees left out") << 1 << "  Erste 50 von 32767 Bäumen gezeigt";
+}
+
+void TestForm1::longPanelTextsFit()
+{
+    QFETCH(int, panel);
+    QFETCH(QString, text);
+
+    auto window = makeWindow(m_folder->path(), m_calls);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->setStatusPanelText(panel, text);
+    QLabel *label = window->statusPanel(panel);
+    QCOMPARE(label->text(), text);
+    QVERIFY2(label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width(),
+             qPrintable(QStringLiteral("%1 > %2")
+                            .arg(label->fontMetrics().horizontalAdvance(text))
+                            .arg(label->contentsRect().width())));
+    // A short text keeps the status bar's font; a shrunk one is readable in
+    // full in its tooltip.
+    if (text.size() < 8)
+        QVERIFY(label->styleSheet().isEmpty() && label->toolTip().isEmpty());
+    else if (!label->styleSheet().isEmpty())
+        QCOMPARE(label->toolTip(), text.trimmed());
+}
+
+void TestForm1::treeCountNoteFollowsTheLanguage()
+{
+    auto window = makeWindow(m_folder->path(), m_calls);
+    window->showTreeCountNote(50, 60);
+    QCOMPARE(window->statusPanel(1)->text(), QStringLiteral("  Erste 50 von 60 Bäumen gezeigt"));
+    pickLanguage(*window, 1);
+    QCOMPARE(window->statusPanel(1)->text(), QStringLiteral("  First 50 of 60 trees shown"));
+
+    // Once the state text has moved on, a switch brings the ready text.
+    window->setStatusPanelText(1, QStringLiteral("  Ready"));
+    pickLanguage(*window, 0);
+    QCOMPARE(window->statusPanel(1)->text(), QStringLiteral("  Bereit"));
+
+    // A stand whose trees are all shown takes a note shown away.
+    window->showTreeCountNote(50, 70);
+    window->showTreeCountNote(12, 12);
+    QCOMPARE(window->statusPanel(1)->text(), QStringLiteral("  Bereit"));
+}
+
+void TestForm1::zoneReadoutTexts_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<ZoneReadout>("readout");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("German") << 0 << ZoneReadout{7, 2, 1234.5678, 0.12345678}
+                            << "Baum 7 (k = 2): 1234.57 m², p = 0.1235";
+    QTest::newRow("Slovak") << 3 << ZoneReadout{7, 2, 1234.5678, 0.12345678}
+                            << "Strom 7 (k = 2): 1234.57 m², p = 0.1235";
+    QTest::newRow("a vast stand") << 0 << ZoneReadout{3, 1, 2.5e12, 0.5}
+                                  << "Baum 3 (k = 1): 2.5e+12 m², p = 0.5000";
+    QTest::newRow("a tiny share") << 0 << ZoneReadout{1, 5, 12.5, 2e-7}
+                                  << "Baum 1 (k = 5): 12.50 m², p = 2e-07";
+    QTest::newRow("no share") << 0 << ZoneReadout{50, 1, 0.0, 0.0} << "Baum 50 (k = 1): 0.00 m², p = 0.0000";
+}
+
+void TestForm1::zoneReadoutTexts()
+{
+    QFETCH(int, language);
+    QFETCH(ZoneReadout, readout);
+    QFETCH(QString, text);
+
+    auto window = makeWindow(m_folder->path(), m_calls);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    // The order label's width follows its caption's language; its place stays.
+    const QPoint labelBefore = window->findChild<QLabel *>(QStringLiteral("tamLabel1"))->pos();
+    const QRect buttonBefore = window->findChild<QPushButton *>(QStringLiteral("Command1"))->geometry();
+    window->showZoneReadout(readout);
+    pickLanguage(*window, language == 0 ? 1 : 0);
+    pickLanguage(*window, language);
+
+    QLabel *label = window->zoneReadoutLabel();
+    QVERIFY(label->isVisible());
+    QCOMPARE(label->text(), text);
+    // In the toolbar's free part: between the calculate button and the
+    // language selector, which stay where they were.
+    const QWidget *selector = window->findChild<QWidget *>(QStringLiteral("tamText1"));
+    QVERIFY(label->geometry().left() > buttonBefore.right());
+    QVERIFY(label->geometry().right() < selector->geometry().left());
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("tamLabel1"))->pos(), labelBefore);
+    QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("Command1"))->geometry(), buttonBefore);
+
+    window->showZoneReadout(std::nullopt);
+    QVERIFY(label->isHidden());
 }
 
 QTEST_MAIN(TestForm1)

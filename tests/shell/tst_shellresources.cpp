@@ -1,3 +1,4 @@
+#include "shell/fileproblem.h"
 #include "shell/form1.h"
 #include "shell/languageswitcher.h"
 #include "shell/localesettings.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QLibraryInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,6 +42,8 @@ private slots:
     void selectorShowsFlagsWhenTheyAreThere();
     void switcherInstallsEveryAreaOfALanguage_data();
     void switcherInstallsEveryAreaOfALanguage();
+    void qtTextsFollowTheSwitch_data();
+    void qtTextsFollowTheSwitch();
 };
 
 void TestShellResources::pictures_data()
@@ -47,7 +51,7 @@ void TestShellResources::pictures_data()
     QTest::addColumn<int>("number");
     QTest::addColumn<bool>("known");
 
-    for (int number : {6120, 6949, 6400, 6018, 6006, 6000})
+    for (int number : {6120, 6949, 6400, 6018, 6006, 6000, 6131, 6132, 6133})
         QTest::newRow(qPrintable(QString::number(number))) << number << true;
     QTest::newRow("unknown 6001") << 6001 << false;
     QTest::newRow("unknown 0") << 0 << false;
@@ -197,6 +201,40 @@ void TestShellResources::switcherInstallsEveryAreaOfALanguage()
 
     switcher.switchTo(QStringLiteral("de"));
     QCOMPARE(QCoreApplication::translate("Form1", "Datei"), QStringLiteral("Datei"));
+}
+
+void TestShellResources::qtTextsFollowTheSwitch_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("qtTranslated");
+    QTest::addColumn<QString>("missing"); // Qt's untranslated reason for a missing file
+    QTest::newRow("German") << "de" << true << "Die Datei oder das Verzeichnis konnte nicht gefunden werden";
+    QTest::newRow("English") << "en" << false << "No such file or directory";
+    QTest::newRow("Spanish") << "es" << true << "No hay ningún fichero o directorio con ese nombre";
+    QTest::newRow("unknown language") << "xx" << false << "No such file or directory";
+}
+
+// Qt's own texts come with every language, German included; the reasons Qt
+// gives for failed file access, which it leaves untranslated, are found in
+// its translations.
+void TestShellResources::qtTextsFollowTheSwitch()
+{
+    QFETCH(QString, code);
+    QFETCH(bool, qtTranslated);
+    QFETCH(QString, missing);
+    if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+        QSKIP("Qt's translations are not installed");
+
+    LanguageSwitcher switcher;
+    switcher.switchTo(code == QLatin1String("de") ? QStringLiteral("es") : QStringLiteral("de"));
+    switcher.switchTo(code);
+    QCOMPARE(switcher.qtTranslationInstalled(), qtTranslated);
+    QFile file(QDir::temp().filePath("no-such-stand-file.txt"));
+    QVERIFY(!file.open(QIODevice::ReadOnly));
+    QCOMPARE(translatedFileError(file.errorString()), missing);
+
+    switcher.switchTo("xx");
+    QCOMPARE(translatedFileError(file.errorString()), file.errorString());
 }
 
 QTEST_MAIN(TestShellResources)

@@ -1,3 +1,4 @@
+#include "files/filesystemname.h"
 #include "stand/numberformat.h"
 #include "stand/standfilereader.h"
 
@@ -7,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <cstring>
+#include <sys/stat.h>
 
 class TestStandFileReader : public QObject
 {
@@ -21,7 +24,11 @@ private slots:
     void rejectsUnreadableContent();
     void reportsFilesThatCannotBeOpened();
     void endsOnEndlessInput();
+    void countsLinesBeyond32Bits();
+    void valueLengthLimit_data();
+    void valueLengthLimit();
     void readsFromDisk();
+    void opensAnyFileName();
     void areaInHectares_data();
     void areaInHectares();
 };
@@ -52,6 +59,8 @@ void TestStandFileReader::readsSeparatorsAndLayouts_data()
     QTest::newRow("number forms") << QByteArray("1e2,50.0\n+2\n1.25e1,30.,21.5\n4E1,.25,3.3e+1\n") << 100
                                   << 50 << two;
     QTest::newRow("no trees") << QByteArray("20,30\n0\n") << 20 << 30 << QList<double>{};
+    QTest::newRow("largest diameters kept")
+        << QByteArray("10,10\n2\n1,1,1e9\n2,2,-1e9\n") << 10 << 10 << QList<double>{1, 1, 1e9, 2, 2, -1e9};
     QTest::newRow("negative and outside coordinates kept")
         << QByteArray("10,10\n1\n-5,12.5,-1\n") << 10 << 10 << QList<double>{-5, 12.5, -1};
 }
@@ -138,6 +147,10 @@ void TestStandFileReader::rejectsUnreadableContent_data()
         << QByteArray("100,100\n1\n1,1,1e400\n") << 3 << 6 << "Durchmesser von Baum 1";
     QTest::newRow("coordinate beyond a million kilometres")
         << QByteArray("100,100\n1\n1e10,1,1\n") << 3 << 4 << "X von Baum 1";
+    QTest::newRow("diameter of 1e160")
+        << QByteArray("1,1\n1\n0,0,1e160\n") << 3 << 6 << "Durchmesser von Baum 1";
+    QTest::newRow("negative diameter beyond the bound")
+        << QByteArray("1,1\n1\n0,0,-1000000001\n") << 3 << 6 << "Durchmesser von Baum 1";
     QTest::newRow("hexadecimal") << QByteArray("0x10,100\n0\n") << 1 << 1 << "Standbreite";
     QTest::newRow("binary file") << QByteArray("\x7F"
                                                "ELF\x02\x01\x01\x00\x00\x00",
@@ -156,8 +169,8 @@ void TestStandFileReader::rejectsUnreadableContent()
     const StandFileResult result = parseStandFile(content, path);
     QVERIFY(!result.ok());
     QCOMPARE(result.error.filePath, path);
-    QCOMPARE(result.error.line, line);
-    QCOMPARE(result.error.valueNumber, valueNumber);
+    QCOMPARE(result.error.line, qint64(line));
+    QCOMPARE(result.error.valueNumber, qint64(valueNumber));
     const QString message = result.error.message;
     QVERIFY2(message.contains(path), qPrintable(message));
     QVERIFY2(message.contains(QStringLiteral("Zeile %1").arg(line)), qPrintable(message));
@@ -170,7 +183,9 @@ void TestStandFileReader::reportsFilesThatCannotBeOpened()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString missing = folder.filePath(QStringLiteral("missing.txt"));
-    QStringList paths{missing, folder.path()};
+    const QString pipe = folder.filePath(QStringLiteral("pipe.txt"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    QStringList paths{missing, folder.path(), pipe};
     // A device would block or never end; it must be refused, not read.
     if (QFileInfo::exists(QStringLiteral("/dev/zero")))
         paths.append(QStringLiteral("/dev/zero"));
@@ -204,8 +219,71 @@ void TestStandFileReader::endsOnEndlessInput()
     EndlessZeros device;
     const StandFileResult result = parseStandFile(device, QStringLiteral("endless"));
     QVERIFY(!result.ok());
-    QCOMPARE(result.error.line, 1);
-    QCOMPARE(result.error.valueNumber, 1);
+    QCOMPARE(result.error.line, qint64(1));
+    QCOMPARE(result.error.valueNumber, qint64(1));
+}
+
+// Nothing but line breaks, then a bad value: its line number must not wrap.
+class LineBreaks : public QIODevice
+{
+public:
+    explicit LineBreaks(qint64 count) : m_count(count) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (m_count <= 0) {
+            if (m_tailSent)
+                return 0;
+            m_tailSent = true;
+            data[0] = 'x';
+            return 1;
+        }
+        const qint64 size = std::min(maxSize, m_count);
+        std::memset(data, '\n', size_t(size));
+        m_count -= size;
+        return size;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    qint64 m_count;
+    bool m_tailSent = false;
+};
+
+void TestStandFileReader::countsLinesBeyond32Bits()
+{
+    const qint64 breaks = qint64(1) << 31;
+    LineBreaks device(breaks);
+    const StandFileResult result = parseStandFile(device, QStringLiteral("lines"));
+    QVERIFY(!result.ok());
+    QCOMPARE(result.error.line, breaks + 1);
+    QVERIFY2(result.error.message.contains(QStringLiteral("Zeile 2147483649")), qPrintable(result.error.message));
+}
+
+void TestStandFileReader::valueLengthLimit_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("longest accepted") << MaxValueLength << true;
+    QTest::newRow("one character longer") << MaxValueLength + 1 << false;
+}
+
+void TestStandFileReader::valueLengthLimit()
+{
+    QFETCH(int, length);
+    QFETCH(bool, accepted);
+    // Leading zeros keep the width 5 at any length.
+    const QByteArray width = QByteArray(length - 1, '0') + '5';
+    const StandFileResult result = parseStandFile(width + ",5\n0\n", QStringLiteral("long.txt"));
+    QCOMPARE(result.ok(), accepted);
+    if (accepted) {
+        QCOMPARE(result.stand->width, 5);
+    } else {
+        QCOMPARE(result.error.line, qint64(1));
+        QCOMPARE(result.error.valueNumber, qint64(1));
+    }
 }
 
 void TestStandFileReader::readsFromDisk()
@@ -221,6 +299,26 @@ void TestStandFileReader::readsFromDisk()
     QVERIFY2(result.ok(), qPrintable(result.error.message));
     QCOMPARE(result.stand->filePath, path);
     QCOMPARE(result.stand->treeCount(), 1);
+}
+
+// A name that is no valid UTF-8 opens all the same, and the message about
+// a missing one shows it readably.
+void TestStandFileReader::opensAnyFileName()
+{
+    QTemporaryDir folder;
+    const QByteArray native = QFile::encodeName(folder.path()) + "/bad\xff.txt";
+    FILE *file = std::fopen(native.constData(), "wb");
+    QVERIFY(file);
+    std::fputs("10,10\n1\n1,2,3\n", file);
+    std::fclose(file);
+    const StandFileResult result = readStandFile(fileNameFromNative(native));
+    std::remove(native.constData());
+    QVERIFY2(result.ok(), qPrintable(result.error.message));
+    QCOMPARE(result.stand->treeCount(), 1);
+
+    const StandFileResult missing = readStandFile(fileNameFromNative(native));
+    QVERIFY(!missing.ok());
+    QVERIFY2(missing.error.message.contains(QStringLiteral("bad\uFFFD.txt")), qPrintable(missing.error.message));
 }
 
 void TestStandFileReader::areaInHectares_data()

@@ -1,5 +1,6 @@
 #include "standwindowharness.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -52,6 +53,11 @@ private slots:
     void mapWithoutSizeKeepsLastPlacement();
     void dialogKeepsOutOnlyASecondDialog();
     void fileDialogStartsInDataFolder();
+    void failedOrCancelledLoadKeepsTableAndMapAgreeing_data();
+    void failedOrCancelledLoadKeepsTableAndMapAgreeing();
+    void failedFirstLoadNamesNoStand();
+    void treesLeftOutAreSaid_data();
+    void treesLeftOutAreSaid();
 };
 
 void StandWindowTest::loadShowsStand_data()
@@ -232,17 +238,27 @@ void StandWindowTest::failedLoadKeepsStand_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("phrase"); // part of the message
     QTest::newRow("missing, German") << 0 << "missing.txt" << QByteArray() << "Öffnungsfehler!"
-                                     << "No such file";
+                                     << "missing.txt“ lässt sich nicht öffnen: Die Datei gibt es nicht.";
     QTest::newRow("missing, English") << 1 << "missing.txt" << QByteArray() << "Open error!"
-                                      << "No such file";
+                                      << "missing.txt” cannot be opened: The file does not exist.";
     QTest::newRow("missing, Spanish") << 2 << "missing.txt" << QByteArray() << "Error de abrir!"
-                                      << "No such file";
+                                      << "missing.txt»: El archivo no existe.";
     QTest::newRow("missing, Slovak") << 3 << "missing.txt" << QByteArray() << "Chyba pri otvarani suboru!"
-                                     << "No such file";
+                                     << "missing.txt“ sa neda otvorit: Subor neexistuje.";
+    QTest::newRow("missing folder, English") << 1 << "nowhere/missing.txt" << QByteArray() << "Open error!"
+                                             << "The folder “";
     QTest::newRow("a device") << 0 << "/dev/zero" << QByteArray() << "Öffnungsfehler!"
-                              << "keine gewöhnliche Datei";
+                              << "„/dev/zero“ ist keine gewöhnliche Datei.";
+    QTest::newRow("a device, English") << 1 << "/dev/zero" << QByteArray() << "Open error!"
+                                       << "“/dev/zero” is not an ordinary file.";
     QTest::newRow("a folder") << 1 << "Data" << QByteArray() << "Open error!"
-                              << "directory";
+                              << "It is a folder, not a file.";
+    QTest::newRow("a value quoted, English")
+        << 1 << "letters.txt" << QByteArray("100,abc\n1\n1,2,3\n") << "Open error!"
+        << "found “abc”";
+    QTest::newRow("a value quoted, Spanish")
+        << 2 << "letters.txt" << QByteArray("100,abc\n1\n1,2,3\n") << "Error de abrir!"
+        << "«abc»";
     QTest::newRow("ends early") << 0 << "short.txt" << QByteArray("100,100\n3\n1,2,3\n4,5")
                                 << "Öffnungsfehler!"
                                 << "endet hier";
@@ -251,7 +267,8 @@ void StandWindowTest::failedLoadKeepsStand_data()
 }
 
 // Nothing of the stand shown before is touched, not even by a file that
-// breaks off after a few trees; only the path shows what was tried.
+// breaks off after a few trees; the message names the file in the user's
+// language and quotes, and the path panel keeps naming the stand shown.
 void StandWindowTest::failedLoadKeepsStand()
 {
     QFETCH(int, language);
@@ -274,9 +291,8 @@ void StandWindowTest::failedLoadKeepsStand()
     QCOMPARE(h.errors.size(), 1);
     QCOMPARE(h.errors[0].title, title);
     QVERIFY2(h.errors[0].text.contains(phrase), qPrintable(h.errors[0].text));
-    if (!content.isEmpty())
-        QVERIFY2(h.errors[0].text.contains(fileName), qPrintable(h.errors[0].text));
-    QCOMPARE(h.panel(2), "  " + path);
+    QVERIFY2(h.errors[0].text.contains(QDir::toNativeSeparators(path)), qPrintable(h.errors[0].text));
+    QCOMPARE(h.panel(2), "  " + h.folder.filePath("stand.txt"));
     QCOMPARE(QStringList({h.panel(3), h.panel(4)}), panels);
     QCOMPARE(h.image(), before);
     QCOMPARE(h.table().rowCount(), 12);
@@ -399,6 +415,83 @@ void StandWindowTest::fileDialogStartsInDataFolder()
     QCOMPARE(filter, QStringLiteral("Text Datei (*.txt)"));
     QVERIFY(h.errors.isEmpty());
     QCOMPARE(h.panel(2), QString());
+}
+
+void StandWindowTest::failedOrCancelledLoadKeepsTableAndMapAgreeing_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: the dialog is cancelled
+    QTest::newRow("unreadable") << QByteArray("100,100\n3\n1,2");
+    QTest::newRow("cancelled") << QByteArray();
+}
+
+void StandWindowTest::failedOrCancelledLoadKeepsTableAndMapAgreeing()
+{
+    QFETCH(QByteArray, content);
+    StandWindowHarness h;
+    h.openStand(TwelveTrees);
+    // Tree 4 at (55, 55) of the 100 m x 60 m stand.
+    emit h.window->mapPressed(h.mapPoint(55, 55, 100, 60));
+    const TreeSelection selection = h.controller->selection();
+    QCOMPARE(selection.treeNumber, 4);
+    QVERIFY(!selection.edgeRows.isEmpty());
+    const QImage marked = h.image();
+
+    if (content.isEmpty())
+        h.open(QString());
+    else
+        h.openStand(content, "bad.txt");
+
+    QCOMPARE(h.image(), marked);
+    QCOMPARE(h.controller->selection().treeNumber, 4);
+    const QModelIndexList selected = h.table().selectionModel()->selectedIndexes();
+    QCOMPARE(selected.size(), 2);
+    for (const QModelIndex &index : selected)
+        QCOMPARE(index.row(), 3);
+    QCOMPARE(h.panel(2), "  " + h.folder.filePath("stand.txt"));
+    QVERIFY(h.window->zoneReadout().has_value());
+}
+
+// Started with a file that cannot be read: no stand is shown, so no path.
+void StandWindowTest::failedFirstLoadNamesNoStand()
+{
+    StandWindowHarness h;
+    QVERIFY(!h.controller->loadStandFile(h.writeFile("bad.txt", "100,100\n3\n1,2")));
+    QVERIFY(!h.controller->loadStandFile(h.folder.filePath("missing.txt")));
+    QCOMPARE(h.errors.size(), 2);
+    QCOMPARE(h.panel(2), QString());
+    QVERIFY(!h.window->findChild<QAction *>("exportcsv")->isEnabled());
+    // The dialog still offers the file last chosen.
+    h.open(QString());
+    QCOMPARE(h.dialogs.last().preset, h.folder.filePath("missing.txt"));
+}
+
+void StandWindowTest::treesLeftOutAreSaid_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("announced");
+    QTest::addColumn<QString>("state");
+    QTest::newRow("60, German") << 0 << 60 << "  Erste 50 von 60 Bäumen gezeigt";
+    QTest::newRow("32767, English") << 1 << 32767 << "  First 50 of 32767 trees shown";
+    QTest::newRow("51, Spanish") << 2 << 51 << "  Primeros 50 de 51 árboles";
+    QTest::newRow("70, Slovak") << 3 << 70 << "  Prvych 50 z 70 stromov";
+    QTest::newRow("exactly 50") << 0 << 50 << "  Bereit";
+}
+
+void StandWindowTest::treesLeftOutAreSaid()
+{
+    QFETCH(int, language);
+    QFETCH(int, announced);
+    QFETCH(QString, state);
+    StandWindowHarness h;
+    h.pickLanguage(language);
+    h.openStand(standWithTrees(announced, 50));
+    QVERIFY(h.errors.isEmpty());
+    QCOMPARE(h.panel(1), state);
+    QCOMPARE(h.table().rowCount(), 50);
+
+    // A stand of few trees afterwards says nothing of the kind.
+    h.openStand(TwelveTrees);
+    QVERIFY(h.panel(1) != state || announced == 50);
 }
 
 QTEST_MAIN(StandWindowTest)

@@ -1,16 +1,22 @@
 #include "scriptedserver.h"
 
+#include <QSslServer>
 #include <QTcpSocket>
 #include <QTimer>
 
-namespace {
-constexpr int PauseBetweenPiecesMs = 40;
-}
-
-ScriptedServer::ScriptedServer()
+ScriptedServer::ScriptedServer(const std::optional<QSslConfiguration> &tls) : m_tls(tls.has_value())
 {
-    m_server.listen(QHostAddress::LocalHost);
-    connect(&m_server, &QTcpServer::newConnection, this, &ScriptedServer::accept);
+    if (m_tls) {
+        auto server = std::make_unique<QSslServer>();
+        server->setSslConfiguration(*tls);
+        // A TLS connection is handed over once its handshake is done.
+        connect(server.get(), &QSslServer::pendingConnectionAvailable, this, &ScriptedServer::accept);
+        m_server = std::move(server);
+    } else {
+        m_server = std::make_unique<QTcpServer>();
+        connect(m_server.get(), &QTcpServer::newConnection, this, &ScriptedServer::accept);
+    }
+    m_server->listen(QHostAddress::LocalHost);
 }
 
 void ScriptedServer::reply(const QByteArray &path, const QList<QByteArray> &pieces)
@@ -20,7 +26,10 @@ void ScriptedServer::reply(const QByteArray &path, const QList<QByteArray> &piec
 
 QString ScriptedServer::url(const QByteArray &path) const
 {
-    return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(QString::fromLatin1(path));
+    return QStringLiteral("%1://127.0.0.1:%2%3")
+        .arg(m_tls ? QStringLiteral("https") : QStringLiteral("http"))
+        .arg(port())
+        .arg(QString::fromLatin1(path));
 }
 
 void ScriptedServer::release()
@@ -36,7 +45,7 @@ void ScriptedServer::release()
 
 void ScriptedServer::accept()
 {
-    while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+    while (QTcpSocket *socket = m_server->nextPendingConnection()) {
         auto *request = new QByteArray;
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QObject::destroyed, this, [request] { delete request; });
@@ -69,7 +78,7 @@ void ScriptedServer::answer(QTcpSocket *socket, const QByteArray &request)
                 guarded->flush();
             }
         });
-        delay += PauseBetweenPiecesMs;
+        delay += m_pauseMs;
     }
     const bool hold = m_heldPaths.contains(path);
     QTimer::singleShot(delay, this, [this, guarded, hold] {

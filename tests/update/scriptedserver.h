@@ -5,7 +5,10 @@
 #include <QMap>
 #include <QObject>
 #include <QPointer>
+#include <QSslConfiguration>
 #include <QTcpServer>
+#include <memory>
+#include <optional>
 
 class QTcpSocket;
 
@@ -13,12 +16,13 @@ class QTcpSocket;
 // the reply scripted for its path, sent in the given pieces with a pause
 // between them so that they arrive one by one. It then closes the
 // connection, unless told to stay silent or to hold the connection open.
+// Given a TLS configuration (certificate and key) it speaks HTTPS.
 class ScriptedServer : public QObject
 {
     Q_OBJECT
 
 public:
-    ScriptedServer();
+    explicit ScriptedServer(const std::optional<QSslConfiguration> &tls = std::nullopt);
 
     void reply(const QByteArray &path, const QList<QByteArray> &pieces);
     // Accepts the connection and never answers.
@@ -27,8 +31,10 @@ public:
     // release() is called.
     void holdOpen(const QByteArray &path) { m_heldPaths.append(path); }
     void release();
+    // The pause between two pieces (40 ms unless set).
+    void setPause(int milliseconds) { m_pauseMs = milliseconds; }
 
-    quint16 port() const { return m_server.serverPort(); }
+    quint16 port() const { return m_server->serverPort(); }
     QString url(const QByteArray &path) const;
     QList<QByteArray> requests() const { return m_requests; }
 
@@ -36,7 +42,9 @@ private:
     void accept();
     void answer(QTcpSocket *socket, const QByteArray &request);
 
-    QTcpServer m_server;
+    std::unique_ptr<QTcpServer> m_server;
+    bool m_tls = false;
+    int m_pauseMs = 40;
     QMap<QByteArray, QList<QByteArray>> m_replies;
     QList<QByteArray> m_requests;
     QList<QPointer<QTcpSocket>> m_held;

@@ -1,11 +1,15 @@
 #include "scriptedserver.h"
+#include "testkeys.h"
 #include "update/clsdownload.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTcpSocket>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,7 +35,7 @@ QByteArray readAll(const QString &path)
 // One download with its signals recorded.
 struct Run
 {
-    explicit Run(QTcpSocket *socket) : download(socket)
+    explicit Run(QSslSocket *socket) : download(socket)
     {
         download.setStartFailureReporter([this](const QString &message) { startFailures.append(message); });
     }
@@ -68,17 +72,23 @@ private slots:
     void startFailures();
     void abortedDownloadStaysQuiet();
     void downloadsTakeTurnsOnOneSocket();
+    void sizeLimits_data();
+    void sizeLimits();
+    void tricklingServerMeetsTheTimeLimit();
+    void announcedEndEndsTheDownload();
+    void https_data();
+    void https();
 
 private:
     std::unique_ptr<QTemporaryDir> m_directory;
-    std::unique_ptr<QTcpSocket> m_socket;
+    std::unique_ptr<QSslSocket> m_socket;
 };
 
 void TestClsDownload::init()
 {
     m_directory = std::make_unique<QTemporaryDir>();
     QVERIFY(m_directory->isValid());
-    m_socket = std::make_unique<QTcpSocket>();
+    m_socket = std::make_unique<QSslSocket>();
 }
 
 void TestClsDownload::replies_data()
@@ -94,8 +104,10 @@ void TestClsDownload::replies_data()
                                                            body.left(100),
                                                        body.mid(100, 900), body.mid(1000)}
                                   << body << qint64(1234) << 200 << true;
+    // Only the closing connection ends these bodies, and a cut one ends the
+    // same way: never complete.
     QTest::newRow("no length") << QList<QByteArray>{"HTTP/1.1 200 OK\r\nServer: x\r\n\r\n", body} << body
-                               << qint64(0) << 200 << true;
+                               << qint64(0) << 200 << false;
     QTest::newRow("header name in lower case")
         << QList<QByteArray>{"HTTP/1.1 200 OK\r\ncontent-length: 1234\r\n\r\n" + body} << body << qint64(1234)
         << 200 << true;
@@ -106,9 +118,12 @@ void TestClsDownload::replies_data()
         << QList<QByteArray>{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n",
                              "4d2\r\n" + body.left(500), body.mid(500) + "\r\n0\r\n\r\n"}
         << body << qint64(0) << 200 << true;
-    QTest::newRow("HTTP/1.0 reply") << QList<QByteArray>{"HTTP/1.0 200 OK\r\nServer: SimpleHTTP/0.6\r\n\r\n" +
-                                                         body}
-                                    << body << qint64(0) << 200 << true;
+    QTest::newRow("HTTP/1.0, closed after 40 % of the body")
+        << QList<QByteArray>{"HTTP/1.0 200 OK\r\nServer: SimpleHTTP/0.6\r\n\r\n" + body.left(494)}
+        << body.left(494) << qint64(0) << 200 << false;
+    QTest::newRow("more than announced")
+        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n" + body} << body.left(1000)
+        << qint64(1000) << 200 << true;
     QTest::newRow("not found")
         << QList<QByteArray>{"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found"}
         << QByteArray("not found") << qint64(9) << 404 << true;
@@ -138,6 +153,8 @@ void TestClsDownload::replies()
     QCOMPARE(run.download.statusCode(), status);
     QCOMPARE(run.download.isComplete(), complete);
     QCOMPARE(run.download.succeeded(), status == 200 && complete);
+    QCOMPARE(run.download.endedByClose(),
+             fileSize == 0 && status == 200 && !pieces.first().contains("chunked"));
 
     QVERIFY(!run.progress.isEmpty());
     const QList<QVariant> last = run.progress.last();
@@ -191,8 +208,9 @@ void TestClsDownload::unwritableTargetFailsTheDownload()
 
     QVERIFY(run.download.DoDownload(server.url("/v"), target));
     QVERIFY(run.waitForEnd());
-    QCOMPARE(run.finished.count(), 1);
-    QCOMPARE(run.download.statusCode(), 200);
+    QCOMPARE(run.failed.count(), 1);
+    QCOMPARE(run.finished.count(), 0);
+    QCOMPARE(int(run.download.failure()), int(clsDownload::Failure::LocalWrite));
     QVERIFY(!run.download.isComplete());
     QVERIFY(!run.download.succeeded());
     QVERIFY(run.download.errorString().contains("current_version.txt"));
@@ -202,16 +220,21 @@ void TestClsDownload::unwritableTargetFailsTheDownload()
 void TestClsDownload::connectionFailures_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("connection refused") << "refused";
-    QTest::newRow("server stays silent") << "silent";
-    QTest::newRow("closed without a reply") << "empty";
-    QTest::newRow("closed after a reply without status line") << "garbage";
-    QTest::newRow("closed in the middle of the header") << "cut header";
+    QTest::addColumn<int>("failure");
+    QTest::newRow("connection refused") << "refused" << int(clsDownload::Failure::Connection);
+    QTest::newRow("server stays silent") << "silent" << int(clsDownload::Failure::Timeout);
+    QTest::newRow("closed without a reply") << "empty" << int(clsDownload::Failure::Connection);
+    QTest::newRow("closed after a reply without status line")
+        << "garbage" << int(clsDownload::Failure::Connection);
+    QTest::newRow("closed in the middle of the header")
+        << "cut header" << int(clsDownload::Failure::Connection);
+    QTest::newRow("malformed status line") << "malformed" << int(clsDownload::Failure::Malformed);
 }
 
 void TestClsDownload::connectionFailures()
 {
     QFETCH(QString, kind);
+    QFETCH(int, failure);
 
     auto server = std::make_unique<ScriptedServer>();
     QString url = server->url("/v");
@@ -223,6 +246,8 @@ void TestClsDownload::connectionFailures()
         server->reply("/v", {});
     } else if (kind == "garbage") {
         server->reply("/v", {"1.0.2"});
+    } else if (kind == "malformed") {
+        server->reply("/v", {"HTTP/1.1 OK\r\nContent-Length: 5\r\n\r\n1.0.2"});
     } else {
         server->reply("/v", {"HTTP/1.1 200 OK\r\nContent-Length: 5\r\n"});
     }
@@ -233,6 +258,7 @@ void TestClsDownload::connectionFailures()
     QVERIFY(run.waitForEnd());
     QCOMPARE(run.failed.count(), 1);
     QCOMPARE(run.finished.count(), 0);
+    QCOMPARE(int(run.download.failure()), failure);
     QVERIFY(!run.download.errorString().isEmpty());
     QTest::qWait(400);
     QCOMPARE(run.failed.count(), 1);
@@ -298,6 +324,166 @@ void TestClsDownload::downloadsTakeTurnsOnOneSocket()
     QCOMPARE(first.start.count(), 1);
     QCOMPARE(first.finished.count(), 1);
     QCOMPARE(first.failed.count(), 0);
+}
+
+void TestClsDownload::sizeLimits_data()
+{
+    QTest::addColumn<QList<QByteArray>>("pieces");
+    QTest::addColumn<bool>("toMemory");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<qint64>("mostStored");
+
+    const QByteArray mebibyte(1024 * 1024, 'x');
+    QList<QByteArray> hugeVersionFile{"HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n"};
+    for (int i = 0; i < 20; ++i) {
+        hugeVersionFile.append(mebibyte);
+    }
+    QTest::newRow("announced length beyond the limit")
+        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nContent-Length: 300000000\r\n\r\n", mebibyte} << false
+        << qint64(1000000) << qint64(0);
+    QTest::newRow("chunked body that grows beyond the limit")
+        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n",
+                             "100000\r\n" + mebibyte + "\r\n", "100000\r\n" + mebibyte + "\r\n"}
+        << false << qint64(1500000) << qint64(1500000);
+    QTest::newRow("20 MiB version file without a length")
+        << hugeVersionFile << true << qint64(4096) << qint64(4096);
+    QTest::newRow("memory download without a limit of its own")
+        << hugeVersionFile << true << qint64(0) << clsDownload::DefaultMemoryLimit;
+}
+
+// A reply beyond the limit fails as soon as it shows: on its announced
+// length before any body is stored, otherwise when the body outgrows it.
+void TestClsDownload::sizeLimits()
+{
+    QFETCH(QList<QByteArray>, pieces);
+    QFETCH(bool, toMemory);
+    QFETCH(qint64, limit);
+    QFETCH(qint64, mostStored);
+
+    ScriptedServer server;
+    server.reply("/big", pieces);
+    const QString target = m_directory->filePath("big");
+    Run run(m_socket.get());
+    run.download.setSizeLimit(limit);
+
+    QVERIFY(toMemory ? run.download.DoDownloadToMemory(server.url("/big"))
+                     : run.download.DoDownload(server.url("/big"), target));
+    QVERIFY(run.waitForEnd());
+    QCOMPARE(run.failed.count(), 1);
+    QCOMPARE(int(run.download.failure()), int(clsDownload::Failure::TooLarge));
+    QVERIFY(run.download.bytesReceived() <= mostStored);
+    QVERIFY(run.download.body().size() <= mostStored);
+    QVERIFY(QFileInfo(target).size() <= mostStored);
+    if (mostStored == 0) {
+        QVERIFY(run.progress.isEmpty());
+    }
+}
+
+void TestClsDownload::tricklingServerMeetsTheTimeLimit()
+{
+    ScriptedServer server;
+    QList<QByteArray> pieces{"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n"};
+    for (int i = 0; i < 100; ++i) {
+        pieces.append("x");
+    }
+    server.reply("/slow", pieces);
+    server.setPause(100);
+    Run run(m_socket.get());
+    run.download.setTimeout(2000);
+    run.download.setTimeLimit(1500);
+
+    QVERIFY(run.download.DoDownload(server.url("/slow"), m_directory->filePath("slow")));
+    QVERIFY(run.waitForEnd());
+    QCOMPARE(run.failed.count(), 1);
+    QCOMPARE(int(run.download.failure()), int(clsDownload::Failure::TimeLimit));
+    QVERIFY(run.download.bytesReceived() > 0);
+    QVERIFY(run.download.bytesReceived() < 100);
+}
+
+// A server that keeps the connection after the whole body: the download ends
+// with the body's last byte, whole, long before any timeout.
+void TestClsDownload::announcedEndEndsTheDownload()
+{
+    const QByteArray body = bodyOf(5000);
+    for (const QByteArray &reply :
+         {okReply(body),
+          "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n1388\r\n" + body + "\r\n0\r\n\r\n"}) {
+        ScriptedServer server;
+        server.reply("/p", {reply});
+        server.holdOpen("/p");
+        Run run(m_socket.get());
+        run.download.setTimeout(20000);
+        const QString target = m_directory->filePath("p");
+
+        QVERIFY(run.download.DoDownload(server.url("/p"), target));
+        QVERIFY(QTest::qWaitFor([&run] { return run.finished.count() + run.failed.count() > 0; }, 5000));
+        QCOMPARE(run.finished.count(), 1);
+        QVERIFY(run.download.succeeded());
+        QCOMPARE(readAll(target), body);
+        server.release();
+    }
+}
+
+void TestClsDownload::https_data()
+{
+    QTest::addColumn<bool>("trusted");
+    QTest::newRow("certificate of a trusted authority") << true;
+    QTest::newRow("certificate nobody vouches for") << false;
+}
+
+// The server's certificate is checked: the test's own authority is trusted
+// only where the test says so, and then the same socket still speaks plain
+// HTTP to a local server.
+void TestClsDownload::https()
+{
+    QFETCH(bool, trusted);
+    if (!QSslSocket::supportsSsl()) {
+        QFAIL("Qt has no TLS backend here");
+    }
+    TestKeys keys;
+    QVERIFY2(keys.create(m_directory->path()), qPrintable(keys.error()));
+    const QList<QSslCertificate> certificates = QSslCertificate::fromPath(keys.certificateFile());
+    QCOMPARE(certificates.size(), 1);
+    QFile keyFile(keys.certificateKeyFile());
+    QVERIFY(keyFile.open(QIODevice::ReadOnly));
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setLocalCertificate(certificates.first());
+    tls.setPrivateKey(QSslKey(&keyFile, QSsl::Ec));
+    QVERIFY(!tls.privateKey().isNull());
+
+    const QSslConfiguration systemDefault = QSslConfiguration::defaultConfiguration();
+    if (trusted) {
+        QSslConfiguration withTestAuthority = systemDefault;
+        withTestAuthority.addCaCertificates(certificates);
+        QSslConfiguration::setDefaultConfiguration(withTestAuthority);
+    }
+    auto socket = std::make_unique<QSslSocket>();
+    QSslConfiguration::setDefaultConfiguration(systemDefault);
+
+    ScriptedServer secureServer(tls);
+    secureServer.reply("/v", {okReply("1.0.2")});
+    Run run(socket.get());
+    QVERIFY(run.download.DoDownloadToMemory(secureServer.url("/v")));
+    QVERIFY(run.waitForEnd());
+    if (trusted) {
+        QCOMPARE(run.finished.count(), 1);
+        QVERIFY(run.download.succeeded());
+        QCOMPARE(run.download.body(), QByteArray("1.0.2"));
+    } else {
+        QCOMPARE(run.failed.count(), 1);
+        QCOMPARE(int(run.download.failure()), int(clsDownload::Failure::Certificate));
+        QVERIFY(!run.download.errorString().isEmpty());
+        QVERIFY(secureServer.requests().isEmpty());
+        QCOMPARE(run.start.count(), 0);
+    }
+
+    ScriptedServer plainServer;
+    plainServer.reply("/v", {okReply("1.0.3")});
+    Run plain(socket.get());
+    QVERIFY(plain.download.DoDownloadToMemory(plainServer.url("/v")));
+    QVERIFY(plain.waitForEnd());
+    QVERIFY(plain.download.succeeded());
+    QCOMPARE(plain.download.body(), QByteArray("1.0.3"));
 }
 
 QTEST_GUILESS_MAIN(TestClsDownload)

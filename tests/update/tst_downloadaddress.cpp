@@ -22,28 +22,35 @@ void TestDownloadAddress::split_data()
     QTest::addColumn<int>("port");
     QTest::addColumn<QString>("authority");
     QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("secure");
 
     QTest::newRow("scheme, host and path") << "http://server/dir/file.txt"
                                            << "server" << 80 << "server"
-                                           << "/dir/file.txt";
+                                           << "/dir/file.txt" << false;
     QTest::newRow("scheme in capitals") << "HTTP://Server/File.TXT"
                                         << "Server" << 80 << "Server"
-                                        << "/File.TXT";
+                                        << "/File.TXT" << false;
     QTest::newRow("bare host name") << "server"
                                     << "server" << 80 << "server"
-                                    << "/";
+                                    << "/" << false;
     QTest::newRow("scheme and host only") << "http://server"
                                           << "server" << 80 << "server"
-                                          << "/";
+                                          << "/" << false;
     QTest::newRow("host with port") << "http://127.0.0.1:8000/kavrel/current_version.txt"
                                     << "127.0.0.1" << 8000 << "127.0.0.1:8000"
-                                    << "/kavrel/current_version.txt";
+                                    << "/kavrel/current_version.txt" << false;
     QTest::newRow("bracketed IPv6 with port") << "http://[::1]:8080/x"
                                               << "::1" << 8080 << "[::1]:8080"
-                                              << "/x";
+                                              << "/x" << false;
     QTest::newRow("query kept in the path") << "http://h/a?b=c"
                                             << "h" << 80 << "h"
-                                            << "/a?b=c";
+                                            << "/a?b=c" << false;
+    QTest::newRow("https") << "https://updates.example/kavrel/current_version.txt"
+                           << "updates.example" << 443 << "updates.example"
+                           << "/kavrel/current_version.txt" << true;
+    QTest::newRow("https in capitals with port") << "HTTPS://h:8443/p"
+                                                 << "h" << 8443 << "h:8443"
+                                                 << "/p" << true;
 }
 
 void TestDownloadAddress::split()
@@ -53,9 +60,11 @@ void TestDownloadAddress::split()
     QFETCH(int, port);
     QFETCH(QString, authority);
     QFETCH(QString, path);
+    QFETCH(bool, secure);
 
     const DownloadAddress address = splitDownloadUrl(url);
     QVERIFY(address.valid);
+    QCOMPARE(address.secure, secure);
     QCOMPARE(address.host, host);
     QCOMPARE(int(address.port), port);
     QCOMPARE(address.authority, authority);
@@ -74,6 +83,7 @@ void TestDownloadAddress::rejectsUnusableAddresses_data()
     QTest::newRow("blank in the host") << "http://ser ver/";
     QTest::newRow("line break in the host") << "http://server\r\nX-Injected: 1/";
     QTest::newRow("unclosed bracket") << "http://[::1/";
+    QTest::newRow("other scheme") << "ftp://server/file";
 }
 
 void TestDownloadAddress::rejectsUnusableAddresses()

@@ -1,4 +1,5 @@
 #include "scriptedserver.h"
+#include "testkeys.h"
 #include "update/connectiontest.h"
 #include "update/form3.h"
 #include "update/replacementscript.h"
@@ -8,10 +9,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QStandardPaths>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -102,6 +106,39 @@ bool writeFile(const QString &path, const QByteArray &content)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
 }
 
+QByteArray programOf(int size, int seed = 7)
+{
+    QByteArray program;
+    for (int i = 0; i < size; ++i) {
+        program += char(i * seed % 251);
+    }
+    return program;
+}
+
+QList<QByteArray> inPieces(const QByteArray &reply, int count)
+{
+    QList<QByteArray> pieces;
+    const qsizetype size = reply.size() / count + 1;
+    for (qsizetype from = 0; from < reply.size(); from += size) {
+        pieces.append(reply.mid(from, size));
+    }
+    return pieces;
+}
+
+const QString Finished =
+    QStringLiteral("Download beendet!\nBeenden Sie und starten Sie das Programm erneut!");
+const QString Failed = QStringLiteral("Download fehlgeschlagen!");
+const QString NoKey = QStringLiteral("Dieses Programm wurde ohne Schlüssel zum Prüfen von Updates erstellt "
+                                     "und kann keine Updates installieren.");
+const QString NoSignature =
+    QStringLiteral("Die Signatur des Updates fehlt auf dem Server. Das Update wird nicht installiert.");
+const QString WrongSignature =
+    QStringLiteral("Die Signatur des Updates ist ungültig. Das Update wird nicht installiert.");
+const QString TooLarge =
+    QStringLiteral("Die Programmdatei auf dem Server ist zu groß. Das Update wird nicht installiert.");
+const QString TooLong = QStringLiteral("Der Download dauert zu lange und wurde abgebrochen.");
+const QString NoAnswer = QStringLiteral("Der Update-Server antwortet nicht.");
+
 } // namespace
 
 class TestForm3 : public QObject
@@ -109,6 +146,7 @@ class TestForm3 : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void texts_data();
@@ -118,23 +156,42 @@ private slots:
     void noConnectionAsksNoServer();
     void buttonDisabledDuringCheck();
     void closingDuringCheckRestoresCursor();
+    void largeVersionFileIsNotRead();
+    void newerVersionWithoutKeyIsOnlyReported();
     void programDownload_data();
     void programDownload();
+    void tricklingDownloadMeetsTheTimeLimit();
+    void downloadEndsWithTheAnnouncedLength();
+    void cancelStopsTheDownload();
+    void secondDownloadKeepsTheFinishedUpdate();
+    void quitDuringSecondDownloadKeepsTheFinishedUpdate();
     void barFollowsDownloadAndSurvivesLanguageSwitch();
     void endToEndAgainstHttpServer();
+    void endToEndOverHttps();
     void packageManagedInstallationIsLeftToItsPackageManager_data();
     void packageManagedInstallationIsLeftToItsPackageManager();
 
 private:
     std::unique_ptr<Form3> makeWindow(const QString &baseUrl, bool connected = true);
-    QPushButton *button(Form3 *window) const;
+    QPushButton *button(Form3 *window, const char *name = "cmdCheckForUpdate") const;
     QString labelText(Form3 *window, const char *name) const;
     bool waitForAnswer(Form3 *window, int said = 1) const;
+    QStringList folder() const;
+    QByteArray programPath() const;
+    void serveUpdate(ScriptedServer *server, const QByteArray &program, const QByteArray &version = "9.0.0");
 
     Recorder m_recorder;
     std::unique_ptr<QTemporaryDir> m_directory;
     UpdateFiles m_files;
+    QTemporaryDir m_keyDirectory;
+    TestKeys m_keys;
 };
+
+void TestForm3::initTestCase()
+{
+    QVERIFY(m_keyDirectory.isValid());
+    QVERIFY2(m_keys.create(m_keyDirectory.path()), qPrintable(m_keys.error()));
+}
 
 void TestForm3::init()
 {
@@ -158,6 +215,7 @@ std::unique_ptr<Form3> TestForm3::makeWindow(const QString &baseUrl, bool connec
     window->setPrompter(std::make_unique<RecordingPrompter>(&m_recorder));
     window->setProgramFile(m_files.programFile);
     window->setUpdateBaseUrl(baseUrl);
+    window->setPublicKey(m_keys.publicKey());
     window->setScriptStarter([this](const QString &script, QString *error) {
         m_recorder.startedScripts.append(script);
         *error = QStringLiteral("not started");
@@ -168,9 +226,27 @@ std::unique_ptr<Form3> TestForm3::makeWindow(const QString &baseUrl, bool connec
     return window;
 }
 
-QPushButton *TestForm3::button(Form3 *window) const
+QPushButton *TestForm3::button(Form3 *window, const char *name) const
 {
-    return window->findChild<QPushButton *>(QStringLiteral("cmdCheckForUpdate"));
+    return window->findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+// What lies beside the program.
+QStringList TestForm3::folder() const
+{
+    return QDir(m_directory->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QByteArray TestForm3::programPath() const
+{
+    return "/" + m_files.programUrl.section(u'/', -1).toLatin1();
+}
+
+void TestForm3::serveUpdate(ScriptedServer *server, const QByteArray &program, const QByteArray &version)
+{
+    server->reply("/current_version.txt", {okReply(version)});
+    server->reply(programPath() + ".sig", {okReply(m_keys.sign(program))});
+    server->reply(programPath(), {okReply(program)});
 }
 
 QString TestForm3::labelText(Form3 *window, const char *name) const
@@ -192,31 +268,42 @@ void TestForm3::texts_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("localLine");
     QTest::addColumn<QString>("noAnswer");
+    QTest::addColumn<QString>("cancel");
+    QTest::addColumn<QString>("noSignature");
 
     QTest::newRow("German") << "de"
                             << "Willkommen bei Kavrel Update. Dieses Feature überprüft,"
                             << "netverbindung ist notwendig."
                             << "Auf Updates überprüfen"
                             << "Version des Programms: 1.0.1"
-                            << "Der Update-Server antwortet nicht.";
-    QTest::newRow("English") << "en"
-                             << "Welcome to Kavrel Update. This feature checks,"
-                             << "is required."
-                             << "Check for update"
-                             << "Program version: 1.0.1"
-                             << "The update server does not answer.";
+                            << "Der Update-Server antwortet nicht."
+                            << "Abbrechen" << NoSignature;
+    QTest::newRow("English")
+        << "en"
+        << "Welcome to Kavrel Update. This feature checks,"
+        << "is required."
+        << "Check for update"
+        << "Program version: 1.0.1"
+        << "The update server does not answer."
+        << "Cancel"
+        << "The update's signature is missing on the server. The update is not installed.";
     QTest::newRow("Spanish") << "es"
                              << "Benvenido a Kavrel Update. Esta herramienta controla"
                              << "Una conexión a internet es indispensable."
                              << "Controla actualización"
                              << "Versión de programa: 1.0.1"
-                             << "El servidor de actualizaciones no responde.";
+                             << "El servidor de actualizaciones no responde."
+                             << "Cancelar"
+                             << "Falta la firma de la actualización en el servidor. La actualización no se "
+                                "instala.";
     QTest::newRow("Slovak") << "sk"
                             << "Vitajte v Kavrel Update. Tento nastroj zisti,"
                             << "potrebne internetove pripojenie."
                             << "Zkontroluj aktualizaciu"
                             << "Verzia programu: 1.0.1"
-                            << "Aktualizacny server neodpoveda.";
+                            << "Aktualizacny server neodpoveda."
+                            << "Zrusit"
+                            << "Podpis aktualizacie na serveri chyba. Aktualizacia sa nenainstaluje.";
 }
 
 // Texts follow a language switch while the window is open, messages included.
@@ -228,11 +315,14 @@ void TestForm3::texts()
     QFETCH(QString, caption);
     QFETCH(QString, localLine);
     QFETCH(QString, noAnswer);
+    QFETCH(QString, cancel);
+    QFETCH(QString, noSignature);
 
     ScriptedServer server;
     server.reply("/current_version.txt", {});
     auto window = makeWindow(server.url("/"));
     Translation translation(language);
+    QCOMPARE(button(window.get(), "cmdCancel")->text(), cancel);
 
     const QStringList title = labelText(window.get(), "lblTitle").split(u'\n');
     QCOMPARE(title.size(), 5);
@@ -257,12 +347,18 @@ void TestForm3::texts()
         QVERIFY(titleLabel->geometry().right() <= line->geometry().right());
         QVERIFY(localLabel->geometry().right() < button(shown)->x());
         QVERIFY(button(shown)->sizeHint().width() <= button(shown)->width());
+        QVERIFY(button(shown, "cmdCancel")->sizeHint().width() <= button(shown, "cmdCancel")->width());
     }
 
     button(window.get())->click();
     QVERIFY(waitForAnswer(window.get()));
     QCOMPARE(m_recorder.messages.size(), 1);
     QCOMPARE(m_recorder.messages.first().text, noAnswer);
+
+    server.reply("/current_version.txt", {okReply("9.0.0")});
+    button(window.get())->click();
+    QVERIFY(waitForAnswer(window.get(), 3));
+    QCOMPARE(m_recorder.messages.last().text, noSignature);
 }
 
 void TestForm3::versionCheck_data()
@@ -294,6 +390,17 @@ void TestForm3::versionCheck_data()
     QTest::newRow("server closes without a reply")
         << QList<QByteArray>{} << QString() << QString() << "Der Update-Server antwortet nicht."
         << int(QMessageBox::Warning);
+    QTest::newRow("web page, not shown")
+        << QList<QByteArray>{okReply(
+               "<!DOCTYPE html>\n<html><head><title>Welcome</title></head>\n"
+               "<body>It works! This is the default page of the server.</body></html>\n")}
+        << QString() << QString() << "Ungültige Datei auf Server!" << int(QMessageBox::Critical);
+    QTest::newRow("version file of 5 KiB")
+        << QList<QByteArray>{okReply(QByteArray(5 * 1024, '1'))} << QString() << QString()
+        << "Ungültige Datei auf Server!" << int(QMessageBox::Critical);
+    QTest::newRow("HTTP/1.0 version file without a length")
+        << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\n1.0.1"} << "Version am Server: 1.0.1" << QString()
+        << "Keine neue Programmversion verfügbar!" << int(QMessageBox::NoIcon);
 }
 
 void TestForm3::versionCheck()
@@ -320,8 +427,47 @@ void TestForm3::versionCheck()
         QCOMPARE(m_recorder.messages.first().text, message);
         QCOMPARE(int(m_recorder.messages.first().icon), icon);
     }
-    QVERIFY(!QFile::exists(m_files.versionFile));
+    // The version file is never written beside the program, so a folder the
+    // program may not write to does not stop the check.
+    QCOMPARE(folder(), QStringList{ProgramName});
     QCOMPARE(server.requests().size(), 1);
+}
+
+// 20 MiB that claim to be a version file: read up to the limit, then the
+// connection is dropped; nothing of it is shown or stored.
+void TestForm3::largeVersionFileIsNotRead()
+{
+    QList<QByteArray> reply{"HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n"};
+    for (int i = 0; i < 20; ++i) {
+        reply.append(QByteArray(1024 * 1024, '7'));
+    }
+    ScriptedServer server;
+    server.reply("/current_version.txt", reply);
+    auto window = makeWindow(server.url("/"));
+
+    button(window.get())->click();
+    QVERIFY(waitForAnswer(window.get()));
+    QCOMPARE(m_recorder.messages.size(), 1);
+    QCOMPARE(m_recorder.messages.first().text, QStringLiteral("Ungültige Datei auf Server!"));
+    QCOMPARE(labelText(window.get(), "lblCurrent"), QString());
+    QCOMPARE(folder(), QStringList{ProgramName});
+}
+
+void TestForm3::newerVersionWithoutKeyIsOnlyReported()
+{
+    ScriptedServer server;
+    serveUpdate(&server, "new program");
+    auto window = makeWindow(server.url("/"));
+    window->setPublicKey(QByteArray());
+
+    button(window.get())->click();
+    QVERIFY(waitForAnswer(window.get()));
+    QVERIFY(m_recorder.questions.isEmpty());
+    QCOMPARE(m_recorder.messages.size(), 1);
+    QCOMPARE(m_recorder.messages.first().text, QStringLiteral("Neue Version verfügbar!\n") + NoKey);
+    QCOMPARE(labelText(window.get(), "lblCurrent"), QStringLiteral("Version am Server: 9.0.0"));
+    QCOMPARE(server.requests().size(), 1);
+    QCOMPARE(folder(), QStringList{ProgramName});
 }
 
 void TestForm3::noConnectionAsksNoServer()
@@ -371,40 +517,72 @@ void TestForm3::closingDuringCheckRestoresCursor()
     QVERIFY(QApplication::overrideCursor());
     window.reset();
     QVERIFY(!QApplication::overrideCursor());
-    QVERIFY(!QFile::exists(m_files.versionFile));
+    QCOMPARE(folder(), QStringList{ProgramName});
 }
 
 void TestForm3::programDownload_data()
 {
-    QTest::addColumn<QList<QByteArray>>("reply");
+    QTest::addColumn<QList<QByteArray>>("programReply");
+    QTest::addColumn<QList<QByteArray>>("signatureReply");
     QTest::addColumn<bool>("scriptStarts");
     QTest::addColumn<QString>("message");
 
-    const QString finished =
-        QStringLiteral("Download beendet!\nBeenden Sie und starten Sie das Programm erneut!");
-    const QString failed = QStringLiteral("Download fehlgeschlagen!");
-    QTest::newRow("complete") << QList<QByteArray>{okReply("new program")} << true << finished;
+    const QByteArray program = programOf(10000);
+    const QList<QByteArray> signedReply{okReply(m_keys.sign(program))};
+    const QByteArray script = "#!/bin/sh\necho installed > /tmp/kavrel-was-here\n";
+    QTest::newRow("complete and signed") << inPieces(okReply(program), 4) << signedReply << true << Finished;
     QTest::newRow("not found")
+        << QList<QByteArray>{"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found"} << signedReply
+        << true << Failed;
+    QTest::newRow("cut short of its length")
+        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nContent-Length: 10000\r\n\r\n" + program.left(4000)}
+        << signedReply << true << Failed;
+    QTest::newRow("HTTP/1.0 without a length, cut after 40 %")
+        << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\n", program.left(4000)} << signedReply << true << Failed;
+    QTest::newRow("HTTP/1.0 without a length, whole")
+        << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\n", program} << signedReply << true << Failed;
+    QTest::newRow("empty body") << QList<QByteArray>{okReply("")} << signedReply << true << Failed;
+    QTest::newRow("script does not start")
+        << QList<QByteArray>{okReply(program)} << signedReply << false << Failed;
+    QTest::newRow("no reply") << QList<QByteArray>{} << signedReply << true << NoAnswer;
+    QTest::newRow("announced beyond the size limit")
+        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nContent-Length: 314572800\r\n\r\n", program} << signedReply
+        << true << TooLarge;
+    QTest::newRow("chunked beyond the size limit")
+        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n",
+                             "4e20\r\n" + program + program + "\r\n0\r\n\r\n"}
+        << signedReply << true << TooLarge;
+    QTest::newRow("a script instead of the program")
+        << QList<QByteArray>{okReply(script)} << signedReply << true << WrongSignature;
+    QTest::newRow("signature not found")
+        << QList<QByteArray>{okReply(program)}
         << QList<QByteArray>{"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found"} << true
-        << failed;
-    QTest::newRow("cut short") << QList<QByteArray>{"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nnew"}
-                               << true << failed;
-    QTest::newRow("empty body") << QList<QByteArray>{okReply("")} << true << failed;
-    QTest::newRow("script does not start") << QList<QByteArray>{okReply("new program")} << false << failed;
-    QTest::newRow("no reply") << QList<QByteArray>{} << true << "Der Update-Server antwortet nicht.";
+        << NoSignature;
+    QTest::newRow("web page for a signature")
+        << QList<QByteArray>{okReply(program)} << QList<QByteArray>{okReply("<html>Sorry</html>")} << true
+        << NoSignature;
+    QTest::newRow("signature file beyond any signature")
+        << QList<QByteArray>{okReply(program)} << QList<QByteArray>{okReply(QByteArray(5000, 'A'))} << true
+        << NoSignature;
 }
 
+// Whatever the server does, the program folder ends with either the old
+// program alone, or the old program with the whole, verified new one and
+// the script that installs it.
 void TestForm3::programDownload()
 {
-    QFETCH(QList<QByteArray>, reply);
+    QFETCH(QList<QByteArray>, programReply);
+    QFETCH(QList<QByteArray>, signatureReply);
     QFETCH(bool, scriptStarts);
     QFETCH(QString, message);
 
     ScriptedServer server;
     server.reply("/current_version.txt", {okReply("9.0.0")});
-    server.reply("/" + m_files.programUrl.section(u'/', -1).toLatin1(), reply);
+    server.reply(programPath() + ".sig", signatureReply);
+    server.reply(programPath(), programReply);
     m_recorder.scriptStarts = scriptStarts;
     auto window = makeWindow(server.url("/"));
+    window->setProgramSizeLimit(15000);
 
     button(window.get())->click();
     QVERIFY(waitForAnswer(window.get(), 2));
@@ -412,27 +590,158 @@ void TestForm3::programDownload()
     QCOMPARE(m_recorder.messages.size(), 1);
     QCOMPARE(m_recorder.messages.first().text, message);
     QVERIFY(!window->findChild<VistaProg *>(QStringLiteral("pgbDownload"))->isVisible());
+    QVERIFY(!button(window.get(), "cmdCancel")->isVisible());
     QCOMPARE(readAll(m_files.programFile), QByteArray("old program"));
 
-    const bool installed = message.startsWith(QLatin1String("Download beendet!"));
-    QCOMPARE(QFile::exists(m_files.downloadedFile), installed);
-    QCOMPARE(QFile::exists(m_files.scriptFile), installed);
+    const bool installed = message == Finished;
+    const QString downloaded = QFileInfo(m_files.downloadedFile).fileName();
+    const QString script = QFileInfo(m_files.scriptFile).fileName();
+    QCOMPARE(folder(), installed ? QStringList({ProgramName, downloaded, script}) : QStringList{ProgramName});
     if (installed) {
-        QCOMPARE(readAll(m_files.downloadedFile), QByteArray("new program"));
+        QCOMPARE(readAll(m_files.downloadedFile), programOf(10000));
         QCOMPARE(m_recorder.startedScripts, QStringList{m_files.scriptFile});
         QCOMPARE(readAll(m_files.scriptFile),
                  shellReplacementScript(QCoreApplication::applicationPid(), m_files.downloadedFile,
                                         m_files.programFile, m_files.scriptFile));
     }
+    // Without a signature the program is not even fetched.
+    const QList<QByteArray> requests = server.requests();
+    const bool programFetched =
+        std::any_of(requests.begin(), requests.end(), [this](const QByteArray &request) {
+            return request.startsWith("GET " + programPath() + " ");
+        });
+    QCOMPARE(programFetched, message != NoSignature);
+}
+
+void TestForm3::tricklingDownloadMeetsTheTimeLimit()
+{
+    const QByteArray program = programOf(200);
+    ScriptedServer server;
+    serveUpdate(&server, program);
+    QList<QByteArray> trickle{"HTTP/1.1 200 OK\r\nContent-Length: 200\r\n\r\n"};
+    for (const char byte : program) {
+        trickle.append(QByteArray(1, byte));
+    }
+    server.reply(programPath(), trickle);
+    server.setPause(100);
+    auto window = makeWindow(server.url("/"));
+    window->setTimeLimits(5000, 1500);
+
+    button(window.get())->click();
+    QVERIFY(waitForAnswer(window.get(), 2));
+    QCOMPARE(m_recorder.messages.size(), 1);
+    QCOMPARE(m_recorder.messages.first().text, TooLong);
+    QCOMPARE(folder(), QStringList{ProgramName});
+}
+
+// A server that keeps the connection after the whole program: it is
+// installed at once, not thrown away when the server's silence runs out.
+void TestForm3::downloadEndsWithTheAnnouncedLength()
+{
+    const QByteArray program = programOf(10000);
+    ScriptedServer server;
+    serveUpdate(&server, program);
+    server.holdOpen(programPath());
+    auto window = makeWindow(server.url("/"));
+    window->setTimeLimits(60000, 60000);
+
+    button(window.get())->click();
+    QVERIFY(waitForAnswer(window.get(), 2));
+    QCOMPARE(m_recorder.messages.first().text, Finished);
+    QCOMPARE(readAll(m_files.downloadedFile), program);
+    server.release();
+}
+
+void TestForm3::cancelStopsTheDownload()
+{
+    const QByteArray program = programOf(10000);
+    ScriptedServer server;
+    serveUpdate(&server, program);
+    server.reply(programPath(), {"HTTP/1.1 200 OK\r\nContent-Length: 10000\r\n\r\n", program.left(3000)});
+    server.holdOpen(programPath());
+    auto window = makeWindow(server.url("/"));
+    QPushButton *cancel = button(window.get(), "cmdCancel");
+    QVERIFY(!cancel->isVisible());
+
+    button(window.get())->click();
+    QVERIFY(cancel->isVisible());
+    const auto *bar = window->findChild<VistaProg *>(QStringLiteral("pgbDownload"));
+    QTRY_VERIFY_WITH_TIMEOUT(bar->isVisible() && bar->value() == 3000, WaitMs);
+    QVERIFY(QFile::exists(m_files.partialFile));
+
+    cancel->click();
+    QVERIFY(!cancel->isVisible());
+    QVERIFY(!bar->isVisible());
+    QVERIFY(button(window.get())->isEnabled());
+    QTest::qWait(200);
+    QVERIFY(m_recorder.messages.isEmpty());
+    QCOMPARE(folder(), QStringList{ProgramName});
+    server.release();
+}
+
+// A script waits for the end of the program to install the first update;
+// a second download in the same run fails. The first update stays whole
+// and in place, and no second script is started.
+void TestForm3::secondDownloadKeepsTheFinishedUpdate()
+{
+    const QByteArray first = programOf(10000, 7);
+    const QByteArray second = programOf(12000, 11);
+    ScriptedServer server;
+    serveUpdate(&server, first);
+    auto window = makeWindow(server.url("/"));
+    button(window.get())->click();
+    QVERIFY(waitForAnswer(window.get(), 2));
+    QCOMPARE(m_recorder.messages.last().text, Finished);
+    const QStringList installed = folder();
+    QCOMPARE(installed.size(), 3);
+
+    server.reply(programPath() + ".sig", {okReply(m_keys.sign(second))});
+    server.reply(programPath(), {"HTTP/1.1 200 OK\r\nContent-Length: 12000\r\n\r\n" + second.left(5000)});
+    button(window.get())->click();
+    QVERIFY(waitForAnswer(window.get(), 4));
+    QCOMPARE(m_recorder.messages.last().text, Failed);
+    QCOMPARE(folder(), installed);
+    QCOMPARE(readAll(m_files.downloadedFile), first);
+
+    // A whole, signed second version takes the first one's place for the
+    // script that already waits.
+    server.reply(programPath(), {okReply(second)});
+    button(window.get())->click();
+    QVERIFY(waitForAnswer(window.get(), 6));
+    QCOMPARE(m_recorder.messages.last().text, Finished);
+    QCOMPARE(folder(), installed);
+    QCOMPARE(readAll(m_files.downloadedFile), second);
+    QCOMPARE(m_recorder.startedScripts, QStringList{m_files.scriptFile});
+}
+
+void TestForm3::quitDuringSecondDownloadKeepsTheFinishedUpdate()
+{
+    const QByteArray first = programOf(10000, 7);
+    ScriptedServer server;
+    serveUpdate(&server, first);
+    auto window = makeWindow(server.url("/"));
+    button(window.get())->click();
+    QVERIFY(waitForAnswer(window.get(), 2));
+    QCOMPARE(m_recorder.messages.last().text, Finished);
+    const QStringList installed = folder();
+
+    server.reply(programPath(), {"HTTP/1.1 200 OK\r\nContent-Length: 10000\r\n\r\n", first.left(2000)});
+    server.holdOpen(programPath());
+    button(window.get())->click();
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(m_files.partialFile).size() == 2000, WaitMs);
+    window.reset();
+    QCOMPARE(folder(), installed);
+    QCOMPARE(readAll(m_files.downloadedFile), first);
+    server.release();
 }
 
 void TestForm3::barFollowsDownloadAndSurvivesLanguageSwitch()
 {
     ScriptedServer server;
-    server.reply("/current_version.txt", {okReply("9.0.0")});
-    const QByteArray programPath = "/" + m_files.programUrl.section(u'/', -1).toLatin1();
-    server.reply(programPath, {"HTTP/1.1 200 OK\r\nServer: x\r\n\r\n", "new program"});
-    server.holdOpen(programPath);
+    serveUpdate(&server, "new program");
+    server.reply(programPath(),
+                 {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n", "b\r\nnew program\r\n"});
+    server.holdOpen(programPath());
     auto window = makeWindow(server.url("/"));
     const auto *bar = window->findChild<VistaProg *>(QStringLiteral("pgbDownload"));
     QVERIFY(!bar->isVisible());
@@ -470,6 +779,7 @@ void TestForm3::endToEndAgainstHttpServer()
     }
     QVERIFY(writeFile(served.filePath("current_version.txt"), "1.0.2\n"));
     QVERIFY(writeFile(served.filePath(m_files.programUrl.section(u'/', -1)), program));
+    QVERIFY(writeFile(served.filePath(m_files.signatureUrl.section(u'/', -1)), m_keys.sign(program)));
 
     QTcpServer probe;
     QVERIFY(probe.listen(QHostAddress::LocalHost));
@@ -510,7 +820,56 @@ void TestForm3::endToEndAgainstHttpServer()
     QVERIFY(readAll(m_files.downloadedFile) == program);
     QCOMPARE(m_recorder.startedScripts, QStringList{m_files.scriptFile});
     QVERIFY(QFile::exists(m_files.scriptFile));
-    QVERIFY(!QFile::exists(m_files.versionFile));
+    QCOMPARE(folder().size(), 3);
+}
+
+// The whole road over TLS: the server's certificate and the release's key
+// pair are made by the test; the certificate's authority is trusted only
+// through this process's default configuration, and certificates are checked.
+void TestForm3::endToEndOverHttps()
+{
+    if (!QSslSocket::supportsSsl()) {
+        QFAIL("Qt has no TLS backend here");
+    }
+    const QList<QSslCertificate> certificates = QSslCertificate::fromPath(m_keys.certificateFile());
+    QCOMPARE(certificates.size(), 1);
+    QFile keyFile(m_keys.certificateKeyFile());
+    QVERIFY(keyFile.open(QIODevice::ReadOnly));
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setLocalCertificate(certificates.first());
+    tls.setPrivateKey(QSslKey(&keyFile, QSsl::Ec));
+
+    const QByteArray program = programOf(300000);
+    ScriptedServer server(tls);
+    serveUpdate(&server, program, "1.0.2\n");
+    server.reply(programPath(), inPieces(okReply(program), 10));
+
+    const QSslConfiguration systemDefault = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration withTestAuthority = systemDefault;
+    withTestAuthority.addCaCertificates(certificates);
+    QSslConfiguration::setDefaultConfiguration(withTestAuthority);
+    auto window = makeWindow(server.url("/"));
+    QSslConfiguration::setDefaultConfiguration(systemDefault);
+    QVERIFY(server.url("/").startsWith(QLatin1String("https://")));
+
+    button(window.get())->click();
+    QVERIFY(waitForAnswer(window.get(), 2));
+    QCOMPARE(m_recorder.questions, QStringList{QStringLiteral("Neue Version verfügbar!\nDownloaden?")});
+    QCOMPARE(m_recorder.messages.size(), 1);
+    QCOMPARE(m_recorder.messages.first().text, Finished);
+    QVERIFY(readAll(m_files.downloadedFile) == program);
+    QCOMPARE(m_recorder.startedScripts, QStringList{m_files.scriptFile});
+    QCOMPARE(folder().size(), 3);
+
+    // Without the test's authority the same server is refused, and said so.
+    auto untrusting = makeWindow(server.url("/"));
+    m_recorder = Recorder();
+    button(untrusting.get())->click();
+    QVERIFY(waitForAnswer(untrusting.get(), 1));
+    QCOMPARE(m_recorder.messages.size(), 1);
+    QVERIFY(m_recorder.messages.first().text.startsWith(
+        QLatin1String("Die sichere Verbindung zum Update-Server ist fehlgeschlagen:\n")));
+    QVERIFY(m_recorder.messages.first().text.size() > 70);
 }
 
 void TestForm3::packageManagedInstallationIsLeftToItsPackageManager_data()
@@ -556,7 +915,6 @@ void TestForm3::packageManagedInstallationIsLeftToItsPackageManager()
     QTest::qWait(100);
     QVERIFY(server.requests().isEmpty());
     QCOMPARE(QDir(bin).entryList(QDir::Files), QStringList{ProgramName});
-    QVERIFY(!QFile::exists(m_files.versionFile));
 }
 
 QTEST_MAIN(TestForm3)

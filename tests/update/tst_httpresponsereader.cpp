@@ -41,6 +41,13 @@ QByteArray bodyOf(int size)
     return body;
 }
 
+// "3;x=yyy..." of the given length (without its line end) for a chunk of 3.
+QByteArray chunkSizeLine(int length, const QByteArray &lineEnd)
+{
+    const QByteArray start = "3;x=";
+    return start + QByteArray(length - start.size(), 'y') + lineEnd;
+}
+
 } // namespace
 
 class TestHttpResponseReader : public QObject
@@ -74,10 +81,14 @@ void TestHttpResponseReader::replies_data()
     QTest::newRow("same length listed twice")
         << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 3, 3\r\nContent-Length: 3\r\n\r\nabc")
         << QByteArray("abc") << 200 << qint64(3) << true;
+    // Only the connection's end would close these bodies, and a cut
+    // connection ends them just the same.
     QTest::newRow("no length") << QByteArray("HTTP/1.1 200 OK\r\nServer: x\r\n\r\n1.0.2")
-                               << QByteArray("1.0.2") << 200 << qint64(-1) << true;
+                               << QByteArray("1.0.2") << 200 << qint64(-1) << false;
     QTest::newRow("HTTP/1.0 reply") << QByteArray("HTTP/1.0 200 OK\r\nServer: SimpleHTTP/0.6\r\n\r\nbody")
-                                    << QByteArray("body") << 200 << qint64(-1) << true;
+                                    << QByteArray("body") << 200 << qint64(-1) << false;
+    QTest::newRow("zero length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n") << QByteArray()
+                                 << 200 << qint64(0) << true;
     QTest::newRow("bare line feeds") << QByteArray("HTTP/1.1 200 OK\nContent-Length: 2\n\nok")
                                      << QByteArray("ok") << 200 << qint64(2) << true;
     QTest::newRow("body that looks like a header")
@@ -86,7 +97,7 @@ void TestHttpResponseReader::replies_data()
     QTest::newRow("short body") << "HTTP/1.1 200 OK\r\nContent-Length: 1234\r\n\r\n" + body1234.left(1000)
                                 << body1234.left(1000) << 200 << qint64(1234) << false;
     QTest::newRow("more than announced") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nabc")
-                                         << QByteArray("abc") << 200 << qint64(2) << false;
+                                         << QByteArray("ab") << 200 << qint64(2) << true;
     QTest::newRow("not found page") << QByteArray(
                                            "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found")
                                     << QByteArray("not found") << 404 << qint64(9) << true;
@@ -104,6 +115,20 @@ void TestHttpResponseReader::replies_data()
     QTest::newRow("interim reply first")
         << QByteArray("HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 1\r\n\r\nx")
         << QByteArray("x") << 200 << qint64(1) << true;
+    // 101 switches protocols: what follows is no longer HTTP but the body,
+    // and a body that only the close ends is never known to be whole.
+    QTest::newRow("101 reply is final")
+        << QByteArray("HTTP/1.1 101 Switching Protocols\r\nUpgrade: h2c\r\n\r\nHTTP/1.1 200 OK\r\n\r\nx")
+        << QByteArray("HTTP/1.1 200 OK\r\n\r\nx") << 101 << qint64(-1) << false;
+    QTest::newRow("chunk sizes of two and three hexadecimal digits")
+        << "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n1A\r\n" + bodyOf(26) + "\r\n100\r\n" +
+               bodyOf(256) + "\r\n10\r\n" + bodyOf(16) + "\r\n0\r\n\r\n"
+        << bodyOf(26) + bodyOf(256) + bodyOf(16) << 200 << qint64(-1) << true;
+    // The longest chunk-size line the reader takes, with an extension padding it out.
+    QTest::newRow("chunk-size line of the longest length")
+        << "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" + chunkSizeLine(1024, "\r\n") +
+               "abc\r\n0\r\n\r\n"
+        << QByteArray("abc") << 200 << qint64(-1) << true;
     QTest::newRow("no status line") << QByteArray("1.0.2") << QByteArray("1.0.2") << 0 << qint64(-1) << false;
     QTest::newRow("other protocol") << QByteArray("HTTP/2 200\r\n\r\nx") << QByteArray("HTTP/2 200\r\n\r\nx")
                                     << 0 << qint64(-1) << false;
@@ -158,6 +183,12 @@ void TestHttpResponseReader::malformedRepliesFail_data()
     QTest::newRow("two lengths that disagree")
         << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 5\r\nContent-Length: 7\r\n\r\n1.0.2");
     QTest::newRow("empty length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length:\r\n\r\n1.0.2");
+    QTest::newRow("chunk-size line one byte too long")
+        << "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" + chunkSizeLine(1025, "\r\n") +
+               "abc\r\n0\r\n\r\n";
+    QTest::newRow("chunk-size line one byte too long, bare line feed")
+        << "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" + chunkSizeLine(1025, "\n") +
+               "abc\r\n0\r\n\r\n";
     QTest::newRow("chunk size beyond any file")
         << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nffffffffffffffffffff\r\nab");
 }

@@ -1,3 +1,4 @@
+#include "update/downloadcommit.h"
 #include "update/replacementinstaller.h"
 #include "update/replacementscript.h"
 #include "update/updatefiles.h"
@@ -51,12 +52,19 @@ class TestReplacementScript : public QObject
 private slots:
     void batchText_data();
     void batchText();
+    void percentInPathsIsKept();
+    void windowsCommandLine_data();
+    void windowsCommandLine();
     void files_data();
     void files();
     void baseUrl_data();
     void baseUrl();
     void shellScriptReplacesProgramAfterItEnds();
     void shellScriptWithoutDownloadChangesNothing();
+    void scriptIsReplacedNotRewritten();
+    void commitDownloadedFile_data();
+    void commitDownloadedFile();
+    void leftoversOfACrashAreRemoved();
 };
 
 void TestReplacementScript::batchText_data()
@@ -96,6 +104,39 @@ void TestReplacementScript::batchText()
                          e + "\r\n:NoReplace\r\nDEL " + b);
 }
 
+void TestReplacementScript::percentInPathsIsKept()
+{
+    const QByteArray script =
+        batchReplacementScript("C:\\100%\\k.e32", "C:\\100%\\k.exe", "C:\\100%\\k.e32.bat", FakeCodePages());
+    QVERIFY(script.contains("DEL \"C:\\100%%\\k.exe\"\r\n"));
+    QVERIFY(script.endsWith("DEL \"C:\\100%%\\k.e32.bat\""));
+}
+
+void TestReplacementScript::windowsCommandLine_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("plain") << "C:\\Tools\\kavrelapp.e32.bat";
+    QTest::newRow("blanks and brackets") << "C:\\Program Files (x86)\\Kavrel\\kavrelapp.e32.bat";
+    QTest::newRow("ampersand, caret and at") << "D:\\R&D\\a^b\\@home\\kavrelapp.e32.bat";
+    QTest::newRow("brackets without blanks") << "C:\\Apps(x86)\\kavrelapp.e32.bat";
+}
+
+// cmd.exe with /s strips the first and the last quote of what follows /c and
+// runs the rest: that rest must be the whole path in quotes, whatever the
+// path holds, since outside quotes "&", "^", "(" and ")" are commands to cmd.
+void TestReplacementScript::windowsCommandLine()
+{
+    QFETCH(QString, path);
+    const QString arguments = windowsScriptArguments(path);
+    const QString prefix = QStringLiteral("/d /s /c ");
+    QVERIFY(arguments.startsWith(prefix));
+    QString command = arguments.mid(prefix.size());
+    QVERIFY(command.startsWith(u'"') && command.endsWith(u'"'));
+    command = command.mid(1, command.size() - 2);
+    QCOMPARE(command, u'"' + path + u'"');
+    QCOMPARE(arguments.count(u'"'), 4);
+}
+
 void TestReplacementScript::files_data()
 {
     QTest::addColumn<QString>("program");
@@ -107,15 +148,20 @@ void TestReplacementScript::files_data()
                              << "http://updates.kavrel.example/kavrel/"
                              << QStringList{"C:/Tools/kavrelapp.exe",
                                             "C:/Tools/kavrelapp.e32",
+                                            "C:/Tools/kavrelapp.e32.part",
                                             "C:/Tools/kavrelapp.e32.bat",
                                             "http://updates.kavrel.example/kavrel/kavrelapp.exe",
-                                            "C:/Tools/current_version.txt",
+                                            "http://updates.kavrel.example/kavrel/kavrelapp.exe.sig",
                                             "http://updates.kavrel.example/kavrel/current_version.txt"};
     QTest::newRow("POSIX, program without extension")
-        << "/opt/kavrel/kavrelapp" << int(ProgramPlatform::Posix) << "http://127.0.0.1:8000"
-        << QStringList{"/opt/kavrel/kavrelapp",           "/opt/kavrel/kavrelapp.e32",
-                       "/opt/kavrel/kavrelapp.e32.sh",    "http://127.0.0.1:8000/kavrelapp",
-                       "/opt/kavrel/current_version.txt", "http://127.0.0.1:8000/current_version.txt"};
+        << "/opt/kavrel/kavrelapp" << int(ProgramPlatform::Posix) << "https://127.0.0.1:8000"
+        << QStringList{"/opt/kavrel/kavrelapp",
+                       "/opt/kavrel/kavrelapp.e32",
+                       "/opt/kavrel/kavrelapp.e32.part",
+                       "/opt/kavrel/kavrelapp.e32.sh",
+                       "https://127.0.0.1:8000/kavrelapp",
+                       "https://127.0.0.1:8000/kavrelapp.sig",
+                       "https://127.0.0.1:8000/current_version.txt"};
 }
 
 void TestReplacementScript::files()
@@ -126,8 +172,8 @@ void TestReplacementScript::files()
     QFETCH(QStringList, expected);
 
     const UpdateFiles files = updateFilesFor(program, base, ProgramPlatform(platform));
-    QCOMPARE(QStringList({files.programFile, files.downloadedFile, files.scriptFile, files.programUrl,
-                          files.versionFile, files.versionUrl}),
+    QCOMPARE(QStringList({files.programFile, files.downloadedFile, files.partialFile, files.scriptFile,
+                          files.programUrl, files.signatureUrl, files.versionUrl}),
              expected);
 }
 
@@ -191,7 +237,7 @@ void TestReplacementScript::shellScriptReplacesProgramAfterItEnds()
     QTRY_COMPARE_WITH_TIMEOUT(readAll(files.programFile), QByteArray("new program"), 15000);
     QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(files.scriptFile), 15000);
     QVERIFY(!QFile::exists(files.downloadedFile));
-    QVERIFY(!QFile::exists(files.downloadedFile + ".new"));
+    QCOMPARE(QDir(directory).entryList(QDir::Files), QStringList{"kavrelapp"});
     const QFileDevice::Permissions permissions = QFileInfo(files.programFile).permissions();
     QVERIFY(permissions.testFlag(QFileDevice::ExeOwner));
     QVERIFY(permissions.testFlag(QFileDevice::ExeGroup));
@@ -218,6 +264,73 @@ void TestReplacementScript::shellScriptWithoutDownloadChangesNothing()
     QCOMPARE(script.exitCode(), 0);
     QCOMPARE(readAll(files.programFile), QByteArray("old program"));
     QVERIFY(!QFile::exists(files.scriptFile));
+}
+
+// A waiting sh reads its script as it goes; a second update in the same run
+// must give the file a new inode rather than overwrite the one being read.
+void TestReplacementScript::scriptIsReplacedNotRewritten()
+{
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const UpdateFiles files =
+        updateFilesFor(temporary.filePath("kavrelapp"), QStringLiteral("http://h/"), ProgramPlatform::Posix);
+    QString error;
+    QVERIFY(writeReplacementScript(files, ProgramPlatform::Posix, 4242, &error));
+    QFile firstScript(files.scriptFile);
+    QVERIFY(firstScript.open(QIODevice::ReadOnly));
+    const QByteArray firstText = firstScript.readAll();
+
+    QVERIFY(writeReplacementScript(files, ProgramPlatform::Posix, 4343, &error));
+    QVERIFY(firstScript.seek(0));
+    QCOMPARE(firstScript.readAll(), firstText);
+    QVERIFY(readAll(files.scriptFile).contains("pid=4343"));
+    QCOMPARE(QDir(temporary.path()).entryList(QDir::Files), QStringList{"kavrelapp.e32.sh"});
+}
+
+void TestReplacementScript::commitDownloadedFile_data()
+{
+    QTest::addColumn<QByteArray>("partial");
+    QTest::addColumn<qint64>("received");
+    QTest::addColumn<bool>("committed");
+    QTest::newRow("whole download") << QByteArray("new program") << qint64(11) << true;
+    QTest::newRow("file shorter than received") << QByteArray("new prog") << qint64(11) << false;
+    QTest::newRow("file longer than received") << QByteArray("new program!") << qint64(11) << false;
+}
+
+// An earlier verified download stays in place until a new one is whole.
+void TestReplacementScript::commitDownloadedFile()
+{
+    QFETCH(QByteArray, partial);
+    QFETCH(qint64, received);
+    QFETCH(bool, committed);
+
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const UpdateFiles files =
+        updateFilesFor(temporary.filePath("kavrelapp"), QStringLiteral("http://h/"), ProgramPlatform::Posix);
+    QVERIFY(writeFile(files.downloadedFile, "earlier update"));
+    QVERIFY(writeFile(files.partialFile, partial));
+
+    QString error;
+    QCOMPARE(::commitDownloadedFile(files.partialFile, files.downloadedFile, received, &error), committed);
+    QCOMPARE(readAll(files.downloadedFile), committed ? partial : QByteArray("earlier update"));
+    QCOMPARE(QFile::exists(files.partialFile), !committed);
+    QCOMPARE(error.isEmpty(), committed);
+}
+
+void TestReplacementScript::leftoversOfACrashAreRemoved()
+{
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const UpdateFiles files =
+        updateFilesFor(temporary.filePath("kavrelapp"), QStringLiteral("http://h/"), ProgramPlatform::Posix);
+    for (const QString &file : {files.programFile, files.downloadedFile, files.scriptFile, files.partialFile,
+                                files.scriptFile + ".part"}) {
+        QVERIFY(writeFile(file, "x"));
+    }
+    removeUpdateLeftovers(files);
+    QCOMPARE(QDir(temporary.path()).entryList(QDir::Files),
+             QStringList({"kavrelapp", "kavrelapp.e32", "kavrelapp.e32.sh"}));
 }
 
 QTEST_GUILESS_MAIN(TestReplacementScript)

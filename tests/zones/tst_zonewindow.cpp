@@ -1,8 +1,15 @@
 #include "../stand/standwindowharness.h"
 #include "vistaprog.h"
 #include "zones/mapdrawing.h"
+#include <kavrel/inclusionzones.h>
 
+#include <QAction>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QToolButton>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -51,6 +58,41 @@ struct ZoneHarness : StandWindowHarness
     }
 
     bool mapIsBlank() const { return countPixels(White) == image().width() * image().height(); }
+
+    // The exact areas straight from the zone computation, in stand metres.
+    QList<double> engineAreas(int order) const
+    {
+        const Stand &stand = *controller->stand();
+        std::vector<kavrel::Point> trees;
+        for (int t = 0; t < stand.treeCount(); ++t)
+            trees.push_back({stand.treeX[std::size_t(t)], stand.treeY[std::size_t(t)]});
+        const std::vector<double> areas =
+            kavrel::inclusionZoneAreas(trees, {double(stand.width), double(stand.length)}, order);
+        return QList<double>(areas.begin(), areas.end());
+    }
+
+    // Exports through the file menu, the save dialog answering `path`.
+    void exportTo(const char *entry, const QString &path)
+    {
+        controller->exportCommand().setFileChooser(
+            [this, path](QWidget *, const QString &proposed, const QString &) {
+                proposedPaths.append(proposed);
+                return path;
+            });
+        controller->exportCommand().setErrorReporter(
+            [this](QWidget *, const QString &title, const QString &text) {
+                errors.append({title, text});
+            });
+        window->findChild<QAction *>(QLatin1String(entry))->trigger();
+    }
+
+    QByteArray fileContent(const QString &path) const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QStringList proposedPaths;
 };
 
 } // namespace
@@ -75,6 +117,15 @@ private slots:
     void pressWithoutBoundaryPieces();
     void pressOnStandWithoutTrees();
     void commandsDuringComputationAreIgnored();
+    void zoneReadoutAfterPress_data();
+    void zoneReadoutAfterPress();
+    void zoneReadoutOnlyWithASelection();
+    void zoneReadoutInMetresWhateverTheStretch();
+    void exportsParseAndMatchTheAreas_data();
+    void exportsParseAndMatchTheAreas();
+    void exportFailureIsReportedWithPathAndReason_data();
+    void exportFailureIsReportedWithPathAndReason();
+    void exportDialogRemembersItsFolder();
 };
 
 void ZoneWindowTest::initTestCase()
@@ -322,10 +373,209 @@ void ZoneWindowTest::commandsDuringComputationAreIgnored()
         emit h.window->layoutApplied();
     });
     emit h.window->calculateRequested();
-    QCOMPARE(nested, 4); // once at the start and once per tree
+    QCOMPARE(nested, 4);           // once at the start and once per tree
     QCOMPARE(h.dialogs.size(), 1); // the first opening only
     QVERIFY(!h.controller->selection().valid);
     QCOMPARE(h.image(), alone);
+}
+
+void ZoneWindowTest::zoneReadoutAfterPress_data()
+{
+    QTest::addColumn<int>("order");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("words"); // the text up to the area
+    QTest::newRow("k = 1, German") << 1 << 0 << "Baum 2 (k = 1): ";
+    QTest::newRow("k = 2, English") << 2 << 1 << "Tree 2 (k = 2): ";
+    QTest::newRow("k = 3, Spanish") << 3 << 2 << "Árbol 2 (k = 3): ";
+    QTest::newRow("k = 5, Slovak") << 5 << 3 << "Strom 2 (k = 5): ";
+}
+
+// The read-out gives the exact area of the pressed tree's zone of the order
+// pressed with, in the language chosen, and follows a later switch.
+void ZoneWindowTest::zoneReadoutAfterPress()
+{
+    QFETCH(int, order);
+    QFETCH(int, language);
+    QFETCH(QString, words);
+    ZoneHarness h;
+    h.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    h.openStand(ThreeTrees);
+    h.chooseOrder(order == 1 ? 2 : 1);
+    emit h.window->mapPressed(h.scaled({10, 20}));
+    h.chooseOrder(order);
+    emit h.window->mapPressed(h.scaled({10, 20}));
+    h.pickLanguage(language);
+
+    const std::optional<ZoneReadout> readout = h.window->zoneReadout();
+    QVERIFY(readout.has_value());
+    const double area = h.engineAreas(order)[1];
+    QCOMPARE(readout->treeNumber, 2);
+    QCOMPARE(readout->order, order);
+    QCOMPARE(readout->area, area);
+    QCOMPARE(readout->probability, area / 10000.0);
+    QVERIFY(h.window->zoneReadoutLabel()->isVisible());
+    QCOMPARE(h.window->zoneReadoutLabel()->text(),
+             words + QString::number(area, 'f', 2) + " m², p = " + QString::number(area / 10000.0, 'f', 4));
+}
+
+void ZoneWindowTest::zoneReadoutOnlyWithASelection()
+{
+    ZoneHarness h;
+    QLabel *readout = h.window->zoneReadoutLabel();
+    h.openStand(ThreeTrees);
+    QVERIFY(readout->isHidden());
+    emit h.window->calculateRequested();
+    QVERIFY(readout->isHidden());
+    QVERIFY(!h.window->zoneReadout().has_value());
+
+    emit h.window->mapPressed(h.scaled({60, 25}));
+    QVERIFY(!readout->isHidden());
+    QCOMPARE(h.window->zoneReadout()->treeNumber, 1);
+
+    // Whatever takes the marks off the map takes the read-out too.
+    emit h.window->calculateRequested();
+    QVERIFY(readout->isHidden());
+    emit h.window->mapPressed(h.scaled({60, 25}));
+    emit h.window->labelCheckClicked();
+    QVERIFY(readout->isHidden());
+    emit h.window->mapPressed(h.scaled({60, 25}));
+    h.openStand(ThreeTrees, "again.txt");
+    QVERIFY(readout->isHidden());
+}
+
+// A stretched map changes where the trees are drawn, not their zones.
+void ZoneWindowTest::zoneReadoutInMetresWhateverTheStretch()
+{
+    ZoneHarness h;
+    h.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    h.openStand(ThreeTrees);
+    emit h.window->mapPressed(h.scaled({30, 50}));
+    const double square = h.window->zoneReadout()->area;
+
+    h.window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    h.window->resize(h.window->size() + QSize(200, 0));
+    QTRY_VERIFY(h.map().mapWidth() > h.map().mapHeight() + 100);
+    emit h.window->mapPressed(h.scaled({30, 50}));
+    QCOMPARE(h.window->zoneReadout()->treeNumber, 3);
+    QCOMPARE(h.window->zoneReadout()->area, square);
+}
+
+void ZoneWindowTest::exportsParseAndMatchTheAreas_data()
+{
+    QTest::addColumn<int>("order");
+    QTest::newRow("k = 1") << 1;
+    QTest::newRow("k = 2") << 2;
+    QTest::newRow("k = 4, every zone the whole stand") << 4;
+}
+
+void ZoneWindowTest::exportsParseAndMatchTheAreas()
+{
+    QFETCH(int, order);
+    ZoneHarness h;
+    h.openStand(ThreeTrees);
+    h.chooseOrder(order);
+    const QList<double> areas = h.engineAreas(order);
+    double total = 0;
+    for (const double area : areas)
+        total += area;
+    QVERIFY(qAbs(total - std::min(order, 3) * 10000.0) < 1e-6);
+
+    const QString geoJson = h.folder.filePath("zones.geojson");
+    h.exportTo("exportgeojson", geoJson);
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(h.fileContent(geoJson), &parseError);
+    QCOMPARE(parseError.error, QJsonParseError::NoError);
+    const QJsonArray features = document.object().value("features").toArray();
+    QCOMPARE(features.size(), 3);
+    for (int t = 0; t < 3; ++t) {
+        const QJsonObject properties = features[t].toObject().value("properties").toObject();
+        QCOMPARE(properties.value("tree").toInt(), t + 1);
+        QCOMPARE(properties.value("k").toInt(), order);
+        QVERIFY(qAbs(properties.value("area").toDouble() - areas[t]) <= 1e-9 * 10000);
+    }
+
+    const QString svg = h.folder.filePath("zones.svg");
+    h.exportTo("exportsvg", svg);
+    QXmlStreamReader xml(h.fileContent(svg));
+    int circles = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("circle"))
+            ++circles;
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(circles, 3 + 1); // the trees and the legend's tree
+
+    const QString csv = h.folder.filePath("areas.csv");
+    h.exportTo("exportcsv", csv);
+    const QStringList lines = QString::fromUtf8(h.fileContent(csv)).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines[0], QStringLiteral("tree,x,y,d,k,area,probability"));
+    for (int t = 0; t < 3; ++t) {
+        const QStringList values = lines[t + 1].split(',');
+        QCOMPARE(values.size(), 7);
+        QCOMPARE(values[0].toInt(), t + 1);
+        QCOMPARE(values[4].toInt(), order);
+        QVERIFY(qAbs(values[5].toDouble() - areas[t]) <= 1e-9 * 10000);
+        QVERIFY(qAbs(values[6].toDouble() - areas[t] / 10000.0) <= 1e-12);
+    }
+    QCOMPARE(lines[1].section(',', 1, 3), QStringLiteral("60,75,32.5"));
+    QVERIFY(h.errors.isEmpty());
+    QCOMPARE(QDir(h.folder.path()).entryList({"*.geojson", "*.svg", "*.csv"}, QDir::Files).size(), 3);
+}
+
+void ZoneWindowTest::exportFailureIsReportedWithPathAndReason_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("target"); // relative to the test folder
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder, German") << 0 << "taken"
+                                      << "Exportfehler!"
+                                      << "Das ist ein Ordner, keine Datei.";
+    QTest::newRow("a folder, English") << 1 << "taken"
+                                       << "Export error!"
+                                       << "It is a folder, not a file.";
+    QTest::newRow("no such folder, Spanish") << 2 << "nowhere/zones.csv"
+                                             << "¡Error de exportación!"
+                                             << "La carpeta «";
+}
+
+void ZoneWindowTest::exportFailureIsReportedWithPathAndReason()
+{
+    QFETCH(int, language);
+    QFETCH(QString, target);
+    QFETCH(QString, title);
+    QFETCH(QString, reason);
+    ZoneHarness h;
+    h.pickLanguage(language);
+    h.openStand(ThreeTrees);
+    QVERIFY(QDir(h.folder.path()).mkpath("taken"));
+    const QString path = h.folder.filePath(target);
+
+    h.exportTo("exportcsv", path);
+
+    QCOMPARE(h.errors.size(), 1);
+    QCOMPARE(h.errors[0].title, title);
+    QVERIFY2(h.errors[0].text.contains(QDir::toNativeSeparators(path)), qPrintable(h.errors[0].text));
+    QVERIFY2(h.errors[0].text.contains(reason), qPrintable(h.errors[0].text));
+    QVERIFY(!QFileInfo(path).isFile());
+}
+
+void ZoneWindowTest::exportDialogRemembersItsFolder()
+{
+    ZoneHarness h;
+    h.openStand(ThreeTrees, "three.txt");
+    QVERIFY(QDir(h.folder.path()).mkpath("out"));
+    h.chooseOrder(2);
+    h.exportTo("exportgeojson", h.folder.filePath("out/first.geojson"));
+    h.exportTo("exportsvg", QString()); // cancelled
+    QCOMPARE(h.proposedPaths.size(), 2);
+    QCOMPARE(h.proposedPaths[0], h.folder.filePath("three_zones_k2.geojson"));
+    QCOMPARE(h.proposedPaths[1], h.folder.filePath("out/three_zones_k2.svg"));
+    QVERIFY(QFileInfo::exists(h.folder.filePath("out/first.geojson")));
+    QVERIFY(h.errors.isEmpty());
 }
 
 QTEST_MAIN(ZoneWindowTest)

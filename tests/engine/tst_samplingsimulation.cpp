@@ -1,20 +1,24 @@
-#include "zones/samplingsimulation.h"
-#include "zones/zoneareas.h"
+#include "pointlists.h"
 
 #include <QTest>
 #include <cmath>
+#include <kavrel/inclusionzones.h>
+#include <kavrel/samplingsimulation.h>
 #include <numbers>
 #include <random>
 
+using namespace kavrel;
+
 namespace {
 
-QList<SampledTree> withZones(const QList<QPointF> &positions, const QList<double> &diametersMetres,
-                             StandRectangle stand, int k)
+std::vector<SampledTree> withZones(const QList<QPointF> &positions, const QList<double> &diametersMetres,
+                                   StandRectangle stand, int k)
 {
-    const QList<double> areas = inclusionZoneAreas(positions, stand, k);
-    QList<SampledTree> trees;
-    for (qsizetype t = 0; t < positions.size(); ++t)
-        trees.append(SampledTree{positions[t], diametersMetres[t], areas[t]});
+    const std::vector<Point> points = toPoints(positions);
+    const std::vector<double> areas = inclusionZoneAreas(points, stand, k);
+    std::vector<SampledTree> trees;
+    for (std::size_t t = 0; t < points.size(); ++t)
+        trees.push_back(SampledTree{points[t], diametersMetres[qsizetype(t)], areas[t]});
     return trees;
 }
 
@@ -102,7 +106,7 @@ void TestSampling::horvitzThompsonIsUnbiased()
     const StandRectangle stand{80.0, 50.0};
     const QList<QPointF> positions = randomPositions(seed, 25, stand);
     const QList<double> diameters = randomDiameters(seed, 25);
-    const QList<SampledTree> trees = withZones(positions, diameters, stand, k);
+    const std::vector<SampledTree> trees = withZones(positions, diameters, stand, k);
 
     // Trees outside whose zone reaches in are part of what HT estimates; the
     // ones hidden behind others cannot be.
@@ -116,7 +120,7 @@ void TestSampling::horvitzThompsonIsUnbiased()
             continue;
         reachableTrees += 1.0;
         reachableBasalArea += basalArea(tree.diameterMetres);
-        const QPointF p = tree.position;
+        const QPointF p = toQPointF(tree.position);
         outsideTreeReachesIn =
             outsideTreeReachesIn || p.x() < 0.0 || p.y() < 0.0 || p.x() > stand.width || p.y() > stand.length;
     }
@@ -150,7 +154,7 @@ void TestSampling::unreachableTreesAreCountedAndMissed()
     positions.append(QPointF(30.0, -400.0));
     const QList<double> diameters(positions.size(), 0.3);
     const int k = 2;
-    const QList<SampledTree> trees = withZones(positions, diameters, stand, k);
+    const std::vector<SampledTree> trees = withZones(positions, diameters, stand, k);
 
     const SamplingResult result = simulateSampling(trees, stand, k, randomDesign(30000, 3));
     QCOMPARE(result.neverSampled, 1);
@@ -188,7 +192,7 @@ void TestSampling::gridOfFourPoints()
     QFETCH(bool, unbiasedExists);
     QFETCH(double, classicUnbiased);
     const StandRectangle stand{100.0, 100.0};
-    const QList<SampledTree> trees = withZones({{25, 50}, {75, 50}}, {0.2, 0.4}, stand, k);
+    const std::vector<SampledTree> trees = withZones({{25, 50}, {75, 50}}, {0.2, 0.4}, stand, k);
 
     const SamplingResult result = simulateSampling(trees, stand, k, gridDesign(50.0));
     QCOMPARE(result.pointCount, 4);
@@ -237,12 +241,12 @@ void TestSampling::gridLayout()
     QFETCH(QPointF, first);
     const StandRectangle stand{width, length};
 
-    QCOMPARE(gridPointCount(stand, spacing), count);
+    QCOMPARE(qint64(gridPointCount(stand, spacing)), count);
     if (count < 1)
         return;
-    QCOMPARE(gridPoint(stand, spacing, 0), first);
+    QCOMPARE(toQPointF(gridPoint(stand, spacing, 0)), first);
     // Centred: the last point mirrors the first through the stand's centre.
-    const QPointF last = gridPoint(stand, spacing, count - 1);
+    const QPointF last = toQPointF(gridPoint(stand, spacing, count - 1));
     QVERIFY(near(last.x(), width - first.x()));
     QVERIFY(near(last.y(), length - first.y()));
 }
@@ -252,12 +256,12 @@ void TestSampling::gridLayout()
 void TestSampling::pointOnATreeLeavesDistanceEstimatorsUnbounded()
 {
     const StandRectangle stand{100.0, 100.0};
-    const QList<SampledTree> trees = withZones({{50, 50}, {10, 10}}, {0.3, 0.3}, stand, 1);
+    const std::vector<SampledTree> trees = withZones({{50, 50}, {10, 10}}, {0.3, 0.3}, stand, 1);
 
     const SamplingResult result = simulateSampling(trees, stand, 1, gridDesign(100.0));
     QCOMPARE(result.pointCount, 1);
     QVERIFY(!result.treesClassic.available);
-    QCOMPARE(result.treesClassic.unboundedPoints, 1);
+    QCOMPARE(result.treesClassic.unboundedPoints, std::int64_t(1));
     QVERIFY(result.treesHorvitzThompson.available);
     QVERIFY(std::isfinite(result.treesHorvitzThompson.mean));
 }
@@ -267,20 +271,20 @@ void TestSampling::pointOnATreeLeavesDistanceEstimatorsUnbounded()
 void TestSampling::fewerTreesThanK()
 {
     const StandRectangle stand{50.0, 40.0};
-    const QList<SampledTree> trees = withZones({{5, 5}, {45, 30}, {20, 22}}, {0.1, 0.2, 0.3}, stand, 5);
+    const std::vector<SampledTree> trees = withZones({{5, 5}, {45, 30}, {20, 22}}, {0.1, 0.2, 0.3}, stand, 5);
 
     const SamplingResult result = simulateSampling(trees, stand, 5, randomDesign(500, 9));
     QVERIFY(near(result.treesHorvitzThompson.mean, 3.0 / 0.2));
     QVERIFY(near(result.treesHorvitzThompson.relativeBias, 0.0));
     QVERIFY(!result.treesClassic.available);
     QVERIFY(!result.treesClassicUnbiased.available);
-    QCOMPARE(result.treesClassic.unboundedPoints, 0);
+    QCOMPARE(result.treesClassic.unboundedPoints, std::int64_t(0));
 }
 
 void TestSampling::seedReproducesPoints()
 {
     const StandRectangle stand{70.0, 70.0};
-    const QList<SampledTree> trees =
+    const std::vector<SampledTree> trees =
         withZones(randomPositions(4, 10, stand), randomDiameters(4, 10), stand, 2);
 
     const SamplingResult first = simulateSampling(trees, stand, 2, randomDesign(2000, 77));
@@ -292,4 +296,4 @@ void TestSampling::seedReproducesPoints()
 }
 
 QTEST_GUILESS_MAIN(TestSampling)
-#include "tst_sampling.moc"
+#include "tst_samplingsimulation.moc"

@@ -7,6 +7,8 @@
 #include <random>
 #include <vector>
 
+namespace kavrel {
+
 namespace {
 
 constexpr double SquareMetresPerHectare = 10000.0;
@@ -24,7 +26,7 @@ public:
         m_sumOfSquares += delta * (value - m_mean);
     }
 
-    qint64 count() const { return m_count; }
+    std::int64_t count() const { return m_count; }
     double mean() const { return m_mean; }
 
     double standardError() const
@@ -36,7 +38,7 @@ public:
     }
 
 private:
-    qint64 m_count = 0;
+    std::int64_t m_count = 0;
     double m_mean = 0.0;
     double m_sumOfSquares = 0.0;
 };
@@ -68,36 +70,36 @@ double basalArea(double diameterMetres)
 class PointEvaluator
 {
 public:
-    PointEvaluator(const QList<SampledTree> &trees, StandRectangle stand, int k)
+    PointEvaluator(const std::vector<SampledTree> &trees, StandRectangle stand, int k)
         : m_trees(trees), m_stand(stand), m_order(k), m_squared(std::size_t(trees.size())),
           m_selection(std::size_t(trees.size()))
     {}
 
-    void evaluate(QPointF point)
+    void evaluate(Point point)
     {
-        const qsizetype n = m_trees.size();
+        const std::size_t n = m_trees.size();
         if (n == 0) {
             m_treesHt.add(0.0);
             m_basalAreaHt.add(0.0);
             return;
         }
-        for (qsizetype t = 0; t < n; ++t) {
-            const double dx = m_trees[t].position.x() - point.x();
-            const double dy = m_trees[t].position.y() - point.y();
+        for (std::size_t t = 0; t < n; ++t) {
+            const double dx = m_trees[t].position.x - point.x;
+            const double dy = m_trees[t].position.y - point.y;
             m_squared[std::size_t(t)] = dx * dx + dy * dy;
         }
 
         // A tree is in the sample when fewer than k trees are strictly
         // nearer, the rule that defines its zone: with k or more trees that
         // is exactly "not farther than the k-th nearest".
-        const std::size_t kth = std::size_t(std::min<qsizetype>(m_order, n)) - 1;
+        const std::size_t kth = std::size_t(std::min<std::size_t>(std::size_t(m_order), n)) - 1;
         m_selection = m_squared;
         std::nth_element(m_selection.begin(), m_selection.begin() + std::ptrdiff_t(kth), m_selection.end());
         const double kthSquared = m_selection[kth];
 
         double trees = 0.0;
         double basal = 0.0;
-        for (qsizetype t = 0; t < n; ++t) {
+        for (std::size_t t = 0; t < n; ++t) {
             const SampledTree &tree = m_trees[t];
             // A tree whose zone has no area can still be tied on its zone's
             // edge at a grid point; it carries no weight there.
@@ -110,7 +112,7 @@ public:
         m_treesHt.add(trees);
         m_basalAreaHt.add(basal);
 
-        if (m_order > n)
+        if (std::size_t(m_order) > n)
             return; // there is no k-th nearest tree
         if (kthSquared == 0.0) {
             ++m_unbounded;
@@ -122,7 +124,7 @@ public:
             m_classicUnbiased.add(double(m_order - 1) / circle * SquareMetresPerHectare);
     }
 
-    SamplingResult result(qint64 pointCount) const
+    SamplingResult result(std::int64_t pointCount) const
     {
         const double hectares = m_stand.area() / SquareMetresPerHectare;
         double totalBasalArea = 0.0;
@@ -141,9 +143,10 @@ public:
         result.neverSampled = neverSampled;
         result.treesHorvitzThompson = summarise(m_treesHt, treesPerHectare);
         result.basalAreaHorvitzThompson = summarise(m_basalAreaHt, totalBasalArea / hectares);
-        result.treesClassic = classicSummary(m_classic, treesPerHectare, m_order <= m_trees.size());
-        result.treesClassicUnbiased =
-            classicSummary(m_classicUnbiased, treesPerHectare, m_order >= 2 && m_order <= m_trees.size());
+        result.treesClassic =
+            classicSummary(m_classic, treesPerHectare, std::size_t(m_order) <= m_trees.size());
+        result.treesClassicUnbiased = classicSummary(m_classicUnbiased, treesPerHectare,
+                                                     m_order >= 2 && std::size_t(m_order) <= m_trees.size());
         return result;
     }
 
@@ -156,7 +159,7 @@ private:
         return summary;
     }
 
-    const QList<SampledTree> &m_trees;
+    const std::vector<SampledTree> &m_trees;
     StandRectangle m_stand;
     int m_order;
     std::vector<double> m_squared;
@@ -165,23 +168,23 @@ private:
     RunningMean m_basalAreaHt;
     RunningMean m_classic;
     RunningMean m_classicUnbiased;
-    qint64 m_unbounded = 0;
+    std::int64_t m_unbounded = 0;
 };
 
 struct GridShape
 {
-    qint64 columns = 0;
-    qint64 rows = 0;
+    std::int64_t columns = 0;
+    std::int64_t rows = 0;
 };
 
 // Columns (or rows) of a grid along one side: as many whole spacings as fit,
 // at least one.
-qint64 gridLinesAlong(double extent, double spacing)
+std::int64_t gridLinesAlong(double extent, double spacing)
 {
     const double fitting = std::floor(extent / spacing);
     if (!(fitting <= double(MaxSamplePoints)))
         return -1;
-    return std::max<qint64>(1, qint64(fitting));
+    return std::max<std::int64_t>(1, std::int64_t(fitting));
 }
 
 GridShape gridShape(StandRectangle stand, double spacing)
@@ -206,7 +209,7 @@ double metresPerDiameterUnit(DiameterUnit unit)
     return 0.01;
 }
 
-qint64 gridPointCount(StandRectangle stand, double spacing)
+std::int64_t gridPointCount(StandRectangle stand, double spacing)
 {
     const GridShape shape = gridShape(stand, spacing);
     if (shape.columns < 0 || shape.rows < 0)
@@ -216,11 +219,11 @@ qint64 gridPointCount(StandRectangle stand, double spacing)
     return shape.columns * shape.rows;
 }
 
-QPointF gridPoint(StandRectangle stand, double spacing, qint64 index)
+Point gridPoint(StandRectangle stand, double spacing, std::int64_t index)
 {
     const GridShape shape = gridShape(stand, spacing);
-    const qint64 column = index % shape.columns;
-    const qint64 row = index / shape.columns;
+    const std::int64_t column = index % shape.columns;
+    const std::int64_t row = index / shape.columns;
     // Centred, so the margins left and right (and below and above) are equal.
     const double left = (stand.width - double(shape.columns - 1) * spacing) / 2.0;
     const double bottom = (stand.length - double(shape.rows - 1) * spacing) / 2.0;
@@ -232,27 +235,29 @@ bool canBeSampled(double zoneArea)
     return zoneArea > 0.0;
 }
 
-SamplingResult simulateSampling(const QList<SampledTree> &trees, StandRectangle stand, int k,
+SamplingResult simulateSampling(const std::vector<SampledTree> &trees, StandRectangle stand, int k,
                                 const SamplingDesign &design, const SamplingProgress &progress)
 {
     const bool grid = design.layout == SamplingDesign::Layout::SystematicGrid;
-    const qint64 total = grid ? gridPointCount(stand, design.spacing) : design.pointCount;
+    const std::int64_t total = grid ? gridPointCount(stand, design.spacing) : design.pointCount;
     PointEvaluator evaluator(trees, stand, std::max(k, 1));
     std::mt19937_64 generator(design.seed);
-    const qint64 reportEvery = std::max<qint64>(1, std::min<qint64>(total / 200, 1 << 16));
+    const std::int64_t reportEvery = std::max<std::int64_t>(1, std::min<std::int64_t>(total / 200, 1 << 16));
 
-    for (qint64 index = 0; index < total; ++index) {
+    for (std::int64_t index = 0; index < total; ++index) {
         if (grid) {
             evaluator.evaluate(gridPoint(stand, design.spacing, index));
         } else {
             const double x = unitInterval(generator) * stand.width;
             const double y = unitInterval(generator) * stand.length;
-            evaluator.evaluate(QPointF(x, y));
+            evaluator.evaluate(Point{x, y});
         }
         if (progress && (index + 1) % reportEvery == 0)
             progress(index + 1, total);
     }
     if (progress)
-        progress(std::max<qint64>(total, 0), std::max<qint64>(total, 0));
-    return evaluator.result(std::max<qint64>(total, 0));
+        progress(std::max<std::int64_t>(total, 0), std::max<std::int64_t>(total, 0));
+    return evaluator.result(std::max<std::int64_t>(total, 0));
 }
+
+} // namespace kavrel

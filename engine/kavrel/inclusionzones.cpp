@@ -1,4 +1,4 @@
-#include "zoneareas.h"
+#include "inclusionzones.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,13 +8,15 @@
 #include <utility>
 #include <vector>
 
+namespace kavrel {
+
 namespace {
 
 // A convex part of the stand together with the number of other trees that
 // are strictly nearer than the zone's tree everywhere inside it.
 struct Piece
 {
-    std::vector<QPointF> vertices; // counter-clockwise
+    std::vector<Point> vertices; // counter-clockwise
     int nearer = 0;
 };
 
@@ -25,14 +27,14 @@ struct Piece
 class Bisector
 {
 public:
-    Bisector(QPointF own, QPointF other)
-        : m_own(own), m_ex(other.x() - own.x()), m_ey(other.y() - own.y()), m_e2(m_ex * m_ex + m_ey * m_ey)
+    Bisector(Point own, Point other)
+        : m_own(own), m_ex(other.x - own.x), m_ey(other.y - own.y), m_e2(m_ex * m_ex + m_ey * m_ey)
     {}
 
-    double value(QPointF p) const
+    double value(Point p) const
     {
-        const double dx = p.x() - m_own.x();
-        const double dy = p.y() - m_own.y();
+        const double dx = p.x - m_own.x;
+        const double dy = p.y - m_own.y;
         return 2.0 * (dx * m_ex + dy * m_ey) - m_e2;
     }
 
@@ -40,10 +42,10 @@ public:
     // "on the bisector", so a vertex that an earlier cut placed on this line
     // is not cut again into a sliver. The decision depends on the point alone,
     // so every piece sharing a vertex classifies it the same way.
-    int side(QPointF p, double value) const
+    int side(Point p, double value) const
     {
-        const double dx = std::abs(p.x() - m_own.x());
-        const double dy = std::abs(p.y() - m_own.y());
+        const double dx = std::abs(p.x - m_own.x);
+        const double dy = std::abs(p.y - m_own.y);
         const double noise = 64.0 * std::numeric_limits<double>::epsilon() *
                              (2.0 * (dx * std::abs(m_ex) + dy * std::abs(m_ey)) + m_e2);
         if (value > noise)
@@ -54,29 +56,29 @@ public:
     }
 
 private:
-    QPointF m_own;
+    Point m_own;
     double m_ex;
     double m_ey;
     double m_e2;
 };
 
-bool lexicographicallyLess(QPointF a, QPointF b)
+bool lexicographicallyLess(Point a, Point b)
 {
-    return std::make_tuple(a.x(), a.y()) < std::make_tuple(b.x(), b.y());
+    return std::make_tuple(a.x, a.y) < std::make_tuple(b.x, b.y);
 }
 
 // Where the bisector crosses the edge a-b (fa and fb of strictly opposite
 // signs). Always computed from the lexicographically smaller end point, so the
 // two pieces on either side of an edge get bit-identical crossing points and
 // their outlines can later be joined by exact comparison.
-QPointF crossing(QPointF a, double fa, QPointF b, double fb)
+Point crossing(Point a, double fa, Point b, double fb)
 {
     if (lexicographicallyLess(b, a)) {
         std::swap(a, b);
         std::swap(fa, fb);
     }
     const double t = fa / (fa - fb);
-    return QPointF(a.x() + (b.x() - a.x()) * t, a.y() + (b.y() - a.y()) * t);
+    return Point(a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t);
 }
 
 struct SplitBuffers
@@ -96,7 +98,7 @@ void splitPiece(Piece &&piece, const Bisector &bisector, int k, SplitBuffers &bu
     bool anyFarther = false;
     bool anyNearer = false;
     for (std::size_t v = 0; v < count; ++v) {
-        const QPointF p = piece.vertices[v];
+        const Point p = piece.vertices[v];
         buffers.values[v] = bisector.value(p);
         buffers.sides[v] = bisector.side(p, buffers.values[v]);
         anyFarther = anyFarther || buffers.sides[v] < 0;
@@ -123,7 +125,7 @@ void splitPiece(Piece &&piece, const Bisector &bisector, int k, SplitBuffers &bu
         nearPart.vertices.reserve(count + 2);
     for (std::size_t v = 0; v < count; ++v) {
         const std::size_t w = (v + 1) % count;
-        const QPointF a = piece.vertices[v];
+        const Point a = piece.vertices[v];
         const int sa = buffers.sides[v];
         const int sb = buffers.sides[w];
         if (sa <= 0)
@@ -131,7 +133,7 @@ void splitPiece(Piece &&piece, const Bisector &bisector, int k, SplitBuffers &bu
         if (sa >= 0 && nearPartSurvives)
             nearPart.vertices.push_back(a);
         if (sa * sb < 0) {
-            const QPointF p = crossing(a, buffers.values[v], piece.vertices[w], buffers.values[w]);
+            const Point p = crossing(a, buffers.values[v], piece.vertices[w], buffers.values[w]);
             farPart.vertices.push_back(p);
             if (nearPartSurvives)
                 nearPart.vertices.push_back(p);
@@ -142,10 +144,10 @@ void splitPiece(Piece &&piece, const Bisector &bisector, int k, SplitBuffers &bu
         out.push_back(std::move(nearPart));
 }
 
-std::vector<QPointF> rectangleVertices(StandRectangle stand)
+std::vector<Point> rectangleVertices(StandRectangle stand)
 {
-    return {QPointF(0.0, 0.0), QPointF(stand.width, 0.0), QPointF(stand.width, stand.length),
-            QPointF(0.0, stand.length)};
+    return {Point(0.0, 0.0), Point(stand.width, 0.0), Point(stand.width, stand.length),
+            Point(0.0, stand.length)};
 }
 
 struct Bounds
@@ -161,11 +163,11 @@ Bounds boundsOf(const std::vector<Piece> &pieces)
     constexpr double infinity = std::numeric_limits<double>::infinity();
     Bounds bounds{infinity, infinity, -infinity, -infinity};
     for (const Piece &piece : pieces) {
-        for (const QPointF &p : piece.vertices) {
-            bounds.left = std::min(bounds.left, p.x());
-            bounds.bottom = std::min(bounds.bottom, p.y());
-            bounds.right = std::max(bounds.right, p.x());
-            bounds.top = std::max(bounds.top, p.y());
+        for (const Point &p : piece.vertices) {
+            bounds.left = std::min(bounds.left, p.x);
+            bounds.bottom = std::min(bounds.bottom, p.y);
+            bounds.right = std::max(bounds.right, p.x);
+            bounds.top = std::max(bounds.top, p.y);
         }
     }
     return bounds;
@@ -177,46 +179,39 @@ Bounds boundsOf(const std::vector<Piece> &pieces)
 // skipping them leaves every piece as the cut would have left it.
 bool reachesInto(const Bisector &bisector, const Bounds &bounds)
 {
-    for (const QPointF corner : {QPointF(bounds.left, bounds.bottom), QPointF(bounds.right, bounds.bottom),
-                                 QPointF(bounds.right, bounds.top), QPointF(bounds.left, bounds.top)}) {
+    for (const Point corner : {Point(bounds.left, bounds.bottom), Point(bounds.right, bounds.bottom),
+                               Point(bounds.right, bounds.top), Point(bounds.left, bounds.top)}) {
         if (bisector.value(corner) > 0.0)
             return true;
     }
     return false;
 }
 
-double squaredDistance(QPointF a, QPointF b)
-{
-    const double dx = a.x() - b.x();
-    const double dy = a.y() - b.y();
-    return dx * dx + dy * dy;
-}
-
 // The convex pieces that make up the zone of tree `tree`.
-std::vector<Piece> zonePieces(const QList<QPointF> &trees, qsizetype tree, StandRectangle stand, int k)
+std::vector<Piece> zonePieces(const std::vector<Point> &trees, std::size_t tree, StandRectangle stand, int k)
 {
     std::vector<Piece> pieces{Piece{rectangleVertices(stand), 0}};
     if (!(stand.width > 0.0 && stand.length > 0.0))
         return {};
-    if (k >= trees.size())
+    if (std::size_t(k) >= trees.size())
         return pieces;
 
     // Nearest neighbours first: they push most of the stand past k soonest,
     // which keeps the number of pieces small for the later cuts.
-    const QPointF own = trees[tree];
-    std::vector<qsizetype> others;
-    others.reserve(static_cast<std::size_t>(trees.size()));
-    for (qsizetype t = 0; t < trees.size(); ++t) {
+    const Point own = trees[tree];
+    std::vector<std::size_t> others;
+    others.reserve(trees.size());
+    for (std::size_t t = 0; t < trees.size(); ++t) {
         if (t != tree)
             others.push_back(t);
     }
-    std::stable_sort(others.begin(), others.end(), [&](qsizetype a, qsizetype b) {
+    std::stable_sort(others.begin(), others.end(), [&](std::size_t a, std::size_t b) {
         return squaredDistance(trees[a], own) < squaredDistance(trees[b], own);
     });
 
     SplitBuffers buffers;
     std::vector<Piece> next;
-    for (const qsizetype other : others) {
+    for (const std::size_t other : others) {
         const Bisector bisector(own, trees[other]);
         if (!reachesInto(bisector, boundsOf(pieces)))
             continue;
@@ -230,18 +225,18 @@ std::vector<Piece> zonePieces(const QList<QPointF> &trees, qsizetype tree, Stand
     return pieces;
 }
 
-double polygonArea(const std::vector<QPointF> &vertices)
+double polygonArea(const std::vector<Point> &vertices)
 {
     if (vertices.size() < 3)
         return 0.0;
     // Relative to the first vertex: the cross products then stay of the
     // piece's own size even far from the origin.
-    const QPointF origin = vertices.front();
+    const Point origin = vertices.front();
     double twice = 0.0;
     for (std::size_t v = 1; v + 1 < vertices.size(); ++v) {
-        const QPointF a = vertices[v] - origin;
-        const QPointF b = vertices[v + 1] - origin;
-        twice += a.x() * b.y() - b.x() * a.y();
+        const Point a = vertices[v] - origin;
+        const Point b = vertices[v + 1] - origin;
+        twice += a.x * b.y - b.x * a.y;
     }
     return twice / 2.0;
 }
@@ -256,9 +251,9 @@ double piecesArea(const std::vector<Piece> &pieces)
 
 using PointKey = std::pair<double, double>;
 
-PointKey keyOf(QPointF p)
+PointKey keyOf(Point p)
 {
-    return {p.x(), p.y()};
+    return {p.x, p.y};
 }
 
 // Drops vertices that lie on the straight line through their neighbours
@@ -269,17 +264,17 @@ ZoneRing withoutStraightVertices(const ZoneRing &ring)
     bool removed = true;
     while (removed && kept.size() > 3) {
         removed = false;
-        for (qsizetype v = 0; v < kept.size() && kept.size() > 3; ++v) {
-            const QPointF a = kept[(v + kept.size() - 1) % kept.size()];
-            const QPointF b = kept[v];
-            const QPointF c = kept[(v + 1) % kept.size()];
-            const QPointF u = b - a;
-            const QPointF w = c - b;
-            const double cross = u.x() * w.y() - u.y() * w.x();
-            const double dot = u.x() * w.x() + u.y() * w.y();
-            const double scale = std::hypot(u.x(), u.y()) * std::hypot(w.x(), w.y());
+        for (std::size_t v = 0; v < kept.size() && kept.size() > 3; ++v) {
+            const Point a = kept[(v + kept.size() - 1) % kept.size()];
+            const Point b = kept[v];
+            const Point c = kept[(v + 1) % kept.size()];
+            const Point u = b - a;
+            const Point w = c - b;
+            const double cross = u.x * w.y - u.y * w.x;
+            const double dot = u.x * w.x + u.y * w.y;
+            const double scale = std::hypot(u.x, u.y) * std::hypot(w.x, w.y);
             if (dot > 0.0 && std::abs(cross) <= 1e-12 * scale) {
-                kept.removeAt(v);
+                kept.erase(kept.begin() + std::ptrdiff_t(v));
                 removed = true;
                 --v;
             }
@@ -291,7 +286,7 @@ ZoneRing withoutStraightVertices(const ZoneRing &ring)
 // Joins the convex pieces into the outline of their union: edges shared by
 // two pieces run in opposite directions and cancel, the rest chain into
 // closed rings. Returns false if the edges do not close up.
-bool joinPieces(const std::vector<Piece> &pieces, QList<ZoneRing> &rings)
+bool joinPieces(const std::vector<Piece> &pieces, std::vector<ZoneRing> &rings)
 {
     std::map<std::pair<PointKey, PointKey>, int> edges;
     for (const Piece &piece : pieces) {
@@ -317,32 +312,32 @@ bool joinPieces(const std::vector<Piece> &pieces, QList<ZoneRing> &rings)
             outgoing.emplace(edge.first, edge.second);
     }
 
-    QList<ZoneRing> joined;
+    std::vector<ZoneRing> joined;
     while (!outgoing.empty()) {
         const auto first = outgoing.begin();
         const PointKey start = first->first;
         PointKey current = first->second;
         outgoing.erase(first);
-        ZoneRing ring{QPointF(start.first, start.second)};
+        ZoneRing ring{Point(start.first, start.second)};
         while (current != start) {
-            ring.append(QPointF(current.first, current.second));
+            ring.push_back(Point(current.first, current.second));
             const auto next = outgoing.find(current);
-            if (next == outgoing.end() || ring.size() > static_cast<qsizetype>(edges.size()) + 1)
+            if (next == outgoing.end() || ring.size() > edges.size() + 1)
                 return false;
             current = next->second;
             outgoing.erase(next);
         }
         ring = withoutStraightVertices(ring);
         if (ring.size() >= 3 && ringArea(ring) > 0.0)
-            joined.append(ring);
+            joined.push_back(ring);
     }
     rings = joined;
     return true;
 }
 
-QList<ZoneRing> outlineOf(const std::vector<Piece> &pieces)
+std::vector<ZoneRing> outlineOf(const std::vector<Piece> &pieces)
 {
-    QList<ZoneRing> rings;
+    std::vector<ZoneRing> rings;
     if (joinPieces(pieces, rings))
         return rings;
     // Should the outline ever fail to close, the pieces themselves still
@@ -350,7 +345,7 @@ QList<ZoneRing> outlineOf(const std::vector<Piece> &pieces)
     rings.clear();
     for (const Piece &piece : pieces) {
         if (polygonArea(piece.vertices) > 0.0)
-            rings.append(ZoneRing(piece.vertices.begin(), piece.vertices.end()));
+            rings.push_back(ZoneRing(piece.vertices.begin(), piece.vertices.end()));
     }
     return rings;
 }
@@ -359,27 +354,29 @@ QList<ZoneRing> outlineOf(const std::vector<Piece> &pieces)
 
 double ringArea(const ZoneRing &ring)
 {
-    return polygonArea(std::vector<QPointF>(ring.begin(), ring.end()));
+    return polygonArea(std::vector<Point>(ring.begin(), ring.end()));
 }
 
-QList<double> inclusionZoneAreas(const QList<QPointF> &trees, StandRectangle stand, int k)
+std::vector<double> inclusionZoneAreas(const std::vector<Point> &trees, StandRectangle stand, int k)
 {
     const int order = std::max(k, 1);
-    QList<double> areas;
+    std::vector<double> areas;
     areas.reserve(trees.size());
-    for (qsizetype t = 0; t < trees.size(); ++t)
-        areas.append(piecesArea(zonePieces(trees, t, stand, order)));
+    for (std::size_t t = 0; t < trees.size(); ++t)
+        areas.push_back(piecesArea(zonePieces(trees, t, stand, order)));
     return areas;
 }
 
-QList<InclusionZone> inclusionZones(const QList<QPointF> &trees, StandRectangle stand, int k)
+std::vector<InclusionZone> inclusionZones(const std::vector<Point> &trees, StandRectangle stand, int k)
 {
     const int order = std::max(k, 1);
-    QList<InclusionZone> zones;
+    std::vector<InclusionZone> zones;
     zones.reserve(trees.size());
-    for (qsizetype t = 0; t < trees.size(); ++t) {
+    for (std::size_t t = 0; t < trees.size(); ++t) {
         const std::vector<Piece> pieces = zonePieces(trees, t, stand, order);
-        zones.append(InclusionZone{piecesArea(pieces), outlineOf(pieces)});
+        zones.push_back(InclusionZone{piecesArea(pieces), outlineOf(pieces)});
     }
     return zones;
 }
+
+} // namespace kavrel

@@ -1,9 +1,13 @@
-#include "zones/zoneareas.h"
+#include "pointlists.h"
 
+#include <QPolygonF>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
+#include <kavrel/inclusionzones.h>
 #include <random>
+
+using namespace kavrel;
 
 namespace {
 
@@ -35,6 +39,14 @@ QList<QPointF> latticeTrees(int side, double spacing)
 bool strictlyInside(QPointF p, StandRectangle stand)
 {
     return p.x() > 0.0 && p.x() < stand.width && p.y() > 0.0 && p.y() < stand.length;
+}
+
+QPolygonF toQPolygonF(const std::vector<kavrel::Point> &ring)
+{
+    QPolygonF polygon;
+    for (const kavrel::Point &p : ring)
+        polygon.append(toQPointF(p));
+    return polygon;
 }
 
 } // namespace
@@ -86,7 +98,7 @@ void TestZoneAreas::sumIsOrderTimesStandArea()
     QFETCH(int, k);
     const StandRectangle stand{width, length};
 
-    const QList<double> areas = inclusionZoneAreas(trees, stand, k);
+    const QList<double> areas = toQList(inclusionZoneAreas(toPoints(trees), stand, k));
     QCOMPARE(areas.size(), trees.size());
     double sum = 0.0;
     for (double area : areas) {
@@ -142,7 +154,7 @@ void TestZoneAreas::handCheckedAreas()
     QFETCH(QList<double>, expected);
     const StandRectangle stand{100.0, 100.0};
 
-    const QList<double> areas = inclusionZoneAreas(trees, stand, k);
+    const QList<double> areas = toQList(inclusionZoneAreas(toPoints(trees), stand, k));
     QCOMPARE(areas.size(), expected.size());
     for (qsizetype t = 0; t < areas.size(); ++t) {
         QVERIFY2(std::abs(areas[t] - expected[t]) <= 1e-9 * stand.area(),
@@ -165,7 +177,7 @@ void TestZoneAreas::agreesWithMonteCarlo()
     QFETCH(int, k);
     const StandRectangle stand{90.0, 60.0};
     const QList<QPointF> trees = randomTrees(2024, 15, stand);
-    const QList<double> areas = inclusionZoneAreas(trees, stand, k);
+    const QList<double> areas = toQList(inclusionZoneAreas(toPoints(trees), stand, k));
 
     const int points = 40000;
     std::mt19937_64 generator(7);
@@ -205,28 +217,29 @@ void TestZoneAreas::areasMatchZones()
     QList<QList<QPointF>> stands{randomTrees(5, 40, stand), latticeTrees(6, 12.0)};
     for (const QList<QPointF> &trees : stands) {
         for (int k = 1; k <= 5; ++k) {
-            const QList<double> areas = inclusionZoneAreas(trees, stand, k);
-            const QList<InclusionZone> zones = inclusionZones(trees, stand, k);
-            QCOMPARE(zones.size(), trees.size());
+            const QList<double> areas = toQList(inclusionZoneAreas(toPoints(trees), stand, k));
+            const std::vector<InclusionZone> zones = inclusionZones(toPoints(trees), stand, k);
+            QCOMPARE(qsizetype(zones.size()), trees.size());
             for (qsizetype t = 0; t < trees.size(); ++t) {
-                QCOMPARE(zones[t].area, areas[t]);
+                QCOMPARE(zones[std::size_t(t)].area, areas[t]);
                 double outlined = 0.0;
-                for (const ZoneRing &ring : zones[t].rings) {
+                for (const ZoneRing &ring : zones[std::size_t(t)].rings) {
                     QVERIFY(ring.size() >= 3);
                     QVERIFY(ringArea(ring) > 0.0);
                     outlined += ringArea(ring);
                 }
                 QVERIFY(std::abs(outlined - areas[t]) <= 1e-9 * stand.area());
                 if (strictlyInside(trees[t], stand)) {
-                    QCOMPARE(zones[t].rings.size(), 1);
-                    QVERIFY(QPolygonF(zones[t].rings.front()).containsPoint(trees[t], Qt::OddEvenFill));
+                    QCOMPARE(zones[std::size_t(t)].rings.size(), std::size_t(1));
+                    QVERIFY(toQPolygonF(zones[std::size_t(t)].rings.front())
+                                .containsPoint(trees[t], Qt::OddEvenFill));
                 }
                 if (areas[t] == 0.0)
-                    QVERIFY(zones[t].rings.isEmpty());
+                    QVERIFY(zones[std::size_t(t)].rings.empty());
             }
         }
     }
 }
 
 QTEST_GUILESS_MAIN(TestZoneAreas)
-#include "tst_zoneareas.moc"
+#include "tst_inclusionzones.moc"

@@ -1,7 +1,11 @@
 #pragma once
 
-#include <QList>
-#include <QPointF>
+#include "point.h"
+#include "standrectangle.h"
+
+#include <vector>
+
+namespace kavrel {
 
 // Inclusion zones of order k, clipped to the stand rectangle, as areas and
 // polygons. Everything here is in stand metres: the stand is the rectangle
@@ -12,7 +16,7 @@
 // trees are strictly nearer than the tree itself.
 
 // One closed ring, counter-clockwise, without a repeated closing point.
-using ZoneRing = QList<QPointF>;
+using ZoneRing = std::vector<Point>;
 
 struct InclusionZone
 {
@@ -21,23 +25,17 @@ struct InclusionZone
     // The zone as disjoint simple polygons without holes (the zone of a tree
     // is star-shaped around the tree, so it has none). Empty when the zone
     // does not reach into the stand.
-    QList<ZoneRing> rings;
-};
-
-struct StandRectangle
-{
-    double width = 0.0;
-    double length = 0.0;
-
-    double area() const { return width * length; }
+    std::vector<ZoneRing> rings;
 };
 
 // Area of the order-k zone of every tree, in the order of `trees`. k < 1 is
 // treated as 1.
-QList<double> inclusionZoneAreas(const QList<QPointF> &trees, StandRectangle stand, int k);
+std::vector<double> inclusionZoneAreas(const std::vector<Point> &trees, StandRectangle stand, int k);
 
 // Area and outline of the order-k zone of every tree, in the order of `trees`.
-QList<InclusionZone> inclusionZones(const QList<QPointF> &trees, StandRectangle stand, int k);
+std::vector<InclusionZone> inclusionZones(const std::vector<Point> &trees, StandRectangle stand, int k);
 
 // Area of a ring by the shoelace formula; positive for counter-clockwise rings.
 double ringArea(const ZoneRing &ring);
+
+} // namespace kavrel

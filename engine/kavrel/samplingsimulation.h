@@ -1,15 +1,16 @@
 #pragma once
 
-#include "zoneareas.h"
+#include "inclusionzones.h"
 
-#include <QList>
-#include <QPointF>
-#include <QtGlobal>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 // Simulated k-tree sampling on one stand: sample points are laid out in the
 // stand rectangle, at each the k nearest trees are taken and several
 // estimators of the stand's trees and basal area per hectare are evaluated.
+
+namespace kavrel {
 
 enum class DiameterUnit
 {
@@ -24,7 +25,7 @@ double metresPerDiameterUnit(DiameterUnit unit);
 // metres, and the area of its inclusion zone within the stand in square metres.
 struct SampledTree
 {
-    QPointF position;
+    Point position;
     double diameterMetres = 0.0;
     double zoneArea = 0.0;
 };
@@ -38,20 +39,20 @@ struct SamplingDesign
     };
 
     Layout layout = Layout::UniformRandom;
-    qint64 pointCount = 0;
-    quint64 seed = 1;
+    std::int64_t pointCount = 0;
+    std::uint64_t seed = 1;
     double spacing = 0.0;
 };
 
 // More points than this are refused: they would run for hours.
-inline constexpr qint64 MaxSamplePoints = 100'000'000;
+inline constexpr std::int64_t MaxSamplePoints = 100'000'000;
 
 // Number of points of a systematic grid (columns times rows, each at least 1),
 // or -1 when it exceeds MaxSamplePoints or the spacing is not positive.
-qint64 gridPointCount(StandRectangle stand, double spacing);
+std::int64_t gridPointCount(StandRectangle stand, double spacing);
 
 // Point number `index` (row by row from the lower-left) of that grid.
-QPointF gridPoint(StandRectangle stand, double spacing, qint64 index);
+Point gridPoint(StandRectangle stand, double spacing, std::int64_t index);
 
 struct EstimatorSummary
 {
@@ -62,13 +63,13 @@ struct EstimatorSummary
     double standardError = 0.0; // of the mean; NaN with fewer than two points
     // Sample points that sit exactly on their k-th nearest tree, where a
     // distance-based estimate is unbounded; the summary is then unavailable.
-    qint64 unboundedPoints = 0;
+    std::int64_t unboundedPoints = 0;
 };
 
 struct SamplingResult
 {
     int order = 1;
-    qint64 pointCount = 0;
+    std::int64_t pointCount = 0;
     int treeCount = 0;
     int neverSampled = 0;                      // trees whose zone does not reach into the stand
     EstimatorSummary treesHorvitzThompson;     // trees per hectare
@@ -84,9 +85,11 @@ struct SamplingResult
 bool canBeSampled(double zoneArea);
 
 // Called now and then with the number of points done so far.
-using SamplingProgress = std::function<void(qint64 done, qint64 total)>;
+using SamplingProgress = std::function<void(std::int64_t done, std::int64_t total)>;
 
 // Runs the design over the trees (their zone areas must be those of order k).
 // Requires a stand of positive area and k >= 1.
-SamplingResult simulateSampling(const QList<SampledTree> &trees, StandRectangle stand, int k,
+SamplingResult simulateSampling(const std::vector<SampledTree> &trees, StandRectangle stand, int k,
                                 const SamplingDesign &design, const SamplingProgress &progress = {});
+
+} // namespace kavrel

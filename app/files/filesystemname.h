@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// File names are bytes to the system and need not be valid UTF-8. Bytes that
+// are not part of valid UTF-8 are kept in a QString as the lone surrogates
+// U+DC80 ... U+DCFF, so every name the shell can pass survives the way
+// through the program and is opened or written byte for byte.
+
+// The name as the system's bytes give it, losslessly.
+QString fileNameFromNative(const QByteArray &bytes);
+
+// The system's bytes for a name made by fileNameFromNative (or any text).
+QByteArray nativeFileName(const QString &name);
+
+// The name for people: kept bytes are shown as U+FFFD.
+QString displayFileName(const QString &name);
+
+// A name as Qt's own directory listing decodes it (invalid bytes already
+// replaced by U+FFFD, as file dialogs return them) mapped back to the name
+// on disk, when exactly one entry of each folder on the way matches it.
+// Names that exist as given, or that cannot be resolved, come back as they are.
+QString resolveDecodedFileName(const QString &name);

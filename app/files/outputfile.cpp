@@ -1,0 +1,286 @@
+#include "outputfile.h"
+
+#include "filesystemname.h"
+
+#include <QCoreApplication>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// As many links as the system itself follows before it gives up.
+constexpr int MaxLinkHops = 40;
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("OutputFile", text);
+}
+
+QByteArray folderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArrayLiteral(".");
+    if (slash == 0)
+        return QByteArrayLiteral("/");
+    return path.left(slash);
+}
+
+std::optional<QByteArray> linkTarget(const QByteArray &link)
+{
+    QByteArray target(4096, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t length = ::readlink(link.constData(), target.data(), size_t(target.size()));
+        if (length < 0)
+            return std::nullopt;
+        if (length < target.size()) {
+            target.truncate(length);
+            return target;
+        }
+        target.resize(target.size() * 2);
+    }
+}
+
+bool isWrittenInPlace(mode_t mode)
+{
+    return S_ISFIFO(mode) || S_ISCHR(mode);
+}
+
+int closeKeepingErrno(int descriptor)
+{
+    const int saved = errno;
+    const int result = ::close(descriptor);
+    errno = saved;
+    return result;
+}
+
+void syncFolder(const QByteArray &folder)
+{
+    const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+}
+
+} // namespace
+
+OutputFile::OutputFile(const QString &path) : m_path(path) {}
+
+OutputFile::~OutputFile()
+{
+    discard();
+}
+
+bool OutputFile::open()
+{
+    discard();
+    m_error.clear();
+    if (m_path.isEmpty())
+        return fail(translated("Es ist kein Dateiname angegeben."));
+    if (!resolveTarget())
+        return false;
+    struct stat status;
+    if (::stat(m_target.constData(), &status) != 0) {
+        if (errno != ENOENT)
+            return failWithErrno(errno);
+        return openReplacement(false, 0, 0, 0);
+    }
+    if (S_ISDIR(status.st_mode))
+        return fail(translated("Das ist ein Ordner."));
+    if (isWrittenInPlace(status.st_mode))
+        return openInPlace();
+    if (!S_ISREG(status.st_mode))
+        return fail(translated("Das ist weder eine gewöhnliche Datei noch eine benannte Pipe oder ein "
+                               "Zeichengerät; es wird nicht ersetzt."));
+    // The shell's ">" refuses a file its user may not write; so does this.
+    if (::access(m_target.constData(), W_OK) != 0)
+        return failWithErrno(errno);
+    return openReplacement(true, status.st_uid, status.st_gid, status.st_mode);
+}
+
+QIODevice *OutputFile::device()
+{
+    return &m_file;
+}
+
+bool OutputFile::write(const QByteArray &bytes)
+{
+    if (!m_file.isOpen())
+        return false;
+    if (m_file.write(bytes) != bytes.size())
+        return fail(m_file.errorString());
+    return true;
+}
+
+bool OutputFile::commit()
+{
+    if (!m_file.isOpen())
+        return m_error.isEmpty() ? fail(translated("Die Datei ist nicht geöffnet.")) : false;
+    if (!m_file.flush() || m_file.error() != QFileDevice::NoError) {
+        const QString reason = m_file.errorString();
+        discard();
+        return fail(reason);
+    }
+    m_file.close();
+    if (!m_inPlace && ::fsync(m_descriptor) != 0) {
+        const int error = errno;
+        discard();
+        return failWithErrno(error);
+    }
+    const int descriptor = m_descriptor;
+    m_descriptor = -1;
+    if (::close(descriptor) != 0 && errno != EINTR) {
+        const int error = errno;
+        discard();
+        return failWithErrno(error);
+    }
+    if (m_inPlace)
+        return true;
+    // The target may have turned into a pipe or device since open(): such a
+    // file is never replaced.
+    struct stat status;
+    if (::stat(m_target.constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        discard();
+        return fail(translated("Das Ziel ist keine gewöhnliche Datei mehr; es wird nicht ersetzt."));
+    }
+    if (::rename(m_temporary.constData(), m_target.constData()) != 0) {
+        const int error = errno;
+        discard();
+        return failWithErrno(error);
+    }
+    m_temporary.clear();
+    syncFolder(folderOf(m_target));
+    return true;
+}
+
+void OutputFile::discard()
+{
+    if (m_file.isOpen())
+        m_file.close();
+    closeDescriptor();
+    if (!m_temporary.isEmpty()) {
+        ::unlink(m_temporary.constData());
+        m_temporary.clear();
+    }
+}
+
+bool OutputFile::writeFile(const QString &path, const QByteArray &content, QString *error)
+{
+    OutputFile file(path);
+    if (file.open() && file.write(content) && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
+// Follows symbolic links as the shell's ">" does, also to a target that does
+// not exist yet, so the link itself is never replaced.
+bool OutputFile::resolveTarget()
+{
+    QByteArray target = nativeFileName(m_path);
+    for (int hop = 0; hop <= MaxLinkHops; ++hop) {
+        struct stat status;
+        if (::lstat(target.constData(), &status) != 0) {
+            if (errno != ENOENT)
+                return failWithErrno(errno);
+            m_target = target;
+            return true;
+        }
+        if (!S_ISLNK(status.st_mode)) {
+            m_target = target;
+            return true;
+        }
+        const std::optional<QByteArray> next = linkTarget(target);
+        if (!next)
+            return failWithErrno(errno);
+        target = next->startsWith('/') ? *next : folderOf(target) + '/' + *next;
+    }
+    return failWithErrno(ELOOP);
+}
+
+bool OutputFile::openInPlace()
+{
+    // Without a reader, opening a pipe would wait for one for ever.
+    const int descriptor =
+        ::open(m_target.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0) {
+        if (errno == ENXIO)
+            return fail(translated("Die benannte Pipe hat keinen Leser."));
+        return failWithErrno(errno);
+    }
+    m_descriptor = descriptor;
+    struct stat status;
+    if (::fstat(descriptor, &status) != 0 || !isWrittenInPlace(status.st_mode)) {
+        closeDescriptor();
+        return fail(translated("Das Ziel hat sich beim Öffnen geändert."));
+    }
+    const int flags = ::fcntl(descriptor, F_GETFL);
+    if (flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        const int error = errno;
+        closeDescriptor();
+        return failWithErrno(error);
+    }
+    m_inPlace = true;
+    if (!m_file.open(descriptor, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+        const QString reason = m_file.errorString();
+        closeDescriptor();
+        return fail(reason);
+    }
+    return true;
+}
+
+bool OutputFile::openReplacement(bool replacesFile, uid_t owner, gid_t group, mode_t mode)
+{
+    m_inPlace = false;
+    const QByteArray folder = folderOf(m_target);
+    int descriptor = -1;
+    for (int attempt = 0; descriptor < 0 && attempt < 100; ++attempt) {
+        const QByteArray name = folder + "/.kavrel-" +
+                                QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+        // 0666 less the umask, as the shell creates files.
+        descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (descriptor >= 0)
+            m_temporary = name;
+        else if (errno != EEXIST)
+            return failWithErrno(errno);
+    }
+    if (descriptor < 0)
+        return failWithErrno(EEXIST);
+    m_descriptor = descriptor;
+    if (replacesFile) {
+        // The replacement keeps the old file's owner (where allowed) and
+        // permissions; where not, it is the writer's, as any copy would be.
+        if (::fchown(descriptor, owner, group) != 0 || ::fchmod(descriptor, mode & 07777) != 0)
+            ::fchmod(descriptor, mode & 0777);
+    }
+    if (!m_file.open(descriptor, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+        const QString reason = m_file.errorString();
+        discard();
+        return fail(reason);
+    }
+    return true;
+}
+
+bool OutputFile::fail(const QString &reason)
+{
+    m_error = reason;
+    return false;
+}
+
+bool OutputFile::failWithErrno(int error)
+{
+    return fail(qt_error_string(error));
+}
+
+void OutputFile::closeDescriptor()
+{
+    if (m_descriptor >= 0) {
+        closeKeepingErrno(m_descriptor);
+        m_descriptor = -1;
+    }
+}

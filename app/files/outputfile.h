@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <sys/types.h>
+
+// Every file the program and the tool write goes through here, so a result
+// lands where the user pointed, the way the shell's ">" would put it:
+// - a regular file (or a new one) is written beside the target and renamed
+//   over it only when complete, so a failed write keeps the old content; the
+//   old file's permissions are kept;
+// - a named pipe or a character device is written in place and never
+//   replaced (a pipe without a reader is refused rather than waited for);
+// - a symbolic link is followed to its target and stays a link;
+// - anything else (a folder, a block device, a socket) is refused.
+// Names are taken as fileNameFromNative() gives them, byte for byte.
+class OutputFile
+{
+public:
+    explicit OutputFile(const QString &path);
+    ~OutputFile();
+
+    OutputFile(const OutputFile &) = delete;
+    OutputFile &operator=(const OutputFile &) = delete;
+
+    // Prepares the target; false with errorString() when it cannot be written.
+    bool open();
+    // Where to write between open() and commit().
+    QIODevice *device();
+    bool write(const QByteArray &bytes);
+    // Puts the written content in place; false (and the target as it was,
+    // for a regular file) when anything on the way failed.
+    bool commit();
+    // Drops what was written; a regular target keeps its old content.
+    void discard();
+
+    QString errorString() const { return m_error; }
+    // True when the target is written in place (a pipe or device).
+    bool writesInPlace() const { return m_inPlace; }
+
+    // The whole content in one call; the reason lands in *error.
+    static bool writeFile(const QString &path, const QByteArray &content, QString *error);
+
+private:
+    bool resolveTarget();
+    bool openInPlace();
+    bool openReplacement(bool replacesFile, uid_t owner, gid_t group, mode_t mode);
+    bool fail(const QString &reason);
+    bool failWithErrno(int error);
+    void closeDescriptor();
+
+    QString m_path;
+    QByteArray m_target; // symbolic links followed
+    QByteArray m_temporary;
+    QFile m_file;
+    int m_descriptor = -1;
+    bool m_inPlace = false;
+    QString m_error;
+};
