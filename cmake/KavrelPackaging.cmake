@@ -62,6 +62,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kavrel.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+# Qt's own translations put its buttons and dialogs into the window's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # The libraries' cache is refreshed through dpkg's ldconfig trigger; the
 # scripts of our own keep CPack from writing ones that call ldconfig.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
