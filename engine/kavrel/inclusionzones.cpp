@@ -425,6 +425,10 @@ std::vector<ZoneRing> outlineOf(const std::vector<Piece> &pieces)
     return rings;
 }
 
+// Trees per block of work: a stand of a few dozen trees is done on one
+// thread, where starting another would cost more than it saves.
+constexpr std::int64_t ZoneBlock = 64;
+
 struct AreaScratch
 {
     std::vector<Neighbour> neighbours;
@@ -467,6 +471,10 @@ double zoneAreaNearby(const TreeIndex &index, std::size_t tree, StandRectangle s
     const std::vector<Point> &trees = index.trees();
     if (std::size_t(k) >= trees.size())
         return stand.area();
+    // On small stands at low orders the zones have few pieces, and cutting
+    // them costs less than setting up the sweep.
+    if (trees.size() <= 256 && k <= 4)
+        return piecesArea(zonePiecesNearby(index, tree, stand, k, scratch.neighbours));
     const Point own = trees[tree];
     const std::size_t first = std::min<std::size_t>(trees.size(), 6 * std::size_t(k) + 20);
     index.nearestWithTies(own,
@@ -522,7 +530,7 @@ std::vector<double> inclusionZoneAreas(const std::vector<Point> &trees, StandRec
     const TreeIndex index(trees);
     std::vector<double> areas(trees.size());
     parallelBlocks(
-        std::int64_t(trees.size()), 16,
+        std::int64_t(trees.size()), ZoneBlock,
         [&](std::int64_t begin, std::int64_t end) {
             AreaScratch scratch;
             for (std::int64_t t = begin; t < end; ++t)
@@ -540,7 +548,7 @@ std::vector<InclusionZone> inclusionZones(const std::vector<Point> &trees, Stand
     const TreeIndex index(trees);
     std::vector<InclusionZone> zones(trees.size());
     parallelBlocks(
-        std::int64_t(trees.size()), 16,
+        std::int64_t(trees.size()), ZoneBlock,
         [&](std::int64_t begin, std::int64_t end) {
             std::vector<Neighbour> neighbours;
             for (std::int64_t t = begin; t < end; ++t) {
