@@ -15,7 +15,7 @@ cd "$(dirname "$0")"
 
 PACKAGES="cmake ninja-build g++ qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools \
 qt6-l10n-tools libgl-dev python3 xvfb xauth \
-libssl-dev openssl qt6-translations-l10n"
+libssl-dev openssl qt6-translations-l10n libnanoflann-dev"
 
 # Only the fuzz command needs clang and its libFuzzer runtime.
 FUZZ_PACKAGES="clang libclang-rt-14-dev"

@@ -3,8 +3,8 @@
 #include "files/filesystemname.h"
 #include "files/outputfile.h"
 #include "researchoptions.h"
+#include "researchstand.h"
 #include "stand/numberformat.h"
-#include "stand/stand.h"
 #include "zones/zoneexport.h"
 #include "zonescommand.h"
 #include "zonesoptions.h"
@@ -15,6 +15,7 @@
 #include <QTextStream>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <kavrel/inclusionzones.h>
 #include <kavrel/samplingsimulation.h>
 #include <unistd.h>
@@ -41,15 +42,15 @@ int reportNotFinite(const QString &quantity, QTextStream &err)
 
 // Negative diameters are read (and shown in the window as read), but no
 // basal area or zone statistic can be made of them.
-int refuseNegativeDiameters(const Stand &stand, QTextStream &err)
+int refuseNegativeDiameters(const ResearchStand &stand, QTextStream &err)
 {
-    for (int t = 0; t < stand.treeCount(); ++t) {
-        if (stand.treeD[t] < 0) {
+    for (std::size_t t = 0; t < stand.diameters.size(); ++t) {
+        if (stand.diameters[t] < 0) {
             err << translated("Standdatei \u201E%1\u201C: Baum %2 hat den negativen Durchmesser %3; die "
                               "Auswertungen brauchen Durchmesser ab 0.")
                        .arg(displayFileName(stand.filePath))
                        .arg(t + 1)
-                       .arg(numberText(stand.treeD[t]))
+                       .arg(numberText(stand.diameters[t]))
                 << '\n';
             return ZonesUnreadableStand;
         }
@@ -57,32 +58,16 @@ int refuseNegativeDiameters(const Stand &stand, QTextStream &err)
     return ZonesSuccess;
 }
 
-std::vector<Point> treePositions(const Stand &stand)
+int printAreas(const ResearchStand &stand, const std::vector<double> &areas, QTextStream &out, QTextStream &err)
 {
-    std::vector<Point> trees;
-    trees.reserve(std::size_t(stand.treeCount()));
-    for (int t = 0; t < stand.treeCount(); ++t)
-        trees.push_back(Point{stand.treeX[t], stand.treeY[t]});
-    return trees;
-}
-
-StandRectangle rectangleOf(const Stand &stand)
-{
-    return {double(stand.width), double(stand.length)};
-}
-
-int printAreas(const Stand &stand, int k, QTextStream &out, QTextStream &err)
-{
-    const StandRectangle rectangle = rectangleOf(stand);
-    const std::vector<double> areas = inclusionZoneAreas(treePositions(stand), rectangle, k);
-    for (int t = 0; t < stand.treeCount(); ++t) {
-        if (!std::isfinite(areas[t]) || !std::isfinite(areas[t] / rectangle.area()))
+    for (const double area : areas) {
+        if (!std::isfinite(area) || !std::isfinite(area / stand.rectangle.area()))
             return reportNotFinite(QStringLiteral("area"), err);
     }
-    for (int t = 0; t < stand.treeCount(); ++t) {
-        out << (t + 1) << ',' << numberText(stand.treeX[t]) << ',' << numberText(stand.treeY[t]) << ','
-            << numberText(stand.treeD[t]) << ',' << numberText(areas[std::size_t(t)]) << ','
-            << numberText(areas[std::size_t(t)] / rectangle.area()) << '\n';
+    for (std::size_t t = 0; t < stand.positions.size(); ++t) {
+        out << (t + 1) << ',' << numberText(stand.positions[t].x) << ',' << numberText(stand.positions[t].y)
+            << ',' << numberText(stand.diameters[t]) << ',' << numberText(areas[t]) << ','
+            << numberText(areas[t] / stand.rectangle.area()) << '\n';
     }
     return ZonesSuccess;
 }
@@ -92,7 +77,11 @@ int printAreas(const Stand &stand, int k, QTextStream &out, QTextStream &err)
 class TerminalProgress
 {
 public:
-    TerminalProgress() : m_enabled(isatty(fileno(stderr)) == 1) { m_timer.start(); }
+    explicit TerminalProgress(const QString &label)
+        : m_enabled(isatty(fileno(stderr)) == 1), m_label(label.toLocal8Bit())
+    {
+        m_timer.start();
+    }
 
     ~TerminalProgress()
     {
@@ -105,6 +94,13 @@ public:
     TerminalProgress(const TerminalProgress &) = delete;
     TerminalProgress &operator=(const TerminalProgress &) = delete;
 
+    // Suits kavrel::Progress: the tool is never cancelled from here.
+    bool operator()(std::int64_t done, std::int64_t total)
+    {
+        update(done, total);
+        return true;
+    }
+
     void update(qint64 done, qint64 total)
     {
         // Short runs finish before anyone could read a percentage.
@@ -115,13 +111,13 @@ public:
             return;
         m_percent = percent;
         m_shown = true;
-        const QByteArray label = translated("Stichprobe").toLocal8Bit();
-        std::fprintf(stderr, "\r%s %3d %%", label.constData(), percent);
+        std::fprintf(stderr, "\r%s %3d %%", m_label.constData(), percent);
         std::fflush(stderr);
     }
 
 private:
     bool m_enabled;
+    QByteArray m_label;
     bool m_shown = false;
     int m_percent = -1;
     QElapsedTimer m_timer;
@@ -222,13 +218,13 @@ QStringList notesFor(const SamplingResult &result, bool grid)
     return notes;
 }
 
-void printTable(const Stand &stand, const ResearchOptions &research, const SamplingResult &result,
+void printTable(const ResearchStand &stand, const ResearchOptions &research, const SamplingResult &result,
                 QTextStream &out)
 {
     out << translated("Bestand %1 m x %2 m (%3 ha), %4 Bäume, Ordnung k = %5")
-               .arg(stand.width)
-               .arg(stand.length)
-               .arg(numberText(stand.areaHectares()))
+               .arg(numberText(stand.rectangle.width))
+               .arg(numberText(stand.rectangle.length))
+               .arg(numberText(stand.rectangle.area() / 10000.0))
                .arg(result.treeCount)
                .arg(result.order)
         << '\n'
@@ -264,10 +260,10 @@ void printTable(const Stand &stand, const ResearchOptions &research, const Sampl
         out << '\n' << notes.join(QLatin1Char('\n')) << '\n';
 }
 
-int runSimulation(const Stand &stand, const ZonesOptions &options, QTextStream &out, QTextStream &err)
+int runSimulation(const ResearchStand &stand, const std::vector<double> &areas, const ZonesOptions &options,
+                  QTextStream &out, QTextStream &err)
 {
     const ResearchOptions &research = options.research;
-    const StandRectangle rectangle = rectangleOf(stand);
     SamplingDesign design;
     if (research.grid) {
         design.layout = SamplingDesign::Layout::SystematicGrid;
@@ -277,20 +273,16 @@ int runSimulation(const Stand &stand, const ZonesOptions &options, QTextStream &
         design.seed = research.seed.value_or(1);
     }
 
-    const std::vector<Point> positions = treePositions(stand);
-    const std::vector<double> areas = inclusionZoneAreas(positions, rectangle, options.order);
     const double metres = metresPerDiameterUnit(research.diameterUnit.value_or(DiameterUnit::Centimetre));
     std::vector<SampledTree> trees;
-    for (int t = 0; t < stand.treeCount(); ++t)
-        trees.push_back(
-            SampledTree{positions[std::size_t(t)], stand.treeD[t] * metres, areas[std::size_t(t)]});
+    trees.reserve(stand.positions.size());
+    for (std::size_t t = 0; t < stand.positions.size(); ++t)
+        trees.push_back(SampledTree{stand.positions[t], stand.diameters[t] * metres, areas[t]});
 
     SamplingResult result;
     {
-        TerminalProgress progress;
-        result = simulateSampling(
-            trees, rectangle, options.order, design,
-            [&progress](std::int64_t done, std::int64_t total) { progress.update(done, total); });
+        TerminalProgress progress(translated("Stichprobe"));
+        result = simulateSampling(trees, stand.rectangle, options.order, design, std::ref(progress));
     }
     for (const EstimatorLine &line : estimatorLines(result)) {
         if (!isPrintable(line.summary))
@@ -303,14 +295,12 @@ int runSimulation(const Stand &stand, const ZonesOptions &options, QTextStream &
     return ZonesSuccess;
 }
 
-int writeSvg(const Stand &stand, const ZonesOptions &options, QTextStream &err)
+int writeSvg(const ResearchStand &stand, const std::vector<InclusionZone> &zones, const ZonesOptions &options,
+             QTextStream &err)
 {
-    const std::vector<Point> positions = treePositions(stand);
-    const StandRectangle rectangle = rectangleOf(stand);
-    const std::vector<InclusionZone> zones = inclusionZones(positions, rectangle, options.order);
     QString reason;
     if (!OutputFile::writeFile(options.research.svgFile,
-                               zonesToSvg(positions, zones, rectangle, options.order), &reason)) {
+                               zonesToSvg(stand.positions, zones, stand.rectangle, options.order), &reason)) {
         err << "kavrel-zones: "
             << translated("Die SVG-Datei \u201E%1\u201C lässt sich nicht schreiben: %2")
                    .arg(displayFileName(options.research.svgFile), reason)
@@ -320,17 +310,29 @@ int writeSvg(const Stand &stand, const ZonesOptions &options, QTextStream &err)
     return ZonesSuccess;
 }
 
+std::vector<double> zoneAreas(const ResearchStand &stand, int k)
+{
+    TerminalProgress progress(translated("Zonenflächen"));
+    return inclusionZoneAreas(stand.positions, stand.rectangle, k, std::ref(progress));
+}
+
+std::vector<InclusionZone> zoneOutlines(const ResearchStand &stand, int k)
+{
+    TerminalProgress progress(translated("Einschlusszonen"));
+    return inclusionZones(stand.positions, stand.rectangle, k, std::ref(progress));
+}
+
 } // namespace
 
-int runResearch(const Stand &stand, const ZonesOptions &options, QTextStream &out, QTextStream &err)
+int runResearch(const ResearchStand &stand, const ZonesOptions &options, QTextStream &out, QTextStream &err)
 {
     const ResearchOptions &research = options.research;
-    if (research.grid && gridPointCount(rectangleOf(stand), *research.grid) < 0) {
+    if (research.grid && gridPointCount(stand.rectangle, *research.grid) < 0) {
         err << "kavrel-zones: "
             << translated("--grid: Ein Abstand von %1 m ergibt auf %2 m x %3 m mehr als %4 Punkte.")
                    .arg(QString::number(*research.grid, 'g', 6))
-                   .arg(stand.width)
-                   .arg(stand.length)
+                   .arg(numberText(stand.rectangle.width))
+                   .arg(numberText(stand.rectangle.length))
                    .arg(qint64(MaxSamplePoints))
             << '\n';
         return ZonesUsageError;
@@ -338,22 +340,32 @@ int runResearch(const Stand &stand, const ZonesOptions &options, QTextStream &ou
     const int refusal = refuseNegativeDiameters(stand, err);
     if (refusal != ZonesSuccess)
         return refusal;
+    // The outlines, when drawn or exported, carry the areas as well: the
+    // zones are computed once.
+    std::vector<InclusionZone> zones;
+    if (!research.svgFile.isEmpty() || research.geoJson)
+        zones = zoneOutlines(stand, options.order);
     // The drawing first: a run that cannot write its file reports that
     // before printing anything else.
     if (!research.svgFile.isEmpty()) {
-        const int status = writeSvg(stand, options, err);
+        const int status = writeSvg(stand, zones, options, err);
         if (status != ZonesSuccess)
             return status;
     }
-    if (research.areas)
-        return printAreas(stand, options.order, out, err);
-    if (research.simulates())
-        return runSimulation(stand, options, out, err);
     if (research.geoJson) {
-        const std::vector<Point> positions = treePositions(stand);
-        const StandRectangle rectangle = rectangleOf(stand);
-        out << QString::fromUtf8(
-            zonesToGeoJson(inclusionZones(positions, rectangle, options.order), rectangle, options.order));
+        out << QString::fromUtf8(zonesToGeoJson(zones, stand.rectangle, options.order));
+        return ZonesSuccess;
     }
-    return ZonesSuccess;
+    if (!research.areas && !research.simulates())
+        return ZonesSuccess;
+    std::vector<double> areas;
+    if (zones.empty()) {
+        areas = zoneAreas(stand, options.order);
+    } else {
+        for (const InclusionZone &zone : zones)
+            areas.push_back(zone.area);
+    }
+    if (research.areas)
+        return printAreas(stand, areas, out, err);
+    return runSimulation(stand, areas, options, out, err);
 }

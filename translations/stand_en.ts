@@ -98,5 +98,9 @@
         <source>„%1“</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>die Baumanzahl (ganze Zahl von 0 bis 2147483647)</source>
+        <translation>the tree count (whole number from 0 to 2147483647)</translation>
+    </message>
 </context>
 </TS>

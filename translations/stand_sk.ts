@@ -98,5 +98,9 @@
         <source>„%1“</source>
         <translation>„%1“</translation>
     </message>
+    <message>
+        <source>die Baumanzahl (ganze Zahl von 0 bis 2147483647)</source>
+        <translation>počet stromov (celé číslo od 0 do 2147483647)</translation>
+    </message>
 </context>
 </TS>

@@ -242,7 +242,9 @@ struct Expectation
 class StandFileParser
 {
 public:
-    StandFileParser(QIODevice &device, const QString &filePath) : m_values(device), m_filePath(filePath) {}
+    StandFileParser(QIODevice &device, const QString &filePath, StandFileTrees trees)
+        : m_values(device), m_filePath(filePath), m_trees(trees)
+    {}
 
     StandFileResult parse()
     {
@@ -250,12 +252,12 @@ public:
         stand.filePath = m_filePath;
         double width = 0, length = 0, count = 0;
         if (!read(widthExpectation(), width) || !read(lengthExpectation(), length) ||
-            !read(countExpectation(), count))
+            !read(m_trees == StandFileTrees::All ? unlimitedCountExpectation() : countExpectation(), count))
             return failure();
         stand.width = qint32(width);
         stand.length = qint32(length);
         stand.announcedTreeCount = int(count);
-        const int n = std::min(int(count), MaxTreeCount);
+        const int n = m_trees == StandFileTrees::All ? int(count) : std::min(int(count), MaxTreeCount);
         for (int tree = 1; tree <= n; ++tree) {
             double x = 0, y = 0, d = 0;
             if (!read(coordinateExpectation(QCoreApplication::translate("StandFileReader", "X von Baum %1"),
@@ -272,6 +274,7 @@ public:
         }
         StandFileResult result;
         result.stand = std::move(stand);
+        result.statedTreeCount = qint64(count);
         return result;
     }
 
@@ -292,6 +295,12 @@ private:
     {
         return {QCoreApplication::translate("StandFileReader", "die Baumanzahl (ganze Zahl von 0 bis 32767)"),
                 0, double(std::numeric_limits<qint16>::max()), true};
+    }
+    static Expectation unlimitedCountExpectation()
+    {
+        return {QCoreApplication::translate("StandFileReader",
+                                            "die Baumanzahl (ganze Zahl von 0 bis 2147483647)"),
+                0, double(std::numeric_limits<qint32>::max()), true};
     }
     static Expectation coordinateExpectation(const QString &name, int tree)
     {
@@ -376,6 +385,7 @@ private:
 
     ValueReader m_values;
     QString m_filePath;
+    StandFileTrees m_trees;
     StandFileError m_error;
 };
 
@@ -438,11 +448,16 @@ QString openStandFile(QFile &file, const QString &path)
 
 StandFileResult readStandFile(const QString &path)
 {
+    return readStandFile(path, StandFileTrees::FirstFifty);
+}
+
+StandFileResult readStandFile(const QString &path, StandFileTrees trees)
+{
     QFile file;
     const QString reason = openStandFile(file, path);
     if (!reason.isEmpty())
         return openFailure(path, reason);
-    return parseStandFile(file, path);
+    return parseStandFile(file, path, trees);
 }
 
 StandFileResult parseStandFile(const QByteArray &content, const QString &filePath)
@@ -455,5 +470,10 @@ StandFileResult parseStandFile(const QByteArray &content, const QString &filePat
 
 StandFileResult parseStandFile(QIODevice &device, const QString &filePath)
 {
-    return StandFileParser(device, filePath).parse();
+    return parseStandFile(device, filePath, StandFileTrees::FirstFifty);
+}
+
+StandFileResult parseStandFile(QIODevice &device, const QString &filePath, StandFileTrees trees)
+{
+    return StandFileParser(device, filePath, trees).parse();
 }

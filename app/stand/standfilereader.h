@@ -26,6 +26,8 @@ struct StandFileResult
 {
     std::optional<Stand> stand;
     StandFileError error;
+    // The tree count the file states, which may exceed the trees read.
+    qint64 statedTreeCount = 0;
 
     bool ok() const { return stand.has_value(); }
 };
@@ -61,3 +63,16 @@ inline constexpr double MaxTreeCoordinate = 1e9;
 inline constexpr double MaxTreeDiameter = 1e9;
 // Longer values are not numbers.
 inline constexpr int MaxValueLength = 400;
+
+// How many trees a reading takes: the window's (tree count up to 32767, the
+// first MaxTreeCount trees read) or every tree the count states.
+enum class StandFileTrees
+{
+    FirstFifty,
+    All
+};
+
+// The same readings with the choice of trees; the window's readings above are
+// those with StandFileTrees::FirstFifty.
+StandFileResult readStandFile(const QString &path, StandFileTrees trees);
+StandFileResult parseStandFile(QIODevice &device, const QString &filePath, StandFileTrees trees);
