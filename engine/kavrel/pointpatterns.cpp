@@ -213,7 +213,7 @@ std::string checkDiameters(const DiameterDistribution &d)
 std::string checkProcess(const PatternParameters &p)
 {
     const double expected = perSquareMetre(p.intensity) * p.width * p.length;
-    if (!(expected <= MaxGeneratedTrees))
+    if (!(expected <= MaxGeneratedTrees) || double(p.count) > MaxGeneratedTrees)
         return "the intensity asks for more than 50000000 trees";
     switch (p.process) {
     case PatternProcess::Poisson:
@@ -285,7 +285,9 @@ GeneratedStand generatePattern(const PatternParameters &parameters)
     switch (parameters.process) {
     case PatternProcess::Poisson: {
         const Extent extent = standExtent(parameters);
-        stand.positions = poissonPoints(random, extent, perSquareMetre(parameters.intensity));
+        stand.positions = parameters.count >= 0
+                              ? uniformPoints(random, extent, parameters.count)
+                              : poissonPoints(random, extent, perSquareMetre(parameters.intensity));
         break;
     }
     case PatternProcess::Thomas:

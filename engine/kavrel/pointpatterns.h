@@ -41,6 +41,7 @@ struct PatternParameters
     double width = 100.0;
     double length = 100.0;
     double intensity = 400.0;       // expected trees per hectare (the fixed count for inhibition)
+    std::int64_t count = -1;        // Poisson: exactly this many trees when not negative (binomial pattern)
     double parentIntensity = 20.0;  // clusters per hectare (Thomas, Matérn cluster)
     double clusterScale = 5.0;      // Thomas: standard deviation; Matérn cluster: disc radius
     double hardCoreRadius = 2.0;    // inhibition, Matérn hard-core
