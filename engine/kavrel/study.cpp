@@ -1,10 +1,11 @@
 #include "study.h"
 
-#include "cellgrid.h"
 #include "inclusionzones.h"
+#include "nearesttrees.h"
 #include "progress.h"
 #include "randomnumbers.h"
 #include "standrectangle.h"
+#include "threads.h"
 
 #include <algorithm>
 #include <array>
@@ -13,7 +14,6 @@
 #include <cmath>
 #include <exception>
 #include <limits>
-#include <memory>
 #include <mutex>
 #include <numbers>
 #include <stdexcept>
@@ -105,7 +105,6 @@ struct PreparedStand
     double trueTrees = 0.0;
     double trueBasalArea = 0.0;
     std::size_t treeCount = 0;
-    double searchRadius = 1.0; // first guess for the neighbour search
     double largestPlotRadius = 0.0;
     std::vector<PreparedOrder> orders;
 };
@@ -164,11 +163,11 @@ StandRectangle rectangleOf(Extent extent)
 // add up to the wrapped zone. They are right only while every point of the
 // stand has its k nearest sites nearer than half the shorter side, which the
 // zones' farthest vertices tell.
-void prepareTorusZones(const PreparedStand &prepared, PreparedOrder &order)
+void prepareTorusZones(const PreparedStand &prepared, PreparedOrder &order, const Progress &progress)
 {
     const Extent &s = prepared.stand;
     const std::vector<InclusionZone> zones =
-        inclusionZones(relativeTo(prepared.sites, s), rectangleOf(s), order.k);
+        inclusionZones(relativeTo(prepared.sites, s), rectangleOf(s), order.k, progress);
     const double half = std::min(s.width(), s.length()) / 2.0;
     order.zoneAreas.assign(prepared.treeCount, 0.0);
     double farthest = 0.0;
@@ -184,16 +183,17 @@ void prepareTorusZones(const PreparedStand &prepared, PreparedOrder &order)
         order.zoneProblem = "torus_too_small";
 }
 
-void prepareOrder(const PreparedStand &prepared, const StudySettings &settings, PreparedOrder &order)
+void prepareOrder(const PreparedStand &prepared, const StudySettings &settings, PreparedOrder &order,
+                  const Progress &progress)
 {
     const std::size_t n = prepared.treeCount;
     if (settings.torus) {
-        prepareTorusZones(prepared, order);
+        prepareTorusZones(prepared, order, progress);
     } else {
         // Zones within the sampled region: with a buffer only the inner
         // rectangle, which keeps Horvitz-Thompson unbiased there.
         order.zoneAreas = inclusionZoneAreas(relativeTo(prepared.sites, prepared.region),
-                                             rectangleOf(prepared.region), order.k);
+                                             rectangleOf(prepared.region), order.k, progress);
     }
     order.plotRadius = settings.plotRadiusMetres.value_or(
         n > 0 ? std::sqrt(double(order.k) * prepared.stand.area() / (std::numbers::pi * double(n))) : 0.0);
@@ -229,7 +229,7 @@ void checkStand(const StudyStand &stand)
     }
 }
 
-PreparedStand prepareStand(const StudyStand &stand, const StudySettings &settings)
+PreparedStand prepareStand(const StudyStand &stand, const StudySettings &settings, const Progress &progress)
 {
     checkStand(stand);
     PreparedStand prepared;
@@ -264,15 +264,10 @@ PreparedStand prepareStand(const StudyStand &stand, const StudySettings &setting
     for (const int k : settings.orders) {
         PreparedOrder order;
         order.k = k;
-        prepareOrder(prepared, settings, order);
+        prepareOrder(prepared, settings, order, progress);
         prepared.largestPlotRadius = std::max(prepared.largestPlotRadius, order.plotRadius);
         prepared.orders.push_back(std::move(order));
     }
-    const int largestOrder = *std::max_element(settings.orders.begin(), settings.orders.end());
-    prepared.searchRadius = prepared.treeCount > 0
-                                ? std::sqrt(1.5 * double(largestOrder) * stand.extent.area() /
-                                            (std::numbers::pi * double(prepared.treeCount)))
-                                : 1.0;
     return prepared;
 }
 
@@ -312,38 +307,28 @@ std::vector<Point> samplePoints(const Extent &region, StudyDesign design, std::i
 }
 
 // The sites within the largest radius any estimator looks at, nearest first
-// (ties by tree, so the order never depends on the search).
+// (ties by site, so the order never depends on the search).
 class NeighbourSearch
 {
 public:
-    NeighbourSearch(const PreparedStand &stand, int largestOrder) : m_stand(stand), m_order(largestOrder)
-    {
-        Extent extent = stand.stand;
-        for (const Point p : stand.sites) {
-            extent.left = std::min(extent.left, p.x);
-            extent.right = std::max(extent.right, p.x);
-            extent.bottom = std::min(extent.bottom, p.y);
-            extent.top = std::max(extent.top, p.y);
-        }
-        m_grid = std::make_unique<CellGrid>(extent, stand.searchRadius, stand.sites.size());
-        for (std::size_t s = 0; s < stand.sites.size(); ++s)
-            m_grid->insert(stand.sites[s], std::int64_t(s));
-    }
+    NeighbourSearch(const PreparedStand &stand, int largestOrder)
+        : m_stand(stand), m_order(largestOrder), m_index(stand.sites),
+          m_plotSquared(stand.largestPlotRadius * stand.largestPlotRadius)
+    {}
 
     void find(Point p, std::vector<NearSite> &found) const
     {
+        thread_local std::vector<Neighbour> neighbours;
         found.clear();
-        const std::size_t wanted = std::min(std::size_t(m_order), m_stand.sites.size());
-        double radius = std::max(m_stand.searchRadius, m_stand.largestPlotRadius);
-        for (;;) {
-            found.clear();
-            m_grid->forEachWithin(p, radius, [&](std::int64_t site, Point at) {
-                found.push_back(NearSite{squaredDistance(at, p), int(site)});
-            });
-            if (found.size() >= wanted)
-                break;
-            radius *= 2.0;
-        }
+        if (m_stand.sites.empty())
+            return;
+        // The k nearest with everything tied to the k-th; when a plot reaches
+        // farther, every site within it (which holds the nearest as well).
+        m_index.nearestWithTies(p, m_order, neighbours);
+        if (neighbours.back().squaredDistance < m_plotSquared)
+            m_index.within(p, m_plotSquared, neighbours);
+        for (const Neighbour &n : neighbours)
+            found.push_back(NearSite{n.squaredDistance, int(n.index)});
         std::sort(found.begin(), found.end(), [](const NearSite &a, const NearSite &b) {
             return a.squared != b.squared ? a.squared < b.squared : a.tree < b.tree;
         });
@@ -354,7 +339,8 @@ public:
 private:
     const PreparedStand &m_stand;
     int m_order;
-    std::unique_ptr<CellGrid> m_grid;
+    TreeIndex m_index;
+    double m_plotSquared;
 };
 
 // The per-hectare value of every estimator at one point for one order.
@@ -523,8 +509,7 @@ public:
                 std::int64_t total)
         : m_settings(settings), m_progress(progress), m_sink(sink), m_total(total)
     {
-        const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-        m_threads = settings.threads > 0 ? settings.threads : int(cores);
+        m_threads = threadCount();
     }
 
     void run(const PreparedStand &stand, StudyDesign design, StudyResult &result)
@@ -543,6 +528,8 @@ public:
         }
         summarise(stand, design, accumulators, result);
     }
+
+    std::int64_t done() const { return m_done; }
 
 private:
     std::vector<ReplicateOutcome> runBlock(const PreparedStand &stand, const NeighbourSearch &search,
@@ -752,7 +739,12 @@ StudyResult runStudy(const std::vector<StudyStand> &stands, const StudySettings 
     StudyRunner runner(settings, progress, pointSink, total);
     StudyResult result;
     for (const StudyStand &stand : stands) {
-        const PreparedStand prepared = prepareStand(stand, settings);
+        // The zones report no share of their own; a request to stop reaches
+        // them all the same.
+        const Progress zoneProgress = [&](std::int64_t, std::int64_t) {
+            return !progress || progress(runner.done(), total);
+        };
+        const PreparedStand prepared = prepareStand(stand, settings, zoneProgress);
         for (const StudyDesign design : settings.designs)
             runner.run(prepared, design, result);
     }

@@ -46,8 +46,6 @@ struct StudySettings
     // Radius of the fixed-area plot; by default the one whose expected tree
     // count is k.
     std::optional<double> plotRadiusMetres;
-    // Worker threads, 0 for one per core. The numbers do not depend on it.
-    int threads = 0;
     bool keepReplicates = false;
 };
 

@@ -3,6 +3,7 @@
 #include <kavrel/plotzones.h>
 #include <kavrel/pointpatterns.h>
 #include <kavrel/study.h>
+#include <kavrel/threads.h>
 #include <numbers>
 
 using namespace kavrel;
@@ -190,14 +191,15 @@ private slots:
         settings.replicates = 150; // more than one block of replicates
         settings.points = 9;
         settings.keepReplicates = true;
-        settings.threads = 1;
+        setThreadCount(1);
         const StudyResult one = runStudy({stand}, settings);
-        settings.threads = 3;
+        setThreadCount(3);
         const StudyResult three = runStudy({stand}, settings);
         QCOMPARE(QByteArray::fromStdString(studyCsv(three.summary)),
                  QByteArray::fromStdString(studyCsv(one.summary)));
         QCOMPARE(QByteArray::fromStdString(replicatesCsv(three.replicates)),
                  QByteArray::fromStdString(replicatesCsv(one.replicates)));
+        setThreadCount(0);
         settings.seed = 2;
         QVERIFY(studyCsv(runStudy({stand}, settings).summary) != studyCsv(one.summary));
     }
