@@ -10,7 +10,7 @@ set -eu
 cd "$(dirname "$0")"
 
 PACKAGES="cmake ninja-build g++ qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools \
-qt6-l10n-tools libgl-dev python3 xvfb xauth libnanoflann-dev"
+qt6-l10n-tools libgl-dev python3 xvfb xauth libnanoflann-dev qt6-translations-l10n"
 
 install_missing_packages() {
     missing=""
