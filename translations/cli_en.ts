@@ -475,6 +475,7 @@ Simulation studies: kavrel-zones study --help
 Stands from point processes: kavrel-zones generate --help
 </translation>
     </message>
+    <message>
         <source>Bestandsrechteck einer CSV-Stammkarte: [0, W] x [0, L] oder [X0, X1] x [Y0, Y1] in Metern</source>
         <translation>stand rectangle of a CSV stem map: [0, W] x [0, L] or [X0, X1] x [Y0, Y1] in metres</translation>
     </message>

@@ -475,6 +475,7 @@ Estudios de simulación: kavrel-zones study --help
 Rodales a partir de procesos de puntos: kavrel-zones generate --help
 </translation>
     </message>
+    <message>
         <source>Bestandsrechteck einer CSV-Stammkarte: [0, W] x [0, L] oder [X0, X1] x [Y0, Y1] in Metern</source>
         <translation>rectángulo del rodal de un mapa de árboles CSV: [0, W] x [0, L] o [X0, X1] x [Y0, Y1] en metros</translation>
     </message>

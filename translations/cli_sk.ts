@@ -475,6 +475,7 @@ Simulačné štúdie: kavrel-zones study --help
 Porasty z bodových procesov: kavrel-zones generate --help
 </translation>
     </message>
+    <message>
         <source>Bestandsrechteck einer CSV-Stammkarte: [0, W] x [0, L] oder [X0, X1] x [Y0, Y1] in Metern</source>
         <translation>obdĺžnik porastu pre CSV mapu stromov: [0, W] x [0, L] alebo [X0, X1] x [Y0, Y1] v metroch</translation>
     </message>
