@@ -32,11 +32,14 @@ QList<QCommandLineOption> generateOptions()
 {
     return {
         {QStringLiteral("process"),
-         translated("Punktprozess: poisson, thomas, matern-cluster, ssi oder matern-hardcore (Vorgabe poisson)"),
+         translated(
+             "Punktprozess: poisson, thomas, matern-cluster, ssi oder matern-hardcore (Vorgabe poisson)"),
          QStringLiteral("NAME")},
-        {QStringLiteral("size"), translated("Breite und Länge des Bestands in ganzen Metern (Vorgabe 100,100)"),
+        {QStringLiteral("size"),
+         translated("Breite und Länge des Bestands in ganzen Metern (Vorgabe 100,100)"),
          QStringLiteral("W,L")},
-        {QStringLiteral("intensity"), translated("Bäume je Hektar im Mittel (Vorgabe 400)"), QStringLiteral("N")},
+        {QStringLiteral("intensity"), translated("Bäume je Hektar im Mittel (Vorgabe 400)"),
+         QStringLiteral("N")},
         {QStringLiteral("count"), translated("poisson: genau N Bäume, gleichverteilt"), QStringLiteral("N")},
         {QStringLiteral("parents"), translated("Cluster je Hektar (thomas, matern-cluster; Vorgabe 20)"),
          QStringLiteral("N")},
@@ -44,12 +47,14 @@ QList<QCommandLineOption> generateOptions()
          translated("thomas: Standardabweichung, matern-cluster: Radius der Cluster in Metern (Vorgabe 5)"),
          QStringLiteral("M")},
         {QStringLiteral("hard-core"),
-         translated("ssi, matern-hardcore: kein Baumpaar näher als R Meter (Vorgabe 2)"), QStringLiteral("R")},
+         translated("ssi, matern-hardcore: kein Baumpaar näher als R Meter (Vorgabe 2)"),
+         QStringLiteral("R")},
         {QStringLiteral("diameters"),
          translated("Durchmesser in cm: constant:D, uniform:MIN,MAX, normal:MITTEL,SD oder "
                     "weibull:FORM,SKALA (Vorgabe weibull:2.5,30)"),
          QStringLiteral("DIST")},
-        {QStringLiteral("seed"), translated("Startwert des Zufallsgenerators (Vorgabe 1)"), QStringLiteral("S")},
+        {QStringLiteral("seed"), translated("Startwert des Zufallsgenerators (Vorgabe 1)"),
+         QStringLiteral("S")},
         {{QStringLiteral("h"), QStringLiteral("help")}, translated("zeigt diese Hilfe")},
     };
 }
@@ -130,10 +135,13 @@ QString readOptions(const QCommandLineParser &parser, PatternParameters &p, QStr
     if (parser.isSet(QStringLiteral("size"))) {
         const QString value = parser.value(QStringLiteral("size"));
         const QStringList parts = value.split(QLatin1Char(','));
-        const std::optional<qint64> width = parts.size() == 2 ? wholeNumber(parts[0], 1, qint64(MaxStandSide)) : std::nullopt;
-        const std::optional<qint64> length = parts.size() == 2 ? wholeNumber(parts[1], 1, qint64(MaxStandSide)) : std::nullopt;
+        const std::optional<qint64> width =
+            parts.size() == 2 ? wholeNumber(parts[0], 1, qint64(MaxStandSide)) : std::nullopt;
+        const std::optional<qint64> length =
+            parts.size() == 2 ? wholeNumber(parts[1], 1, qint64(MaxStandSide)) : std::nullopt;
         if (!width || !length)
-            return badValue(QStringLiteral("size"), value, translated("keine Größe W,L aus zwei ganzen Zahlen ab 1"));
+            return badValue(QStringLiteral("size"), value,
+                            translated("keine Größe W,L aus zwei ganzen Zahlen ab 1"));
         p.width = double(*width);
         p.length = double(*length);
     }
@@ -145,10 +153,10 @@ QString readOptions(const QCommandLineParser &parser, PatternParameters &p, QStr
                             translated("nur beim Poisson-Prozess eine ganze Zahl von 0 bis 50000000"));
         p.count = *count;
     }
-    for (const auto &[option, target] :
-         {std::pair{QStringLiteral("intensity"), &p.intensity}, std::pair{QStringLiteral("parents"), &p.parentIntensity},
-          std::pair{QStringLiteral("cluster-scale"), &p.clusterScale},
-          std::pair{QStringLiteral("hard-core"), &p.hardCoreRadius}}) {
+    for (const auto &[option, target] : {std::pair{QStringLiteral("intensity"), &p.intensity},
+                                         std::pair{QStringLiteral("parents"), &p.parentIntensity},
+                                         std::pair{QStringLiteral("cluster-scale"), &p.clusterScale},
+                                         std::pair{QStringLiteral("hard-core"), &p.hardCoreRadius}}) {
         const QString problem = readNumber(parser, option, *target);
         if (!problem.isEmpty())
             return problem;
@@ -158,8 +166,10 @@ QString readOptions(const QCommandLineParser &parser, PatternParameters &p, QStr
         const QString value = parser.value(QStringLiteral("diameters"));
         const std::optional<DiameterDistribution> d = diameterDistribution(value);
         if (!d)
-            return badValue(QStringLiteral("diameters"), value,
-                            translated("keine Verteilung wie constant:30, uniform:10,50, normal:30,8 oder weibull:2.5,30"));
+            return badValue(
+                QStringLiteral("diameters"), value,
+                translated(
+                    "keine Verteilung wie constant:30, uniform:10,50, normal:30,8 oder weibull:2.5,30"));
         p.diameters = *d;
     }
     if (parser.isSet(QStringLiteral("seed"))) {
@@ -171,8 +181,9 @@ QString readOptions(const QCommandLineParser &parser, PatternParameters &p, QStr
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        return files.isEmpty() ? translated("Es fehlt die Ausgabedatei.")
-                               : translated("Nur eine Ausgabedatei, bitte: \u201E%1\u201C ist zu viel.").arg(files[1]);
+        return files.isEmpty()
+                   ? translated("Es fehlt die Ausgabedatei.")
+                   : translated("Nur eine Ausgabedatei, bitte: \u201E%1\u201C ist zu viel.").arg(files[1]);
     file = files.front();
     const std::string problem = checkPatternParameters(p);
     return problem.empty() ? QString() : QString::fromStdString(problem);
@@ -222,7 +233,8 @@ QByteArray sidecarText(const PatternParameters &p, const GeneratedStand &stand, 
         {QStringLiteral("seed"), QString::number(p.seed)},
         {QStringLiteral("diameters_cm"), distributionText(p.diameters)},
         {QStringLiteral("trees"), qint64(stand.positions.size())},
-        {QStringLiteral("command"), (QStringList{QStringLiteral("kavrel-zones"), Command} + arguments).join(QLatin1Char(' '))},
+        {QStringLiteral("command"),
+         (QStringList{QStringLiteral("kavrel-zones"), Command} + arguments).join(QLatin1Char(' '))},
     };
     if (p.count >= 0)
         parameters.insert(QStringLiteral("count"), qint64(p.count));
@@ -230,7 +242,8 @@ QByteArray sidecarText(const PatternParameters &p, const GeneratedStand &stand, 
         parameters.insert(QStringLiteral("intensity_per_ha"), p.intensity);
     if (p.process == PatternProcess::Thomas || p.process == PatternProcess::MaternCluster) {
         parameters.insert(QStringLiteral("parents_per_ha"), p.parentIntensity);
-        parameters.insert(p.process == PatternProcess::Thomas ? QStringLiteral("sigma_m") : QStringLiteral("cluster_radius_m"),
+        parameters.insert(p.process == PatternProcess::Thomas ? QStringLiteral("sigma_m")
+                                                              : QStringLiteral("cluster_radius_m"),
                           p.clusterScale);
     }
     if (p.process == PatternProcess::Inhibition || p.process == PatternProcess::MaternHardCore)
@@ -250,7 +263,8 @@ int runGenerateCommand(const QStringList &arguments, QTextStream &out, QTextStre
         return ZonesUsageError;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        out << subcommandHelp(translated("kavrel-zones generate [Optionen] DATEI"), generateDescription(), options);
+        out << subcommandHelp(translated("kavrel-zones generate [Optionen] DATEI"), generateDescription(),
+                              options);
         return ZonesSuccess;
     }
     PatternParameters parameters;
@@ -267,12 +281,14 @@ int runGenerateCommand(const QStringList &arguments, QTextStream &out, QTextStre
         err << "kavrel-zones generate: " << QString::fromStdString(failure.what()) << '\n';
         return ZonesUsageError;
     }
-    for (const auto &[path, text] : {std::pair{file, standFileText(parameters, stand)},
-                                     std::pair{file + QStringLiteral(".json"), sidecarText(parameters, stand, arguments)}}) {
+    for (const auto &[path, text] :
+         {std::pair{file, standFileText(parameters, stand)},
+          std::pair{file + QStringLiteral(".json"), sidecarText(parameters, stand, arguments)}}) {
         const QString failure = writeWholeFile(path, text);
         if (!failure.isEmpty()) {
             err << "kavrel-zones generate: "
-                << translated("Die Datei \u201E%1\u201C lässt sich nicht schreiben: %2").arg(path, failure) << '\n';
+                << translated("Die Datei \u201E%1\u201C lässt sich nicht schreiben: %2").arg(path, failure)
+                << '\n';
             return ZonesOutputNotWritten;
         }
     }

@@ -1,9 +1,9 @@
 #include "studycommand.h"
 
+#include "researchcommand.h"
 #include "researchstand.h"
 #include "subcommandvalues.h"
 #include "zonescommand.h"
-#include "researchcommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -83,31 +83,37 @@ private:
 QList<QCommandLineOption> studyOptions()
 {
     return {
-        {QStringLiteral("order"), translated("Ordnungen k: Liste und Bereiche wie 1-10 oder 1,2,5 (Vorgabe 1)"),
-         QStringLiteral("K")},
-        {QStringLiteral("replicates"), translated("Zahl der Stichproben R (Vorgabe 100)"), QStringLiteral("R")},
-        {QStringLiteral("points"), translated("Punkte je Stichprobe m, ab 2 (Vorgabe 20)"), QStringLiteral("M")},
+        {QStringLiteral("order"),
+         translated("Ordnungen k: Liste und Bereiche wie 1-10 oder 1,2,5 (Vorgabe 1)"), QStringLiteral("K")},
+        {QStringLiteral("replicates"), translated("Zahl der Stichproben R (Vorgabe 100)"),
+         QStringLiteral("R")},
+        {QStringLiteral("points"), translated("Punkte je Stichprobe m, ab 2 (Vorgabe 20)"),
+         QStringLiteral("M")},
         {QStringLiteral("design"),
          translated("Anlage der Punkte: random, systematic oder beide mit Komma (Vorgabe random)"),
          QStringLiteral("DESIGN")},
-        {QStringLiteral("seed"), translated("Startwert des Zufallsgenerators (Vorgabe 1)"), QStringLiteral("S")},
+        {QStringLiteral("seed"), translated("Startwert des Zufallsgenerators (Vorgabe 1)"),
+         QStringLiteral("S")},
         {QStringLiteral("buffer"),
          translated("Stichprobenpunkte nur mindestens B Meter innerhalb des Bestands (Vorgabe 0)"),
          QStringLiteral("B")},
-        {QStringLiteral("torus"), translated("der Bestand als Torus: Abstände und Zonen laufen über den Rand")},
+        {QStringLiteral("torus"),
+         translated("der Bestand als Torus: Abstände und Zonen laufen über den Rand")},
         {QStringLiteral("plot-radius"),
-         translated("Radius des festen Probekreises in Metern (Vorgabe: im Mittel k Bäume)"), QStringLiteral("R")},
+         translated("Radius des festen Probekreises in Metern (Vorgabe: im Mittel k Bäume)"),
+         QStringLiteral("R")},
         {QStringLiteral("diameter-unit"), translated("Einheit der Durchmesser: cm, mm oder m (Vorgabe cm)"),
          QStringLiteral("UNIT")},
         {QStringLiteral("stand"),
          translated("Bestandsrechteck für CSV-Stammverteilungen: W,L oder X0,Y0,X1,Y1 in Metern"),
          QStringLiteral("RECT")},
         {{QStringLiteral("o"), QStringLiteral("output")},
-         translated("Übersicht als CSV in diese Datei statt auf die Standardausgabe"), QStringLiteral("FILE")},
-        {QStringLiteral("per-replicate"), translated("jede Schätzung jeder Stichprobe als CSV in diese Datei"),
+         translated("Übersicht als CSV in diese Datei statt auf die Standardausgabe"),
          QStringLiteral("FILE")},
-        {QStringLiteral("per-point"), translated("die Werte an jedem Stichprobenpunkt als CSV in diese Datei"),
-         QStringLiteral("FILE")},
+        {QStringLiteral("per-replicate"),
+         translated("jede Schätzung jeder Stichprobe als CSV in diese Datei"), QStringLiteral("FILE")},
+        {QStringLiteral("per-point"),
+         translated("die Werte an jedem Stichprobenpunkt als CSV in diese Datei"), QStringLiteral("FILE")},
     };
 }
 
@@ -184,8 +190,9 @@ QString readOptions(const QCommandLineParser &parser, StudyCommandLine &line)
         const QString value = parser.value(QStringLiteral("order"));
         s.orders = orderList(value, MaxStudyOrder);
         if (s.orders.empty())
-            return badValue(QStringLiteral("order"), value,
-                            translated("keine Liste von Ordnungen zwischen 1 und 1000 (etwa 1-10 oder 1,2,5)"));
+            return badValue(
+                QStringLiteral("order"), value,
+                translated("keine Liste von Ordnungen zwischen 1 und 1000 (etwa 1-10 oder 1,2,5)"));
     }
     const auto whole = [&](const char *name, qint64 minimum, qint64 maximum, auto &target) -> QString {
         const QString option = QString::fromLatin1(name);
@@ -209,7 +216,8 @@ QString readOptions(const QCommandLineParser &parser, StudyCommandLine &line)
         const QString value = parser.value(QStringLiteral("design"));
         const std::optional<std::vector<StudyDesign>> designs = designList(value);
         if (!designs)
-            return badValue(QStringLiteral("design"), value, translated("nicht random, systematic oder beide"));
+            return badValue(QStringLiteral("design"), value,
+                            translated("nicht random, systematic oder beide"));
         s.designs = *designs;
     }
     if (parser.isSet(QStringLiteral("buffer"))) {
@@ -290,9 +298,10 @@ int runStudyOn(const std::vector<StudyStand> &stands, const StudyCommandLine &li
     StudyResult result;
     try {
         StudyProgressLine progress;
-        result = runStudy(stands, line.settings,
-                          [&progress](std::int64_t done, std::int64_t total) { return progress.update(done, total); },
-                          sink);
+        result = runStudy(
+            stands, line.settings,
+            [&progress](std::int64_t done, std::int64_t total) { return progress.update(done, total); },
+            sink);
     } catch (const std::invalid_argument &problem) {
         printUsageError(err, Command, QString::fromStdString(problem.what()));
         return ZonesUsageError;
@@ -335,7 +344,8 @@ int runStudyCommand(const QStringList &arguments, QTextStream &out, QTextStream 
         return ZonesUsageError;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        out << subcommandHelp(translated("kavrel-zones study [Optionen] STANDDATEI..."), studyDescription(), options);
+        out << subcommandHelp(translated("kavrel-zones study [Optionen] STANDDATEI..."), studyDescription(),
+                              options);
         return ZonesSuccess;
     }
     StudyCommandLine line;
@@ -346,7 +356,11 @@ int runStudyCommand(const QStringList &arguments, QTextStream &out, QTextStream 
     }
     std::vector<StudyStand> stands;
     for (const QString &path : line.standFiles) {
-        const ResearchStandResult read = readResearchStand(path, line.stand);
+        // --stand is for the stem maps among the files; stand files state
+        // their own rectangle and refuse one from the command line.
+        ResearchStandResult read = readResearchStand(path, std::nullopt);
+        if (!read.ok() && read.usageError && line.stand)
+            read = readResearchStand(path, line.stand);
         if (!read.ok()) {
             err << read.error << '\n';
             return read.usageError ? ZonesUsageError : ZonesUnreadableStand;

@@ -81,7 +81,8 @@ QString writeWholeFile(const QString &path, const QByteArray &text)
     return {};
 }
 
-QString subcommandHelp(const QString &call, const QString &description, const QList<QCommandLineOption> &options)
+QString subcommandHelp(const QString &call, const QString &description,
+                       const QList<QCommandLineOption> &options)
 {
     QStringList calls;
     qsizetype width = 0;
@@ -95,8 +96,8 @@ QString subcommandHelp(const QString &call, const QString &description, const QL
         width = std::max(width, text.size());
         calls << text;
     }
-    QString help = QCoreApplication::translate("KavrelZones", "Aufruf: %1").arg(call) + QStringLiteral("\n\n") +
-                   description + QStringLiteral("\n\n") +
+    QString help = QCoreApplication::translate("KavrelZones", "Aufruf: %1").arg(call) +
+                   QStringLiteral("\n\n") + description + QStringLiteral("\n\n") +
                    QCoreApplication::translate("KavrelZones", "Optionen:") + QLatin1Char('\n');
     for (qsizetype o = 0; o < options.size(); ++o)
         help += QStringLiteral("  %1  %2\n").arg(calls[o], -int(width)).arg(options[o].description());
