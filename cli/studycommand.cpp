@@ -10,6 +10,8 @@
 #include <QElapsedTimer>
 #include <QSaveFile>
 #include <QTextStream>
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <kavrel/samplingsimulation.h>
 #include <kavrel/study.h>
@@ -26,6 +28,35 @@ QString translated(const char *text)
 }
 
 const QString Command = QStringLiteral("study");
+
+// Exit status after Ctrl+C, as shells report a command ended by SIGINT.
+constexpr int ZonesInterrupted = 130;
+
+std::atomic<bool> interruptRequested{false};
+
+extern "C" void requestInterrupt(int)
+{
+    interruptRequested = true;
+}
+
+// While a study runs, Ctrl+C asks it to stop at the next report instead of
+// killing the process: the output files then stay as they were and no
+// temporary file is left behind.
+class InterruptGuard
+{
+public:
+    InterruptGuard()
+    {
+        interruptRequested = false;
+        m_previous = std::signal(SIGINT, requestInterrupt);
+    }
+    ~InterruptGuard() { std::signal(SIGINT, m_previous); }
+    InterruptGuard(const InterruptGuard &) = delete;
+    InterruptGuard &operator=(const InterruptGuard &) = delete;
+
+private:
+    void (*m_previous)(int) = SIG_DFL;
+};
 
 // More orders than anyone studies; keeps a typing error from asking for
 // millions of zone computations.
@@ -60,6 +91,8 @@ public:
 
     bool update(std::int64_t done, std::int64_t total)
     {
+        if (interruptRequested)
+            return false;
         if (!m_enabled || total <= 0 || m_timer.elapsed() < 300)
             return true;
         const int percent = int(done * 100 / total);
@@ -297,6 +330,7 @@ int runStudyOn(const std::vector<StudyStand> &stands, const StudyCommandLine &li
                                      : PointSink();
     StudyResult result;
     try {
+        const InterruptGuard interrupts;
         StudyProgressLine progress;
         result = runStudy(
             stands, line.settings,
@@ -305,6 +339,9 @@ int runStudyOn(const std::vector<StudyStand> &stands, const StudyCommandLine &li
     } catch (const std::invalid_argument &problem) {
         printUsageError(err, Command, QString::fromStdString(problem.what()));
         return ZonesUsageError;
+    } catch (const Cancelled &) {
+        err << "kavrel-zones study: " << translated("abgebrochen, keine Datei geschrieben.") << '\n';
+        return ZonesInterrupted;
     }
     if (pointFile && !pointFile->commit()) {
         err << "kavrel-zones study: " << notWritten(line.perPoint, pointFile->errorString()) << '\n';

@@ -505,6 +505,10 @@ Stands from point processes: kavrel-zones generate --help
         <source>Die Standdatei „%1“ nennt %2 Bäume; die Kantentabelle nimmt wie das Programm nur die ersten %3. --areas, --simulate, --grid, --geojson und --svg nehmen alle.</source>
         <translation>The stand file „%1“ states %2 trees; like the program, the edge table takes only the first %3. --areas, --simulate, --grid, --geojson and --svg take all of them.</translation>
     </message>
+    <message>
+        <source>abgebrochen, keine Datei geschrieben.</source>
+        <translation>interrupted, no file written.</translation>
+    </message>
 </context>
 <context>
     <name>ZoneExport</name>

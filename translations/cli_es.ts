@@ -505,6 +505,10 @@ Rodales a partir de procesos de puntos: kavrel-zones generate --help
         <source>Die Standdatei „%1“ nennt %2 Bäume; die Kantentabelle nimmt wie das Programm nur die ersten %3. --areas, --simulate, --grid, --geojson und --svg nehmen alle.</source>
         <translation>El archivo de rodal „%1“ indica %2 árboles; como el programa, la tabla de aristas toma solo los %3 primeros. --areas, --simulate, --grid, --geojson y --svg los toman todos.</translation>
     </message>
+    <message>
+        <source>abgebrochen, keine Datei geschrieben.</source>
+        <translation>interrumpido, no se ha escrito ningún archivo.</translation>
+    </message>
 </context>
 <context>
     <name>ZoneExport</name>

@@ -505,6 +505,10 @@ Porasty z bodových procesov: kavrel-zones generate --help
         <source>Die Standdatei „%1“ nennt %2 Bäume; die Kantentabelle nimmt wie das Programm nur die ersten %3. --areas, --simulate, --grid, --geojson und --svg nehmen alle.</source>
         <translation>Súbor porastu „%1“ uvádza %2 stromov; tabuľka hrán berie ako program len prvých %3. --areas, --simulate, --grid, --geojson a --svg berú všetky.</translation>
     </message>
+    <message>
+        <source>abgebrochen, keine Datei geschrieben.</source>
+        <translation>prerušené, nezapísal sa žiadny súbor.</translation>
+    </message>
 </context>
 <context>
     <name>ZoneExport</name>
