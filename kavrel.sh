@@ -4,6 +4,8 @@
 #   ./kavrel.sh test              runs every test
 #   ./kavrel.sh test-asan         runs every test under AddressSanitizer/UndefinedBehaviorSanitizer
 #   ./kavrel.sh build             only builds
+#   ./kavrel.sh r-check           builds and checks the R package (R CMD check with its tests)
+#   ./kavrel.sh python-test       builds the Python module into a virtual environment and runs pytest
 # KAVREL_WERROR=ON turns compiler warnings into errors.
 set -eu
 
@@ -11,6 +13,10 @@ cd "$(dirname "$0")"
 
 PACKAGES="cmake ninja-build g++ qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools \
 qt6-l10n-tools libgl-dev python3 xvfb xauth"
+# Only for the R package and the Python module.
+R_PACKAGES="r-base-dev r-cran-rcpp r-cran-testthat r-cran-roxygen2"
+PYTHON_PACKAGES="python3-dev python3-venv python3-pip python3-setuptools python3-wheel python3-numpy \
+python3-pytest pybind11-dev python3-pybind11"
 
 install_missing_packages() {
     missing=""
@@ -33,8 +39,47 @@ build() {
     cmake --build --preset "$preset"
 }
 
+# The language packages check their numbers against kavrel-zones on the
+# sample stands, so they get the tool's path and the sample folder.
+build_zones_tool() {
+    cmake --preset debug -DCMAKE_COMPILE_WARNING_AS_ERROR="${KAVREL_WERROR:-OFF}" >/dev/null
+    cmake --build --preset debug --target kavrel-zones
+    KAVREL_ZONES="$PWD/build/debug/bin/kavrel-zones"
+    KAVREL_DATA="$PWD/dist/Data"
+    export KAVREL_ZONES KAVREL_DATA
+}
+
+# R CMD build packs only the package folder, so ./configure first copies the
+# engine's sources into it. Warnings fail the check as errors do.
+r_check() {
+    build_zones_tool
+    (cd r && ./configure)
+    rm -rf build/r && mkdir -p build/r
+    cd build/r
+    R CMD build ../../r
+    _R_CHECK_FORCE_SUGGESTS_=false _R_CHECK_TESTS_NLINES_=0 R CMD check --no-manual kavrel_*.tar.gz
+    if grep -q "^Status:.*\(ERROR\|WARNING\)" kavrel.Rcheck/00check.log; then
+        echo "R CMD check reported errors or warnings" >&2
+        exit 1
+    fi
+}
+
+# Debian's numpy, pytest and pybind11 belong to /usr/bin/python3, whatever
+# python3 comes first on the PATH.
+python_test() {
+    build_zones_tool
+    rm -rf build/python-venv
+    /usr/bin/python3 -m venv --system-site-packages build/python-venv
+    build/python-venv/bin/pip install --no-build-isolation --no-index ./python
+    cd python && ../build/python-venv/bin/python -m pytest -q tests
+}
+
 command="${1:-run}"
 [ $# -gt 0 ] && shift
+case "$command" in
+    r-check) PACKAGES="$PACKAGES $R_PACKAGES" ;;
+    python-test) PACKAGES="$PACKAGES $PYTHON_PACKAGES" ;;
+esac
 install_missing_packages
 
 case "$command" in
@@ -50,7 +95,11 @@ case "$command" in
     test-asan)
         build asan
         cd build/asan && ctest --output-on-failure --no-tests=error ;;
+    r-check)
+        r_check ;;
+    python-test)
+        python_test ;;
     *)
-        echo "usage: $0 run [STANDFILE] | test | test-asan | build" >&2
+        echo "usage: $0 run [STANDFILE] | test | test-asan | build | r-check | python-test" >&2
         exit 2 ;;
 esac

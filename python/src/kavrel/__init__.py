@@ -1,0 +1,123 @@
+"""Exact inclusion zones of k-tree sampling.
+
+In k-tree sampling the k trees nearest to a sample point enter the sample. The
+inclusion zone of order k of a tree is the part of the stand from which that
+holds: the points from which at most k - 1 other trees are strictly nearer.
+This module computes the zones exactly, clipped to a rectangular stand
+[0, width] x [0, length] (stand metres, y pointing up), with the same engine
+as the Kavrel program and its command-line tool ``kavrel-zones``.
+
+Trees and points are array-likes of shape (n, 2) with columns x and y; a third
+column (a diameter, as in a stand file) is ignored. Trees are numbered by their
+row, from 0. Bad input raises ``ValueError`` or ``TypeError``.
+"""
+
+import numbers
+import operator
+
+import numpy as np
+
+from . import _engine
+
+__all__ = [
+    "zone_areas",
+    "inclusion_probabilities",
+    "inclusion_zones",
+    "zones_geojson",
+]
+
+
+def _coordinates(values, name):
+    try:
+        array = np.asarray(values, dtype=np.float64)
+    except (TypeError, ValueError) as error:
+        raise TypeError(f"{name} must be numbers: {error}") from None
+    if array.size == 0:
+        return np.empty((0, 2))
+    if array.ndim != 2 or array.shape[1] not in (2, 3):
+        raise ValueError(f"{name} must have shape (n, 2) (x, y) or (n, 3) (x, y, d), not {array.shape}")
+    bad = np.flatnonzero(~np.isfinite(array[:, :2]).all(axis=1))
+    if bad.size:
+        rows = ", ".join(str(row) for row in bad[:5]) + (", ..." if bad.size > 5 else "")
+        raise ValueError(f"{name} has missing or non-finite coordinates in row(s) {rows}")
+    return np.ascontiguousarray(array[:, :2])
+
+
+def _stand(stand):
+    try:
+        width, length = (float(value) for value in stand)
+    except (TypeError, ValueError):
+        raise ValueError("stand must be the stand's (width, length) in metres") from None
+    if not (np.isfinite(width) and np.isfinite(length) and width > 0 and length > 0):
+        raise ValueError(f"stand must be two positive, finite numbers, not ({width}, {length})")
+    return width, length
+
+
+def _order(k):
+    if isinstance(k, bool) or not isinstance(k, numbers.Integral):
+        raise TypeError(f"k must be a whole number, not {k!r}")
+    k = operator.index(k)
+    if k < 1:
+        raise ValueError(f"k must be at least 1, not {k}")
+    return k
+
+
+def zone_areas(trees, stand, k=1):
+    """Area in m² of every tree's order-k inclusion zone within the stand.
+
+    ``stand`` is (width, length) in metres. The areas are exact; with at least
+    k trees (none coincident) they add up to k times the stand area, and with k
+    or fewer trees every zone is the whole stand. Returns an array of shape (n,).
+    """
+    trees = _coordinates(trees, "trees")
+    width, length = _stand(stand)
+    return _engine.zone_areas(trees, width, length, _order(k))
+
+
+def inclusion_probabilities(trees, stand, k=1):
+    """Every tree's inclusion probability in k-tree sampling: zone area / stand area."""
+    width, length = _stand(stand)
+    return zone_areas(trees, stand, k) / (width * length)
+
+
+def inclusion_zones(trees, stand, k=1):
+    """The order-k inclusion zone of every tree as polygons, with area and probability.
+
+    Returns one dict per tree, in the trees' order: ``tree`` (row number),
+    ``k``, ``area`` (m²), ``probability`` and ``polygons``, a list of closed
+    counter-clockwise rings, each an array of shape (m, 2) whose last row
+    repeats its first. A zone has no holes; a zone that does not reach into the
+    stand has no polygons. ``shapely.MultiPolygon([(ring, []) for ring in
+    zone["polygons"]])`` makes a shapely geometry of it.
+    """
+    trees = _coordinates(trees, "trees")
+    width, length = _stand(stand)
+    k = _order(k)
+    areas, rings = _engine.inclusion_zones(trees, width, length, k)
+    stand_area = width * length
+    return [
+        {"tree": tree, "k": k, "area": float(area), "probability": float(area / stand_area), "polygons": polygons}
+        for tree, (area, polygons) in enumerate(zip(areas, rings))
+    ]
+
+
+def zones_geojson(trees, stand, k=1):
+    """The order-k zones as a GeoJSON-like FeatureCollection dict.
+
+    One MultiPolygon feature per tree (null geometry when its zone does not
+    reach into the stand) in stand metres, with the properties ``tree``, ``k``,
+    ``area`` and ``probability``, as ``kavrel-zones --geojson`` writes them
+    (trees numbered from 0 here). ``geopandas.GeoDataFrame.from_features``
+    and ``shapely.geometry.shape`` take it as it is.
+    """
+    features = []
+    for zone in inclusion_zones(trees, stand, k):
+        geometry = None
+        if zone["polygons"]:
+            geometry = {
+                "type": "MultiPolygon",
+                "coordinates": [[ring.tolist()] for ring in zone["polygons"]],
+            }
+        properties = {key: zone[key] for key in ("tree", "k", "area", "probability")}
+        features.append({"type": "Feature", "geometry": geometry, "properties": properties})
+    return {"type": "FeatureCollection", "features": features}

@@ -1,0 +1,43 @@
+# The module and the command-line tool share one engine, so they must give
+# the same numbers for the same stand and k.
+import numpy as np
+import pytest
+from conftest import read_stand_file, write_stand_file
+
+import kavrel
+
+
+def as_tool_digits(values):
+    """Rounded to the 15 significant digits the tool writes."""
+    return [float(f"{value:.15g}") for value in values]
+
+
+def assert_same_as_tool(rows, trees, stand, k):
+    areas = kavrel.zone_areas(trees, stand, k)
+    probabilities = kavrel.inclusion_probabilities(trees, stand, k)
+    assert len(rows) == len(trees)
+    assert as_tool_digits(areas) == [float(row[4]) for row in rows]
+    assert as_tool_digits(probabilities) == [float(row[5]) for row in rows]
+
+
+@pytest.mark.parametrize("k", [1, 2, 3, 5])
+@pytest.mark.parametrize("name", ["example3.txt", "sample12.txt", "sample50.txt", "coincident.txt"])
+def test_areas_equal_kavrel_zones_on_the_sample_stands(zones_tool, sample_stand, name, k):
+    path = sample_stand(name)
+    stand, trees = read_stand_file(path)
+    assert_same_as_tool(zones_tool(path, k), trees, stand, k)
+
+
+@pytest.mark.parametrize("k", [1, 4])
+def test_areas_equal_kavrel_zones_on_a_generated_1000_tree_stand(zones_tool, tmp_path, k):
+    generator = np.random.default_rng(17)
+    trees = np.column_stack(
+        [
+            np.round(generator.uniform(0, 200, 1000), 3),
+            np.round(generator.uniform(0, 150, 1000), 3),
+            np.round(generator.uniform(10, 60, 1000), 1),
+        ]
+    )
+    path = tmp_path / "generated.txt"
+    write_stand_file(path, (200, 150), trees)
+    assert_same_as_tool(zones_tool(path, k), trees, (200, 150), k)
