@@ -242,9 +242,11 @@ int runSimulation(const Stand &stand, const ZonesOptions &options, QTextStream &
     SamplingResult result;
     {
         TerminalProgress progress;
-        result = simulateSampling(
-            trees, rectangle, options.order, design,
-            [&progress](std::int64_t done, std::int64_t total) { progress.update(done, total); });
+        result = simulateSampling(trees, rectangle, options.order, design,
+                                  [&progress](std::int64_t done, std::int64_t total) {
+                                      progress.update(done, total);
+                                      return true;
+                                  });
     }
     if (research.csv)
         printCsv(result, out);

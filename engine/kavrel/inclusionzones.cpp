@@ -1,5 +1,8 @@
 #include "inclusionzones.h"
 
+#include "inputchecks.h"
+#include "parallelblocks.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -146,8 +149,8 @@ void splitPiece(Piece &&piece, const Bisector &bisector, int k, SplitBuffers &bu
 
 std::vector<Point> rectangleVertices(StandRectangle stand)
 {
-    return {Point(0.0, 0.0), Point(stand.width, 0.0), Point(stand.width, stand.length),
-            Point(0.0, stand.length)};
+    return {Point(stand.left(), stand.bottom()), Point(stand.right(), stand.bottom()),
+            Point(stand.right(), stand.top()), Point(stand.left(), stand.top())};
 }
 
 struct Bounds
@@ -191,8 +194,6 @@ bool reachesInto(const Bisector &bisector, const Bounds &bounds)
 std::vector<Piece> zonePieces(const std::vector<Point> &trees, std::size_t tree, StandRectangle stand, int k)
 {
     std::vector<Piece> pieces{Piece{rectangleVertices(stand), 0}};
-    if (!(stand.width > 0.0 && stand.length > 0.0))
-        return {};
     if (std::size_t(k) >= trees.size())
         return pieces;
 
@@ -357,25 +358,39 @@ double ringArea(const ZoneRing &ring)
     return polygonArea(std::vector<Point>(ring.begin(), ring.end()));
 }
 
-std::vector<double> inclusionZoneAreas(const std::vector<Point> &trees, StandRectangle stand, int k)
+std::vector<double> inclusionZoneAreas(const std::vector<Point> &trees, StandRectangle stand, int k,
+                                       const Progress &progress)
 {
-    const int order = std::max(k, 1);
-    std::vector<double> areas;
-    areas.reserve(trees.size());
-    for (std::size_t t = 0; t < trees.size(); ++t)
-        areas.push_back(piecesArea(zonePieces(trees, t, stand, order)));
+    checkOrder(k);
+    checkStand(stand);
+    checkPoints(trees, "tree");
+    std::vector<double> areas(trees.size());
+    parallelBlocks(
+        std::int64_t(trees.size()), 16,
+        [&](std::int64_t begin, std::int64_t end) {
+            for (std::int64_t t = begin; t < end; ++t)
+                areas[std::size_t(t)] = piecesArea(zonePieces(trees, std::size_t(t), stand, k));
+        },
+        progress);
     return areas;
 }
 
-std::vector<InclusionZone> inclusionZones(const std::vector<Point> &trees, StandRectangle stand, int k)
+std::vector<InclusionZone> inclusionZones(const std::vector<Point> &trees, StandRectangle stand, int k,
+                                          const Progress &progress)
 {
-    const int order = std::max(k, 1);
-    std::vector<InclusionZone> zones;
-    zones.reserve(trees.size());
-    for (std::size_t t = 0; t < trees.size(); ++t) {
-        const std::vector<Piece> pieces = zonePieces(trees, t, stand, order);
-        zones.push_back(InclusionZone{piecesArea(pieces), outlineOf(pieces)});
-    }
+    checkOrder(k);
+    checkStand(stand);
+    checkPoints(trees, "tree");
+    std::vector<InclusionZone> zones(trees.size());
+    parallelBlocks(
+        std::int64_t(trees.size()), 16,
+        [&](std::int64_t begin, std::int64_t end) {
+            for (std::int64_t t = begin; t < end; ++t) {
+                const std::vector<Piece> pieces = zonePieces(trees, std::size_t(t), stand, k);
+                zones[std::size_t(t)] = InclusionZone{piecesArea(pieces), outlineOf(pieces)};
+            }
+        },
+        progress);
     return zones;
 }
 

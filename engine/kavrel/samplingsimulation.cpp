@@ -1,10 +1,16 @@
 #include "samplingsimulation.h"
 
+#include "inputchecks.h"
+#include "nearesttrees.h"
+#include "parallelblocks.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
 #include <random>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace kavrel {
@@ -67,58 +73,75 @@ double basalArea(double diameterMetres)
     return std::numbers::pi / 4.0 * diameterMetres * diameterMetres;
 }
 
+// What one sample point contributes to the estimators.
+struct PointValues
+{
+    double trees = 0.0;
+    double basal = 0.0;
+    double kthSquared = 0.0;
+};
+
+// Evaluates sample points; safe to use from several threads at once as long
+// as each has its own buffer.
 class PointEvaluator
 {
 public:
-    PointEvaluator(const std::vector<SampledTree> &trees, StandRectangle stand, int k)
-        : m_trees(trees), m_stand(stand), m_order(k), m_squared(std::size_t(trees.size())),
-          m_selection(std::size_t(trees.size()))
+    PointEvaluator(const std::vector<SampledTree> &trees, const TreeIndex &index, int k)
+        : m_trees(trees), m_index(index), m_order(k)
     {}
 
-    void evaluate(Point point)
+    PointValues evaluate(Point point, std::vector<Neighbour> &sample) const
     {
-        const std::size_t n = m_trees.size();
-        if (n == 0) {
-            m_treesHt.add(0.0);
-            m_basalAreaHt.add(0.0);
-            return;
-        }
-        for (std::size_t t = 0; t < n; ++t) {
-            const double dx = m_trees[t].position.x - point.x;
-            const double dy = m_trees[t].position.y - point.y;
-            m_squared[std::size_t(t)] = dx * dx + dy * dy;
-        }
-
+        PointValues values;
+        if (m_trees.empty())
+            return values;
         // A tree is in the sample when fewer than k trees are strictly
-        // nearer, the rule that defines its zone: with k or more trees that
-        // is exactly "not farther than the k-th nearest".
-        const std::size_t kth = std::size_t(std::min<std::size_t>(std::size_t(m_order), n)) - 1;
-        m_selection = m_squared;
-        std::nth_element(m_selection.begin(), m_selection.begin() + std::ptrdiff_t(kth), m_selection.end());
-        const double kthSquared = m_selection[kth];
-
-        double trees = 0.0;
-        double basal = 0.0;
-        for (std::size_t t = 0; t < n; ++t) {
-            const SampledTree &tree = m_trees[t];
+        // nearer, the rule that defines its zone: the k nearest and every
+        // tree tied with the k-th.
+        m_index.nearestWithTies(point, m_order, sample);
+        const std::size_t kth = std::min<std::size_t>(std::size_t(m_order), sample.size()) - 1;
+        values.kthSquared = sample[kth].squaredDistance;
+        // Summed in the order of the trees, whatever order the search found them in.
+        std::sort(sample.begin(), sample.end(),
+                  [](const Neighbour &a, const Neighbour &b) { return a.index < b.index; });
+        for (const Neighbour &found : sample) {
+            const SampledTree &tree = m_trees[found.index];
             // A tree whose zone has no area can still be tied on its zone's
             // edge at a grid point; it carries no weight there.
-            if (m_squared[std::size_t(t)] > kthSquared || !canBeSampled(tree.zoneArea))
+            if (!canBeSampled(tree.zoneArea))
                 continue;
             const double expansion = SquareMetresPerHectare / tree.zoneArea;
-            trees += expansion;
-            basal += expansion * basalArea(tree.diameterMetres);
+            values.trees += expansion;
+            values.basal += expansion * basalArea(tree.diameterMetres);
         }
-        m_treesHt.add(trees);
-        m_basalAreaHt.add(basal);
+        return values;
+    }
 
-        if (std::size_t(m_order) > n)
+private:
+    const std::vector<SampledTree> &m_trees;
+    const TreeIndex &m_index;
+    int m_order;
+};
+
+// Adds up the points' values, always in the order of the points.
+class SamplingTotals
+{
+public:
+    SamplingTotals(const std::vector<SampledTree> &trees, StandRectangle stand, int k)
+        : m_trees(trees), m_stand(stand), m_order(k)
+    {}
+
+    void add(const PointValues &values)
+    {
+        m_treesHt.add(values.trees);
+        m_basalAreaHt.add(values.basal);
+        if (std::size_t(m_order) > m_trees.size())
             return; // there is no k-th nearest tree
-        if (kthSquared == 0.0) {
+        if (values.kthSquared == 0.0) {
             ++m_unbounded;
             return;
         }
-        const double circle = std::numbers::pi * kthSquared;
+        const double circle = std::numbers::pi * values.kthSquared;
         m_classic.add(double(m_order) / circle * SquareMetresPerHectare);
         if (m_order >= 2)
             m_classicUnbiased.add(double(m_order - 1) / circle * SquareMetresPerHectare);
@@ -162,8 +185,6 @@ private:
     const std::vector<SampledTree> &m_trees;
     StandRectangle m_stand;
     int m_order;
-    std::vector<double> m_squared;
-    std::vector<double> m_selection;
     RunningMean m_treesHt;
     RunningMean m_basalAreaHt;
     RunningMean m_classic;
@@ -192,6 +213,18 @@ GridShape gridShape(StandRectangle stand, double spacing)
     if (!(spacing > 0.0) || !std::isfinite(spacing))
         return {-1, -1};
     return {gridLinesAlong(stand.width, spacing), gridLinesAlong(stand.length, spacing)};
+}
+
+void checkSampledTrees(const std::vector<SampledTree> &trees)
+{
+    for (std::size_t t = 0; t < trees.size(); ++t) {
+        const SampledTree &tree = trees[t];
+        if (!std::isfinite(tree.diameterMetres) || !std::isfinite(tree.zoneArea) || tree.zoneArea < 0.0)
+            throw std::invalid_argument("tree " + std::to_string(t + 1) + " has the diameter " +
+                                        std::to_string(tree.diameterMetres) + " m and the zone area " +
+                                        std::to_string(tree.zoneArea) +
+                                        " m2; both must be finite and the area not negative");
+    }
 }
 
 } // namespace
@@ -227,7 +260,7 @@ Point gridPoint(StandRectangle stand, double spacing, std::int64_t index)
     // Centred, so the margins left and right (and below and above) are equal.
     const double left = (stand.width - double(shape.columns - 1) * spacing) / 2.0;
     const double bottom = (stand.length - double(shape.rows - 1) * spacing) / 2.0;
-    return {left + double(column) * spacing, bottom + double(row) * spacing};
+    return {stand.x0 + left + double(column) * spacing, stand.y0 + bottom + double(row) * spacing};
 }
 
 bool canBeSampled(double zoneArea)
@@ -236,28 +269,61 @@ bool canBeSampled(double zoneArea)
 }
 
 SamplingResult simulateSampling(const std::vector<SampledTree> &trees, StandRectangle stand, int k,
-                                const SamplingDesign &design, const SamplingProgress &progress)
+                                const SamplingDesign &design, const Progress &progress)
 {
+    checkStand(stand);
+    checkOrder(k);
+    checkSampledTrees(trees);
     const bool grid = design.layout == SamplingDesign::Layout::SystematicGrid;
     const std::int64_t total = grid ? gridPointCount(stand, design.spacing) : design.pointCount;
-    PointEvaluator evaluator(trees, stand, std::max(k, 1));
-    std::mt19937_64 generator(design.seed);
-    const std::int64_t reportEvery = std::max<std::int64_t>(1, std::min<std::int64_t>(total / 200, 1 << 16));
+    if (grid && total < 0)
+        throw std::invalid_argument("a grid spacing of " + std::to_string(design.spacing) +
+                                    " m is not positive or gives more than 100000000 points");
+    if (!grid && (total < 0 || total > MaxSamplePoints))
+        throw std::invalid_argument("the number of sample points " + std::to_string(total) +
+                                    " is not within 0 ... 100000000");
 
-    for (std::int64_t index = 0; index < total; ++index) {
-        if (grid) {
-            evaluator.evaluate(gridPoint(stand, design.spacing, index));
-        } else {
-            const double x = unitInterval(generator) * stand.width;
-            const double y = unitInterval(generator) * stand.length;
-            evaluator.evaluate(Point{x, y});
+    std::vector<Point> positions;
+    positions.reserve(trees.size());
+    for (const SampledTree &tree : trees)
+        positions.push_back(tree.position);
+    const TreeIndex index(std::move(positions));
+    const PointEvaluator evaluator(trees, index, k);
+    SamplingTotals totals(trees, stand, k);
+    std::mt19937_64 generator(design.seed);
+
+    // The points of a chunk are drawn in order on this thread, evaluated on
+    // all threads into their own slots and added up in order again: the
+    // totals are the same bits whatever the number of threads.
+    constexpr std::int64_t ChunkSize = 1 << 16;
+    std::vector<Point> points;
+    std::vector<PointValues> values;
+    for (std::int64_t first = 0; first < total; first += ChunkSize) {
+        const std::int64_t count = std::min(ChunkSize, total - first);
+        points.resize(std::size_t(count));
+        values.resize(std::size_t(count));
+        for (std::int64_t p = 0; p < count; ++p) {
+            if (grid) {
+                points[std::size_t(p)] = gridPoint(stand, design.spacing, first + p);
+            } else {
+                const double x = stand.x0 + unitInterval(generator) * stand.width;
+                const double y = stand.y0 + unitInterval(generator) * stand.length;
+                points[std::size_t(p)] = Point{x, y};
+            }
         }
-        if (progress && (index + 1) % reportEvery == 0)
-            progress(index + 1, total);
+        parallelBlocks(
+            count, 1024,
+            [&](std::int64_t begin, std::int64_t end) {
+                std::vector<Neighbour> sample;
+                for (std::int64_t p = begin; p < end; ++p)
+                    values[std::size_t(p)] = evaluator.evaluate(points[std::size_t(p)], sample);
+            },
+            [&](std::int64_t done, std::int64_t) { return !progress || progress(first + done, total); });
+        for (const PointValues &value : values)
+            totals.add(value);
     }
-    if (progress)
-        progress(std::max<std::int64_t>(total, 0), std::max<std::int64_t>(total, 0));
-    return evaluator.result(std::max<std::int64_t>(total, 0));
+    reportProgress(progress, total, total);
+    return totals.result(total);
 }
 
 } // namespace kavrel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "inclusionzones.h"
+#include "progress.h"
 
 #include <cstdint>
 #include <functional>
@@ -84,12 +85,14 @@ struct SamplingResult
 // squeezed between two nudged-apart trees keeps its tiny but real area.
 bool canBeSampled(double zoneArea);
 
-// Called now and then with the number of points done so far.
-using SamplingProgress = std::function<void(std::int64_t done, std::int64_t total)>;
-
-// Runs the design over the trees (their zone areas must be those of order k).
-// Requires a stand of positive area and k >= 1.
+// Runs the design over the trees (their zone areas must be those of order k),
+// finding the nearest trees through a k-d tree on all threads allowed by
+// setThreadCount(); a seed gives bit-identical results whatever their number.
+// Progress counts sample points. Throws std::invalid_argument for a stand
+// without area, k < 1, trees with non-finite positions, diameters or zone
+// areas, or a design without a valid number of points; Cancelled when the
+// progress asks to stop.
 SamplingResult simulateSampling(const std::vector<SampledTree> &trees, StandRectangle stand, int k,
-                                const SamplingDesign &design, const SamplingProgress &progress = {});
+                                const SamplingDesign &design, const Progress &progress = {});
 
 } // namespace kavrel

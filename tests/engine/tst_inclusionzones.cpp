@@ -143,8 +143,6 @@ void TestZoneAreas::handCheckedAreas_data()
     // Neither of two trees at one spot is strictly nearer than the other.
     QTest::newRow("coincident trees share their zone")
         << QList<QPointF>{{40, 40}, {40, 40}, {90, 40}} << 1 << QList<double>{6500, 6500, 3500};
-    QTest::newRow("k below 1 counts as 1")
-        << QList<QPointF>{{20, 50}, {60, 50}} << 0 << QList<double>{4000, 6000};
 }
 
 void TestZoneAreas::handCheckedAreas()
