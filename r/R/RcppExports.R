@@ -2,10 +2,14 @@
 # Generator token: 10BE3573-1514-4C36-9D1C-5A225CD40393
 
 .zone_areas <- function(x, y, stand, k) {
-    .Call('_kavrel_zoneAreas', PACKAGE = 'kavrel', x, y, stand, k)
+    .Call(`_kavrel_zoneAreas`, x, y, stand, k)
 }
 
 .inclusion_zones <- function(x, y, stand, k) {
-    .Call('_kavrel_inclusionZones', PACKAGE = 'kavrel', x, y, stand, k)
+    .Call(`_kavrel_inclusionZones`, x, y, stand, k)
+}
+
+.nearest_trees <- function(treeX, treeY, pointX, pointY, k) {
+    .Call(`_kavrel_nearestTrees`, treeX, treeY, pointX, pointY, k)
 }
 

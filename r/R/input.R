@@ -20,8 +20,8 @@ coordinates_of <- function(value, what) {
     stop(sprintf("`%s` must be a data frame or matrix with columns x and y", what),
          call. = FALSE)
   }
-  x <- value$x
-  y <- value$y
+  x <- all_na_as_double(value$x)
+  y <- all_na_as_double(value$y)
   if (!is.numeric(x) || !is.numeric(y)) {
     stop(sprintf("`%s$x` and `%s$y` must be numeric", what, what), call. = FALSE)
   }
@@ -39,6 +39,11 @@ coordinates_of <- function(value, what) {
     stop(sprintf("`%s$d` must be numeric and as long as `%s$x`", what, what), call. = FALSE)
   }
   list(x = as.double(x), y = as.double(y), d = if (is.null(d)) NULL else as.double(d))
+}
+
+# A column of NA alone is logical in R; it is missing coordinates all the same.
+all_na_as_double <- function(values) {
+  if (is.logical(values) && all(is.na(values))) as.double(values) else values
 }
 
 rows_text <- function(rows) {

@@ -88,3 +88,28 @@ inclusion_zones <- function(trees, stand, k = 1, sf = requireNamespace("sf", qui
   table$zone <- zones$rings
   table
 }
+
+#' The k nearest trees of given points
+#'
+#' For every point, the `k` trees nearest to it, nearest first; trees at the
+#' same distance come in the order of their rows. These are the trees a
+#' k-tree sample at that point takes (ties with the k-th tree aside).
+#'
+#' @param trees The trees: a data frame, list or matrix with columns `x` and
+#'   `y`, as for [zone_areas()].
+#' @param points The points, in the same form.
+#' @param k How many trees per point, a whole number of at least 1. With fewer
+#'   trees than `k`, every tree is given.
+#' @return A list of two matrices with one row per point and `min(k, number of
+#'   trees)` columns: `index`, the row numbers of the trees in `trees`, and
+#'   `distance`, their distances to the point.
+#' @examples
+#' trees <- data.frame(x = c(60, 10, 30), y = c(75, 80, 50))
+#' nearest_trees(trees, data.frame(x = c(50, 0), y = c(50, 100)), k = 2)
+#' @export
+nearest_trees <- function(trees, points, k = 1) {
+  trees <- coordinates_of(trees, "trees")
+  points <- coordinates_of(points, "points")
+  k <- check_order(k)
+  .nearest_trees(trees$x, trees$y, points$x, points$y, k)
+}

@@ -38,10 +38,26 @@ BEGIN_RCPP
     return rcpp_result_gen;
 END_RCPP
 }
+// nearestTrees
+Rcpp::List nearestTrees(Rcpp::NumericVector treeX, Rcpp::NumericVector treeY, Rcpp::NumericVector pointX, Rcpp::NumericVector pointY, int k);
+RcppExport SEXP _kavrel_nearestTrees(SEXP treeXSEXP, SEXP treeYSEXP, SEXP pointXSEXP, SEXP pointYSEXP, SEXP kSEXP) {
+BEGIN_RCPP
+    Rcpp::RObject rcpp_result_gen;
+    Rcpp::RNGScope rcpp_rngScope_gen;
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type treeX(treeXSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type treeY(treeYSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type pointX(pointXSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type pointY(pointYSEXP);
+    Rcpp::traits::input_parameter< int >::type k(kSEXP);
+    rcpp_result_gen = Rcpp::wrap(nearestTrees(treeX, treeY, pointX, pointY, k));
+    return rcpp_result_gen;
+END_RCPP
+}
 
 static const R_CallMethodDef CallEntries[] = {
     {"_kavrel_zoneAreas", (DL_FUNC) &_kavrel_zoneAreas, 4},
     {"_kavrel_inclusionZones", (DL_FUNC) &_kavrel_inclusionZones, 4},
+    {"_kavrel_nearestTrees", (DL_FUNC) &_kavrel_nearestTrees, 5},
     {NULL, NULL, 0}
 };
 

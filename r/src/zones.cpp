@@ -1,13 +1,16 @@
 // The R side of the engine: plain vectors in, plain vectors and lists out.
-// The R functions check their arguments first; everything thrown here becomes
-// an R error through Rcpp's boundary, never an abort of the session.
+// The R functions check their arguments first and the engine checks them
+// again; whatever it throws becomes an R error through Rcpp's boundary, never
+// an abort of the session. Long computations report progress from the
+// calling thread, where an interrupt by the user stops them.
 #include <Rcpp.h>
 
 #include <kavrel/inclusionzones.h>
+#include <kavrel/nearesttrees.h>
+#include <kavrel/progress.h>
 
-#include <cmath>
+#include <cstdint>
 #include <stdexcept>
-#include <string>
 #include <vector>
 
 namespace {
@@ -18,28 +21,39 @@ std::vector<kavrel::Point> pointsOf(const Rcpp::NumericVector &x, const Rcpp::Nu
         throw std::invalid_argument("x and y differ in length");
     std::vector<kavrel::Point> points;
     points.reserve(std::size_t(x.size()));
-    for (R_xlen_t i = 0; i < x.size(); ++i) {
-        if (!std::isfinite(x[i]) || !std::isfinite(y[i]))
-            throw std::invalid_argument("coordinates of point " + std::to_string(i + 1) +
-                                        " are missing or not finite");
+    for (R_xlen_t i = 0; i < x.size(); ++i)
         points.push_back(kavrel::Point{x[i], y[i]});
-    }
     return points;
 }
 
 kavrel::StandRectangle standOf(const Rcpp::NumericVector &stand)
 {
-    if (stand.size() != 2 || !(stand[0] > 0.0) || !(stand[1] > 0.0) || !std::isfinite(stand[0]) ||
-        !std::isfinite(stand[1]))
-        throw std::invalid_argument("the stand must be a positive, finite width and length");
+    if (stand.size() != 2)
+        throw std::invalid_argument("the stand must be its width and length");
     return {stand[0], stand[1]};
 }
 
-int orderOf(int k)
+void checkInterrupt(void *)
 {
-    if (k == NA_INTEGER || k < 1)
-        throw std::invalid_argument("k must be a whole number of at least 1");
-    return k;
+    R_CheckUserInterrupt();
+}
+
+// R_CheckUserInterrupt() would jump out through the engine's frames; run
+// inside R_ToplevelExec() it only tells whether the user asked to stop.
+bool userInterrupted()
+{
+    return R_ToplevelExec(checkInterrupt, nullptr) == FALSE;
+}
+
+// Runs a computation that takes a progress callback; an interrupt stops it
+// and reaches R as an interrupt, not as an error.
+template <class Computation> auto interruptibly(Computation computation)
+{
+    try {
+        return computation([](std::int64_t, std::int64_t) { return !userInterrupted(); });
+    } catch (const kavrel::Cancelled &) {
+        throw Rcpp::internal::InterruptedException();
+    }
 }
 
 // A closed ring as sf and graphics::polygon() take it: the first point again
@@ -62,15 +76,20 @@ Rcpp::NumericMatrix ringMatrix(const kavrel::ZoneRing &ring)
 // [[Rcpp::export(name = ".zone_areas")]]
 Rcpp::NumericVector zoneAreas(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::NumericVector stand, int k)
 {
-    const std::vector<double> areas = kavrel::inclusionZoneAreas(pointsOf(x, y), standOf(stand), orderOf(k));
+    const std::vector<kavrel::Point> trees = pointsOf(x, y);
+    const std::vector<double> areas = interruptibly([&](const kavrel::Progress &progress) {
+        return kavrel::inclusionZoneAreas(trees, standOf(stand), k, progress);
+    });
     return Rcpp::NumericVector(areas.begin(), areas.end());
 }
 
 // [[Rcpp::export(name = ".inclusion_zones")]]
 Rcpp::List inclusionZones(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::NumericVector stand, int k)
 {
-    const std::vector<kavrel::InclusionZone> zones =
-        kavrel::inclusionZones(pointsOf(x, y), standOf(stand), orderOf(k));
+    const std::vector<kavrel::Point> trees = pointsOf(x, y);
+    const std::vector<kavrel::InclusionZone> zones = interruptibly([&](const kavrel::Progress &progress) {
+        return kavrel::inclusionZones(trees, standOf(stand), k, progress);
+    });
     Rcpp::NumericVector areas(zones.size());
     Rcpp::List rings(zones.size());
     for (std::size_t t = 0; t < zones.size(); ++t) {
@@ -81,4 +100,27 @@ Rcpp::List inclusionZones(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::Nu
         rings[R_xlen_t(t)] = polygons;
     }
     return Rcpp::List::create(Rcpp::Named("area") = areas, Rcpp::Named("rings") = rings);
+}
+
+// [[Rcpp::export(name = ".nearest_trees")]]
+Rcpp::List nearestTrees(Rcpp::NumericVector treeX, Rcpp::NumericVector treeY, Rcpp::NumericVector pointX,
+                        Rcpp::NumericVector pointY, int k)
+{
+    const std::vector<kavrel::Point> trees = pointsOf(treeX, treeY);
+    const std::vector<kavrel::Point> points = pointsOf(pointX, pointY);
+    const kavrel::NearestTrees nearest = interruptibly(
+        [&](const kavrel::Progress &progress) { return kavrel::nearestTrees(trees, points, k, progress); });
+    // The engine's rows become the rows of R's column-major matrices.
+    const int rows = int(points.size());
+    const int columns = nearest.k;
+    Rcpp::IntegerMatrix index(rows, columns);
+    Rcpp::NumericMatrix distance(rows, columns);
+    for (int p = 0; p < rows; ++p) {
+        for (int j = 0; j < columns; ++j) {
+            const std::size_t entry = std::size_t(p) * std::size_t(columns) + std::size_t(j);
+            index(p, j) = int(nearest.indices[entry]) + 1;
+            distance(p, j) = nearest.distances[entry];
+        }
+    }
+    return Rcpp::List::create(Rcpp::Named("index") = index, Rcpp::Named("distance") = distance);
 }

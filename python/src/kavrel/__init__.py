@@ -24,6 +24,7 @@ __all__ = [
     "inclusion_probabilities",
     "inclusion_zones",
     "zones_geojson",
+    "nearest_trees",
 ]
 
 
@@ -121,3 +122,16 @@ def zones_geojson(trees, stand, k=1):
         properties = {key: zone[key] for key in ("tree", "k", "area", "probability")}
         features.append({"type": "Feature", "geometry": geometry, "properties": properties})
     return {"type": "FeatureCollection", "features": features}
+
+
+def nearest_trees(trees, points, k=1):
+    """The k nearest trees of every point, nearest first.
+
+    Trees at the same distance come in the order of their rows. Returns
+    ``(indices, distances)``, two arrays of shape (number of points, min(k,
+    number of trees)): the trees' row numbers (from 0) and their distances to
+    the point.
+    """
+    trees = _coordinates(trees, "trees")
+    points = _coordinates(points, "points")
+    return _engine.nearest_trees(trees, points, _order(k))

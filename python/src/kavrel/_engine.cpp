@@ -1,13 +1,16 @@
 // The Python side of the engine. The Python functions check their arguments
-// first; these routines check them again, so a direct call cannot reach the
-// engine with input it does not take, and the interpreter's lock is released
-// while the engine works on its own copies of the data.
+// first and the engine checks them again; what it throws becomes a Python
+// exception. The interpreter's lock is released while the engine works on its
+// own copies of the data, and taken back only to look for Ctrl-C when the
+// engine reports progress from the calling thread.
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 
 #include <kavrel/inclusionzones.h>
+#include <kavrel/nearesttrees.h>
+#include <kavrel/progress.h>
 
-#include <cmath>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -26,21 +29,9 @@ std::vector<kavrel::Point> pointsOf(const Coordinates &coordinates, const char *
     std::vector<kavrel::Point> points;
     points.reserve(std::size_t(view.shape(0)));
     for (py::ssize_t i = 0; i < view.shape(0); ++i) {
-        const double x = view(i, 0);
-        const double y = view(i, 1);
-        if (!std::isfinite(x) || !std::isfinite(y))
-            throw std::invalid_argument(std::string(what) + " row " + std::to_string(i) +
-                                        " has a missing or non-finite coordinate");
-        points.push_back(kavrel::Point{x, y});
+        points.push_back(kavrel::Point{view(i, 0), view(i, 1)});
     }
     return points;
-}
-
-kavrel::StandRectangle standOf(double width, double length)
-{
-    if (!(width > 0.0) || !(length > 0.0) || !std::isfinite(width) || !std::isfinite(length))
-        throw std::invalid_argument("the stand's width and length must be positive and finite");
-    return {width, length};
 }
 
 int orderOf(long long k)
@@ -48,6 +39,29 @@ int orderOf(long long k)
     if (k < 1 || k > 1'000'000'000)
         throw std::invalid_argument("k must be a whole number of at least 1");
     return int(k);
+}
+
+// Runs a computation that takes a progress callback without the interpreter's
+// lock. Ctrl-C stops it and raises KeyboardInterrupt (or whatever the signal
+// handler raised) once the lock is back.
+template <class Computation> auto withoutLock(Computation computation)
+{
+    bool cancelled = false;
+    decltype(computation(kavrel::Progress())) result{};
+    {
+        py::gil_scoped_release release;
+        try {
+            result = computation([](std::int64_t, std::int64_t) {
+                py::gil_scoped_acquire acquire;
+                return PyErr_CheckSignals() == 0;
+            });
+        } catch (const kavrel::Cancelled &) {
+            cancelled = true;
+        }
+    }
+    if (cancelled)
+        throw py::error_already_set();
+    return result;
 }
 
 py::array_t<double> arrayOf(const std::vector<double> &values)
@@ -72,26 +86,21 @@ py::array_t<double> ringArray(const kavrel::ZoneRing &ring)
 py::array_t<double> zoneAreas(const Coordinates &trees, double width, double length, long long k)
 {
     const std::vector<kavrel::Point> points = pointsOf(trees, "trees");
-    const kavrel::StandRectangle stand = standOf(width, length);
+    const kavrel::StandRectangle stand{width, length};
     const int order = orderOf(k);
-    std::vector<double> areas;
-    {
-        py::gil_scoped_release release;
-        areas = kavrel::inclusionZoneAreas(points, stand, order);
-    }
-    return arrayOf(areas);
+    return arrayOf(withoutLock([&](const kavrel::Progress &progress) {
+        return kavrel::inclusionZoneAreas(points, stand, order, progress);
+    }));
 }
 
 py::tuple inclusionZones(const Coordinates &trees, double width, double length, long long k)
 {
     const std::vector<kavrel::Point> points = pointsOf(trees, "trees");
-    const kavrel::StandRectangle stand = standOf(width, length);
+    const kavrel::StandRectangle stand{width, length};
     const int order = orderOf(k);
-    std::vector<kavrel::InclusionZone> zones;
-    {
-        py::gil_scoped_release release;
-        zones = kavrel::inclusionZones(points, stand, order);
-    }
+    const std::vector<kavrel::InclusionZone> zones = withoutLock([&](const kavrel::Progress &progress) {
+        return kavrel::inclusionZones(points, stand, order, progress);
+    });
     std::vector<double> areas;
     py::list rings;
     for (const kavrel::InclusionZone &zone : zones) {
@@ -104,6 +113,30 @@ py::tuple inclusionZones(const Coordinates &trees, double width, double length, 
     return py::make_tuple(arrayOf(areas), rings);
 }
 
+py::tuple nearestTrees(const Coordinates &trees, const Coordinates &points, long long k)
+{
+    const std::vector<kavrel::Point> treePoints = pointsOf(trees, "trees");
+    const std::vector<kavrel::Point> queryPoints = pointsOf(points, "points");
+    const int order = orderOf(k);
+    const kavrel::NearestTrees nearest = withoutLock([&](const kavrel::Progress &progress) {
+        return kavrel::nearestTrees(treePoints, queryPoints, order, progress);
+    });
+    const py::ssize_t rows = py::ssize_t(queryPoints.size());
+    const py::ssize_t columns = nearest.k;
+    py::array_t<std::int64_t> indices({rows, columns});
+    py::array_t<double> distances({rows, columns});
+    auto indexView = indices.mutable_unchecked<2>();
+    auto distanceView = distances.mutable_unchecked<2>();
+    for (py::ssize_t p = 0; p < rows; ++p) {
+        for (py::ssize_t j = 0; j < columns; ++j) {
+            const std::size_t entry = std::size_t(p * columns + j);
+            indexView(p, j) = std::int64_t(nearest.indices[entry]);
+            distanceView(p, j) = nearest.distances[entry];
+        }
+    }
+    return py::make_tuple(indices, distances);
+}
+
 } // namespace
 
 PYBIND11_MODULE(_engine, module)
@@ -112,4 +145,5 @@ PYBIND11_MODULE(_engine, module)
     module.def("zone_areas", &zoneAreas, py::arg("trees"), py::arg("width"), py::arg("length"), py::arg("k"));
     module.def("inclusion_zones", &inclusionZones, py::arg("trees"), py::arg("width"), py::arg("length"),
                py::arg("k"));
+    module.def("nearest_trees", &nearestTrees, py::arg("trees"), py::arg("points"), py::arg("k"));
 }

@@ -107,9 +107,9 @@ test_that("bad input is an R error that says what is wrong", {
 })
 
 test_that("the compiled routines refuse bad input themselves", {
-  expect_error(kavrel:::.zone_areas(c(1, NA), c(1, 2), c(10, 10), 1L), "not finite")
+  expect_error(kavrel:::.zone_areas(c(1, NA), c(1, 2), c(10, 10), 1L), "tree 2 .* must be finite")
   expect_error(kavrel:::.zone_areas(1, c(1, 2), c(10, 10), 1L), "differ in length")
-  expect_error(kavrel:::.zone_areas(1, 1, c(10, 0), 1L), "stand")
-  expect_error(kavrel:::.inclusion_zones(1, 1, c(10, 10), 0L), "k must be")
-  expect_error(kavrel:::.inclusion_zones(1, 1, c(10, 10), NA_integer_), "k must be")
+  expect_error(kavrel:::.zone_areas(1, 1, c(10, 0), 1L), "positive")
+  expect_error(kavrel:::.inclusion_zones(1, 1, c(10, 10), 0L), "at least 1")
+  expect_error(kavrel:::.inclusion_zones(1, 1, c(10, 10), NA_integer_), "at least 1")
 })
