@@ -1,8 +1,8 @@
 #include "researchcommand.h"
 
 #include "researchoptions.h"
+#include "researchstand.h"
 #include "stand/numberformat.h"
-#include "stand/stand.h"
 #include "zones/zoneexport.h"
 #include "zonescommand.h"
 #include "zonesoptions.h"
@@ -14,6 +14,7 @@
 #include <QTextStream>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <kavrel/inclusionzones.h>
 #include <kavrel/samplingsimulation.h>
 #include <unistd.h>
@@ -27,28 +28,12 @@ QString translated(const char *text)
     return QCoreApplication::translate("KavrelZones", text);
 }
 
-std::vector<Point> treePositions(const Stand &stand)
+int printAreas(const ResearchStand &stand, const std::vector<double> &areas, QTextStream &out)
 {
-    std::vector<Point> trees;
-    trees.reserve(std::size_t(stand.treeCount()));
-    for (int t = 0; t < stand.treeCount(); ++t)
-        trees.push_back(Point{stand.treeX[t], stand.treeY[t]});
-    return trees;
-}
-
-StandRectangle rectangleOf(const Stand &stand)
-{
-    return {double(stand.width), double(stand.length)};
-}
-
-int printAreas(const Stand &stand, int k, QTextStream &out)
-{
-    const StandRectangle rectangle = rectangleOf(stand);
-    const std::vector<double> areas = inclusionZoneAreas(treePositions(stand), rectangle, k);
-    for (int t = 0; t < stand.treeCount(); ++t) {
-        out << (t + 1) << ',' << numberText(stand.treeX[t]) << ',' << numberText(stand.treeY[t]) << ','
-            << numberText(stand.treeD[t]) << ',' << numberText(areas[std::size_t(t)]) << ','
-            << numberText(areas[std::size_t(t)] / rectangle.area()) << '\n';
+    for (std::size_t t = 0; t < stand.positions.size(); ++t) {
+        out << (t + 1) << ',' << numberText(stand.positions[t].x) << ',' << numberText(stand.positions[t].y)
+            << ',' << numberText(stand.diameters[t]) << ',' << numberText(areas[t]) << ','
+            << numberText(areas[t] / stand.rectangle.area()) << '\n';
     }
     return ZonesSuccess;
 }
@@ -58,7 +43,11 @@ int printAreas(const Stand &stand, int k, QTextStream &out)
 class TerminalProgress
 {
 public:
-    TerminalProgress() : m_enabled(isatty(fileno(stderr)) == 1) { m_timer.start(); }
+    explicit TerminalProgress(const QString &label)
+        : m_enabled(isatty(fileno(stderr)) == 1), m_label(label.toLocal8Bit())
+    {
+        m_timer.start();
+    }
 
     ~TerminalProgress()
     {
@@ -71,6 +60,13 @@ public:
     TerminalProgress(const TerminalProgress &) = delete;
     TerminalProgress &operator=(const TerminalProgress &) = delete;
 
+    // Suits kavrel::Progress: the tool is never cancelled from here.
+    bool operator()(std::int64_t done, std::int64_t total)
+    {
+        update(done, total);
+        return true;
+    }
+
     void update(qint64 done, qint64 total)
     {
         // Short runs finish before anyone could read a percentage.
@@ -81,13 +77,13 @@ public:
             return;
         m_percent = percent;
         m_shown = true;
-        const QByteArray label = translated("Stichprobe").toLocal8Bit();
-        std::fprintf(stderr, "\r%s %3d %%", label.constData(), percent);
+        std::fprintf(stderr, "\r%s %3d %%", m_label.constData(), percent);
         std::fflush(stderr);
     }
 
 private:
     bool m_enabled;
+    QByteArray m_label;
     bool m_shown = false;
     int m_percent = -1;
     QElapsedTimer m_timer;
@@ -176,13 +172,13 @@ QStringList notesFor(const SamplingResult &result, bool grid)
     return notes;
 }
 
-void printTable(const Stand &stand, const ResearchOptions &research, const SamplingResult &result,
+void printTable(const ResearchStand &stand, const ResearchOptions &research, const SamplingResult &result,
                 QTextStream &out)
 {
     out << translated("Bestand %1 m x %2 m (%3 ha), %4 Bäume, Ordnung k = %5")
-               .arg(stand.width)
-               .arg(stand.length)
-               .arg(numberText(stand.areaHectares()))
+               .arg(numberText(stand.rectangle.width))
+               .arg(numberText(stand.rectangle.length))
+               .arg(numberText(stand.rectangle.area() / 10000.0))
                .arg(result.treeCount)
                .arg(result.order)
         << '\n'
@@ -218,10 +214,10 @@ void printTable(const Stand &stand, const ResearchOptions &research, const Sampl
         out << '\n' << notes.join(QLatin1Char('\n')) << '\n';
 }
 
-int runSimulation(const Stand &stand, const ZonesOptions &options, QTextStream &out)
+int runSimulation(const ResearchStand &stand, const std::vector<double> &areas, const ZonesOptions &options,
+                  QTextStream &out)
 {
     const ResearchOptions &research = options.research;
-    const StandRectangle rectangle = rectangleOf(stand);
     SamplingDesign design;
     if (research.grid) {
         design.layout = SamplingDesign::Layout::SystematicGrid;
@@ -231,22 +227,16 @@ int runSimulation(const Stand &stand, const ZonesOptions &options, QTextStream &
         design.seed = research.seed.value_or(1);
     }
 
-    const std::vector<Point> positions = treePositions(stand);
-    const std::vector<double> areas = inclusionZoneAreas(positions, rectangle, options.order);
     const double metres = metresPerDiameterUnit(research.diameterUnit.value_or(DiameterUnit::Centimetre));
     std::vector<SampledTree> trees;
-    for (int t = 0; t < stand.treeCount(); ++t)
-        trees.push_back(
-            SampledTree{positions[std::size_t(t)], stand.treeD[t] * metres, areas[std::size_t(t)]});
+    trees.reserve(stand.positions.size());
+    for (std::size_t t = 0; t < stand.positions.size(); ++t)
+        trees.push_back(SampledTree{stand.positions[t], stand.diameters[t] * metres, areas[t]});
 
     SamplingResult result;
     {
-        TerminalProgress progress;
-        result = simulateSampling(trees, rectangle, options.order, design,
-                                  [&progress](std::int64_t done, std::int64_t total) {
-                                      progress.update(done, total);
-                                      return true;
-                                  });
+        TerminalProgress progress(translated("Stichprobe"));
+        result = simulateSampling(trees, stand.rectangle, options.order, design, std::ref(progress));
     }
     if (research.csv)
         printCsv(result, out);
@@ -255,14 +245,13 @@ int runSimulation(const Stand &stand, const ZonesOptions &options, QTextStream &
     return ZonesSuccess;
 }
 
-int writeSvg(const Stand &stand, const ZonesOptions &options, QTextStream &err)
+int writeSvg(const ResearchStand &stand, const std::vector<InclusionZone> &zones, const ZonesOptions &options,
+             QTextStream &err)
 {
-    const std::vector<Point> positions = treePositions(stand);
-    const StandRectangle rectangle = rectangleOf(stand);
-    const std::vector<InclusionZone> zones = inclusionZones(positions, rectangle, options.order);
     QSaveFile file(options.research.svgFile);
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(zonesToSvg(positions, zones, rectangle, options.order)) < 0 || !file.commit()) {
+        file.write(zonesToSvg(stand.positions, zones, stand.rectangle, options.order)) < 0 ||
+        !file.commit()) {
         err << "kavrel-zones: "
             << translated("Die SVG-Datei \u201E%1\u201C lässt sich nicht schreiben: %2")
                    .arg(options.research.svgFile, file.errorString())
@@ -272,37 +261,59 @@ int writeSvg(const Stand &stand, const ZonesOptions &options, QTextStream &err)
     return ZonesSuccess;
 }
 
+std::vector<double> zoneAreas(const ResearchStand &stand, int k)
+{
+    TerminalProgress progress(translated("Zonenflächen"));
+    return inclusionZoneAreas(stand.positions, stand.rectangle, k, std::ref(progress));
+}
+
+std::vector<InclusionZone> zoneOutlines(const ResearchStand &stand, int k)
+{
+    TerminalProgress progress(translated("Einschlusszonen"));
+    return inclusionZones(stand.positions, stand.rectangle, k, std::ref(progress));
+}
+
 } // namespace
 
-int runResearch(const Stand &stand, const ZonesOptions &options, QTextStream &out, QTextStream &err)
+int runResearch(const ResearchStand &stand, const ZonesOptions &options, QTextStream &out, QTextStream &err)
 {
     const ResearchOptions &research = options.research;
-    if (research.grid && gridPointCount(rectangleOf(stand), *research.grid) < 0) {
+    if (research.grid && gridPointCount(stand.rectangle, *research.grid) < 0) {
         err << "kavrel-zones: "
             << translated("--grid: Ein Abstand von %1 m ergibt auf %2 m x %3 m mehr als %4 Punkte.")
                    .arg(numberText(*research.grid))
-                   .arg(stand.width)
-                   .arg(stand.length)
+                   .arg(numberText(stand.rectangle.width))
+                   .arg(numberText(stand.rectangle.length))
                    .arg(qint64(MaxSamplePoints))
             << '\n';
         return ZonesUsageError;
     }
+    // The outlines, when drawn or exported, carry the areas as well: the
+    // zones are computed once.
+    std::vector<InclusionZone> zones;
+    if (!research.svgFile.isEmpty() || research.geoJson)
+        zones = zoneOutlines(stand, options.order);
     // The drawing first: a run that cannot write its file reports that
     // before printing anything else.
     if (!research.svgFile.isEmpty()) {
-        const int status = writeSvg(stand, options, err);
+        const int status = writeSvg(stand, zones, options, err);
         if (status != ZonesSuccess)
             return status;
     }
-    if (research.areas)
-        return printAreas(stand, options.order, out);
-    if (research.simulates())
-        return runSimulation(stand, options, out);
     if (research.geoJson) {
-        const std::vector<Point> positions = treePositions(stand);
-        const StandRectangle rectangle = rectangleOf(stand);
-        out << QString::fromUtf8(
-            zonesToGeoJson(inclusionZones(positions, rectangle, options.order), rectangle, options.order));
+        out << QString::fromUtf8(zonesToGeoJson(zones, stand.rectangle, options.order));
+        return ZonesSuccess;
     }
-    return ZonesSuccess;
+    if (!research.areas && !research.simulates())
+        return ZonesSuccess;
+    std::vector<double> areas;
+    if (zones.empty()) {
+        areas = zoneAreas(stand, options.order);
+    } else {
+        for (const InclusionZone &zone : zones)
+            areas.push_back(zone.area);
+    }
+    if (research.areas)
+        return printAreas(stand, areas, out);
+    return runSimulation(stand, areas, options, out);
 }

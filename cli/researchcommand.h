@@ -1,15 +1,14 @@
 #pragma once
 
 class QTextStream;
-struct Stand;
+struct ResearchStand;
 struct ZonesOptions;
 
 // Exit status when an output file (the SVG drawing) cannot be written.
 inline constexpr int ZonesOutputNotWritten = 3;
 
 // Runs the research side of kavrel-zones (options.research.active()) on a
-// stand that has been read and prepared on the map of the options, so the
-// trees carry the same tie separation as in the window: results on out,
-// messages on err, progress of long simulations on standard error when that
-// is a terminal.
-int runResearch(const Stand &stand, const ZonesOptions &options, QTextStream &out, QTextStream &err);
+// stand read with readResearchStand(): every tree at its written coordinates.
+// Results on out, messages on err, progress of long computations on standard
+// error when that is a terminal.
+int runResearch(const ResearchStand &stand, const ZonesOptions &options, QTextStream &out, QTextStream &err);

@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QStringList>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -82,6 +84,51 @@ QString applyDiameterUnit(ZonesOptions &options, const QString &value)
     return {};
 }
 
+std::optional<double> finiteNumber(const QString &text)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    if (!number.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text, &ok);
+    if (!ok || !std::isfinite(value) || std::abs(value) > 1e9)
+        return std::nullopt;
+    return value;
+}
+
+// "W,L" for [0, W] x [0, L] or "X0,Y0,X1,Y1" for [X0, X1] x [Y0, Y1].
+std::optional<kavrel::StandRectangle> standRectangle(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 2 && parts.size() != 4)
+        return std::nullopt;
+    std::vector<double> values;
+    for (const QString &part : parts) {
+        const std::optional<double> value = finiteNumber(part.trimmed());
+        if (!value)
+            return std::nullopt;
+        values.push_back(*value);
+    }
+    if (values.size() == 2)
+        values.insert(values.begin(), {0.0, 0.0});
+    const kavrel::StandRectangle stand{values[2] - values[0], values[3] - values[1], values[0], values[1]};
+    if (!(stand.width > 0.0) || !(stand.length > 0.0))
+        return std::nullopt;
+    return stand;
+}
+
+QString applyStand(ZonesOptions &options, const QString &value)
+{
+    const std::optional<kavrel::StandRectangle> stand = standRectangle(value);
+    if (!stand)
+        return translated("--stand: \u201E%1\u201C ist weder W,L noch X0,Y0,X1,Y1 in Metern mit positiver Breite "
+                          "und Länge (etwa 100,80 oder 2500,1200,2600,1280).")
+            .arg(value);
+    options.research.stand = *stand;
+    return {};
+}
+
 QString applySvg(ZonesOptions &options, const QString &value)
 {
     if (value.isEmpty())
@@ -133,6 +180,10 @@ QList<ZonesOption> researchOptionTable()
          translated("zeichnet Bestand, Bäume und alle Zonengrenzen der Ordnung K maßstäblich in die Datei "
                     "OUT.svg"),
          applySvg},
+        {QStringLiteral("--stand"), QStringLiteral("W,L|X0,Y0,X1,Y1"),
+         translated(
+             "Bestandsrechteck einer CSV-Stammkarte: [0, W] x [0, L] oder [X0, X1] x [Y0, Y1] in Metern"),
+         applyStand},
     };
 }
 
@@ -152,6 +203,8 @@ QString checkResearchOptions(const ZonesOptions &options)
         return translated("--seed gilt nur zusammen mit --simulate.");
     if (research.csv && !research.simulates())
         return translated("--csv gilt nur zusammen mit --simulate oder --grid.");
+    if (research.stand && !research.active())
+        return translated("--stand gilt nur zusammen mit --areas, --simulate, --grid, --geojson oder --svg.");
     if (research.diameterUnit && !research.simulates())
         return translated("--diameter-unit gilt nur zusammen mit --simulate oder --grid.");
     return {};
@@ -165,5 +218,7 @@ QString researchUsageLines()
                       "       kavrel-zones --grid SPACING [--order K] [--diameter-unit cm|mm|m] [--csv] "
                       "STANDFILE\n"
                       "       kavrel-zones --geojson [--order K] STANDFILE\n"
-                      "       kavrel-zones --svg OUT.svg [--order K] STANDFILE\n");
+                      "       kavrel-zones --svg OUT.svg [--order K] STANDFILE\n") +
+           translated("       kavrel-zones --areas|--simulate M|--grid SPACING|--geojson|--svg OUT.svg ... "
+                      "--stand W,L|X0,Y0,X1,Y1 STEMMAP.csv\n");
 }

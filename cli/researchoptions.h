@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <kavrel/samplingsimulation.h>
+#include <kavrel/standrectangle.h>
 #include <optional>
 
 struct ZonesOption;
@@ -22,6 +23,7 @@ struct ResearchOptions
     std::optional<kavrel::DiameterUnit> diameterUnit;
     bool geoJson = false;
     QString svgFile;
+    std::optional<kavrel::StandRectangle> stand; // for CSV stem maps
 
     // True when the research side replaces the edge table output.
     bool active() const;

@@ -1,6 +1,7 @@
 #include "zonescommand.h"
 
 #include "researchcommand.h"
+#include "researchstand.h"
 #include "stand/ordertable.h"
 #include "stand/standfilereader.h"
 #include "zones/edgetable.h"
@@ -42,6 +43,35 @@ int printSelection(const Stand &stand, const EdgeTable &edges, const ZonesOption
     return ZonesSuccess;
 }
 
+// The edge table works on the window's stand: its first 50 trees.
+void warnOfUnreadTrees(const StandFileResult &read, QTextStream &err)
+{
+    if (read.statedTreeCount <= read.stand->treeCount())
+        return;
+    err << "kavrel-zones: "
+        << translated(
+               "Die Standdatei \u201E%1\u201C nennt %2 Bäume; die Kantentabelle nimmt wie das Programm "
+               "nur die ersten %3. --areas, --simulate, --grid, --geojson und --svg nehmen alle.")
+               .arg(read.stand->filePath)
+               .arg(read.statedTreeCount)
+               .arg(read.stand->treeCount())
+        << '\n';
+}
+
+int runResearchOn(const ZonesOptions &options, QTextStream &out, QTextStream &err)
+{
+    const ResearchStandResult read = readResearchStand(options.standFile, options.research.stand);
+    if (!read.ok()) {
+        if (read.usageError) {
+            err << "kavrel-zones: " << read.error << '\n';
+            return ZonesUsageError;
+        }
+        err << read.error << '\n';
+        return ZonesUnreadableStand;
+    }
+    return runResearch(*read.stand, options, out, err);
+}
+
 } // namespace
 
 int runZones(const ZonesOptions &options, QTextStream &out, QTextStream &err)
@@ -50,11 +80,14 @@ int runZones(const ZonesOptions &options, QTextStream &out, QTextStream &err)
         out << zonesUsage();
         return ZonesSuccess;
     }
+    if (options.research.active())
+        return runResearchOn(options, out, err);
     StandFileResult read = readStandFile(options.standFile);
     if (!read.ok()) {
         err << read.error.message << '\n';
         return ZonesUnreadableStand;
     }
+    warnOfUnreadTrees(read, err);
     Stand &stand = *read.stand;
     if (!prepareStand(stand, options.mapWidth, options.mapHeight)) {
         err << translated("Die Bäume lassen sich nicht auf eine Karte von %1 x %2 Pixeln legen.")
@@ -63,8 +96,6 @@ int runZones(const ZonesOptions &options, QTextStream &out, QTextStream &err)
             << '\n';
         return ZonesUsageError;
     }
-    if (options.research.active())
-        return runResearch(stand, options, out, err);
     const EdgeTable edges = computeEdgeTable(stand, options.order, options.mapWidth, options.mapHeight);
     if (options.select)
         return printSelection(stand, edges, options, out);

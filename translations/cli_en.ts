@@ -263,6 +263,36 @@ Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file no
         <source>--grid: Ein Abstand von %1 m ergibt auf %2 m x %3 m mehr als %4 Punkte.</source>
         <translation>--grid: a spacing of %1 m gives more than %4 points on %2 m x %3 m.</translation>
     </message>
+    <message>
+        <source>Bestandsrechteck einer CSV-Stammkarte: [0, W] x [0, L] oder [X0, X1] x [Y0, Y1] in Metern</source>
+        <translation>stand rectangle of a CSV stem map: [0, W] x [0, L] or [X0, X1] x [Y0, Y1] in metres</translation>
+    </message>
+    <message>
+        <source>--stand: „%1“ ist weder W,L noch X0,Y0,X1,Y1 in Metern mit positiver Breite und Länge (etwa 100,80 oder 2500,1200,2600,1280).</source>
+        <translation>--stand: „%1“ is neither W,L nor X0,Y0,X1,Y1 in metres with positive width and length (e.g. 100,80 or 2500,1200,2600,1280).</translation>
+    </message>
+    <message>
+        <source>--stand gilt nur zusammen mit --areas, --simulate, --grid, --geojson oder --svg.</source>
+        <translation>--stand applies only together with --areas, --simulate, --grid, --geojson or --svg.</translation>
+    </message>
+    <message>
+        <source>       kavrel-zones --areas|--simulate M|--grid SPACING|--geojson|--svg OUT.svg ... --stand W,L|X0,Y0,X1,Y1 STEMMAP.csv
+</source>
+        <translation>       kavrel-zones --areas|--simulate M|--grid SPACING|--geojson|--svg OUT.svg ... --stand W,L|X0,Y0,X1,Y1 STEMMAP.csv
+</translation>
+    </message>
+    <message>
+        <source>Zonenflächen</source>
+        <translation>Zone areas</translation>
+    </message>
+    <message>
+        <source>Einschlusszonen</source>
+        <translation>Inclusion zones</translation>
+    </message>
+    <message>
+        <source>Die Standdatei „%1“ nennt %2 Bäume; die Kantentabelle nimmt wie das Programm nur die ersten %3. --areas, --simulate, --grid, --geojson und --svg nehmen alle.</source>
+        <translation>The stand file „%1“ states %2 trees; like the program, the edge table takes only the first %3. --areas, --simulate, --grid, --geojson and --svg take all of them.</translation>
+    </message>
 </context>
 <context>
     <name>ZoneExport</name>
@@ -277,6 +307,49 @@ Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file no
     <message>
         <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
         <translation>Tree (number in the order of the stand file)</translation>
+    </message>
+</context>
+<context>
+    <name>StemMapCsv</name>
+    <message>
+        <source>Die Spalte steht zweimal in der Kopfzeile.</source>
+        <translation>The column appears twice in the header row.</translation>
+    </message>
+    <message>
+        <source>Die Kopfzeile nennt diese Spalte nicht (sie braucht x, y und d).</source>
+        <translation>The header row does not name this column (it needs x, y and d).</translation>
+    </message>
+    <message>
+        <source>%1 Werte erwartet, gefunden %2.</source>
+        <translation>%1 values expected, found %2.</translation>
+    </message>
+    <message>
+        <source>Zahl mit Dezimalkomma erwartet, gefunden %1.</source>
+        <translation>number with a decimal comma expected, found %1.</translation>
+    </message>
+    <message>
+        <source>Zahl mit Dezimalpunkt erwartet, gefunden %1.</source>
+        <translation>number with a decimal point expected, found %1.</translation>
+    </message>
+    <message>
+        <source>Zahl von -1000000000 bis 1000000000 Metern erwartet, gefunden %1.</source>
+        <translation>number from -1000000000 to 1000000000 metres expected, found %1.</translation>
+    </message>
+    <message>
+        <source>Stammkarte „%1“, Zeile %2: %3</source>
+        <translation>Stem map „%1“, line %2: %3</translation>
+    </message>
+    <message>
+        <source>Stammkarte „%1“, Zeile %2, Spalte „%3“: %4</source>
+        <translation>Stem map „%1“, line %2, column „%3“: %4</translation>
+    </message>
+    <message>
+        <source>--stand gilt nur für CSV-Stammkarten; die Standdatei „%1“ nennt ihr Bestandsrechteck selbst.</source>
+        <translation>--stand applies only to CSV stem maps; the stand file „%1“ states its own stand rectangle.</translation>
+    </message>
+    <message>
+        <source>Die Stammkarte „%1“ braucht das Bestandsrechteck: --stand W,L oder --stand X0,Y0,X1,Y1.</source>
+        <translation>The stem map „%1“ needs the stand rectangle: --stand W,L or --stand X0,Y0,X1,Y1.</translation>
     </message>
 </context>
 </TS>

@@ -263,6 +263,36 @@ Estado de salida: 0 éxito, 1 archivo de rodal ilegible, 2 uso incorrecto, 3 no 
         <source>--grid: Ein Abstand von %1 m ergibt auf %2 m x %3 m mehr als %4 Punkte.</source>
         <translation>--grid: una separación de %1 m da más de %4 puntos en %2 m x %3 m.</translation>
     </message>
+    <message>
+        <source>Bestandsrechteck einer CSV-Stammkarte: [0, W] x [0, L] oder [X0, X1] x [Y0, Y1] in Metern</source>
+        <translation>rectángulo del rodal de un mapa de árboles CSV: [0, W] x [0, L] o [X0, X1] x [Y0, Y1] en metros</translation>
+    </message>
+    <message>
+        <source>--stand: „%1“ ist weder W,L noch X0,Y0,X1,Y1 in Metern mit positiver Breite und Länge (etwa 100,80 oder 2500,1200,2600,1280).</source>
+        <translation>--stand: „%1“ no es W,L ni X0,Y0,X1,Y1 en metros con anchura y longitud positivas (p. ej. 100,80 o 2500,1200,2600,1280).</translation>
+    </message>
+    <message>
+        <source>--stand gilt nur zusammen mit --areas, --simulate, --grid, --geojson oder --svg.</source>
+        <translation>--stand solo vale junto con --areas, --simulate, --grid, --geojson o --svg.</translation>
+    </message>
+    <message>
+        <source>       kavrel-zones --areas|--simulate M|--grid SPACING|--geojson|--svg OUT.svg ... --stand W,L|X0,Y0,X1,Y1 STEMMAP.csv
+</source>
+        <translation>       kavrel-zones --areas|--simulate M|--grid SPACING|--geojson|--svg OUT.svg ... --stand W,L|X0,Y0,X1,Y1 STEMMAP.csv
+</translation>
+    </message>
+    <message>
+        <source>Zonenflächen</source>
+        <translation>Áreas de las zonas</translation>
+    </message>
+    <message>
+        <source>Einschlusszonen</source>
+        <translation>Zonas de inclusión</translation>
+    </message>
+    <message>
+        <source>Die Standdatei „%1“ nennt %2 Bäume; die Kantentabelle nimmt wie das Programm nur die ersten %3. --areas, --simulate, --grid, --geojson und --svg nehmen alle.</source>
+        <translation>El archivo de rodal „%1“ indica %2 árboles; como el programa, la tabla de aristas toma solo los %3 primeros. --areas, --simulate, --grid, --geojson y --svg los toman todos.</translation>
+    </message>
 </context>
 <context>
     <name>ZoneExport</name>
@@ -277,6 +307,49 @@ Estado de salida: 0 éxito, 1 archivo de rodal ilegible, 2 uso incorrecto, 3 no 
     <message>
         <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
         <translation>Árbol (número en el orden del archivo de rodal)</translation>
+    </message>
+</context>
+<context>
+    <name>StemMapCsv</name>
+    <message>
+        <source>Die Spalte steht zweimal in der Kopfzeile.</source>
+        <translation>La columna aparece dos veces en la fila de encabezado.</translation>
+    </message>
+    <message>
+        <source>Die Kopfzeile nennt diese Spalte nicht (sie braucht x, y und d).</source>
+        <translation>La fila de encabezado no nombra esta columna (necesita x, y y d).</translation>
+    </message>
+    <message>
+        <source>%1 Werte erwartet, gefunden %2.</source>
+        <translation>Se esperaban %1 valores, hay %2.</translation>
+    </message>
+    <message>
+        <source>Zahl mit Dezimalkomma erwartet, gefunden %1.</source>
+        <translation>se esperaba un número con coma decimal, hay %1.</translation>
+    </message>
+    <message>
+        <source>Zahl mit Dezimalpunkt erwartet, gefunden %1.</source>
+        <translation>se esperaba un número con punto decimal, hay %1.</translation>
+    </message>
+    <message>
+        <source>Zahl von -1000000000 bis 1000000000 Metern erwartet, gefunden %1.</source>
+        <translation>se esperaba un número de -1000000000 a 1000000000 metros, hay %1.</translation>
+    </message>
+    <message>
+        <source>Stammkarte „%1“, Zeile %2: %3</source>
+        <translation>Mapa de árboles „%1“, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>Stammkarte „%1“, Zeile %2, Spalte „%3“: %4</source>
+        <translation>Mapa de árboles „%1“, línea %2, columna „%3“: %4</translation>
+    </message>
+    <message>
+        <source>--stand gilt nur für CSV-Stammkarten; die Standdatei „%1“ nennt ihr Bestandsrechteck selbst.</source>
+        <translation>--stand solo vale para mapas de árboles CSV; el archivo de rodal „%1“ indica su propio rectángulo.</translation>
+    </message>
+    <message>
+        <source>Die Stammkarte „%1“ braucht das Bestandsrechteck: --stand W,L oder --stand X0,Y0,X1,Y1.</source>
+        <translation>El mapa de árboles „%1“ necesita el rectángulo del rodal: --stand W,L o --stand X0,Y0,X1,Y1.</translation>
     </message>
 </context>
 </TS>

@@ -263,6 +263,36 @@ Návratový kód: 0 úspech, 1 súbor porastu sa nedá čítať, 2 nesprávne po
         <source>--grid: Ein Abstand von %1 m ergibt auf %2 m x %3 m mehr als %4 Punkte.</source>
         <translation>--grid: rozostup %1 m dáva na %2 m x %3 m viac ako %4 bodov.</translation>
     </message>
+    <message>
+        <source>Bestandsrechteck einer CSV-Stammkarte: [0, W] x [0, L] oder [X0, X1] x [Y0, Y1] in Metern</source>
+        <translation>obdĺžnik porastu pre CSV mapu stromov: [0, W] x [0, L] alebo [X0, X1] x [Y0, Y1] v metroch</translation>
+    </message>
+    <message>
+        <source>--stand: „%1“ ist weder W,L noch X0,Y0,X1,Y1 in Metern mit positiver Breite und Länge (etwa 100,80 oder 2500,1200,2600,1280).</source>
+        <translation>--stand: „%1“ nie je W,L ani X0,Y0,X1,Y1 v metroch s kladnou šírkou a dĺžkou (napr. 100,80 alebo 2500,1200,2600,1280).</translation>
+    </message>
+    <message>
+        <source>--stand gilt nur zusammen mit --areas, --simulate, --grid, --geojson oder --svg.</source>
+        <translation>--stand platí len spolu s --areas, --simulate, --grid, --geojson alebo --svg.</translation>
+    </message>
+    <message>
+        <source>       kavrel-zones --areas|--simulate M|--grid SPACING|--geojson|--svg OUT.svg ... --stand W,L|X0,Y0,X1,Y1 STEMMAP.csv
+</source>
+        <translation>       kavrel-zones --areas|--simulate M|--grid SPACING|--geojson|--svg OUT.svg ... --stand W,L|X0,Y0,X1,Y1 STEMMAP.csv
+</translation>
+    </message>
+    <message>
+        <source>Zonenflächen</source>
+        <translation>Plochy zón</translation>
+    </message>
+    <message>
+        <source>Einschlusszonen</source>
+        <translation>Inklúzne zóny</translation>
+    </message>
+    <message>
+        <source>Die Standdatei „%1“ nennt %2 Bäume; die Kantentabelle nimmt wie das Programm nur die ersten %3. --areas, --simulate, --grid, --geojson und --svg nehmen alle.</source>
+        <translation>Súbor porastu „%1“ uvádza %2 stromov; tabuľka hrán berie ako program len prvých %3. --areas, --simulate, --grid, --geojson a --svg berú všetky.</translation>
+    </message>
 </context>
 <context>
     <name>ZoneExport</name>
@@ -277,6 +307,49 @@ Návratový kód: 0 úspech, 1 súbor porastu sa nedá čítať, 2 nesprávne po
     <message>
         <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
         <translation>Strom (číslo v poradí súboru porastu)</translation>
+    </message>
+</context>
+<context>
+    <name>StemMapCsv</name>
+    <message>
+        <source>Die Spalte steht zweimal in der Kopfzeile.</source>
+        <translation>Stĺpec je v hlavičke dvakrát.</translation>
+    </message>
+    <message>
+        <source>Die Kopfzeile nennt diese Spalte nicht (sie braucht x, y und d).</source>
+        <translation>Hlavička tento stĺpec neuvádza (potrebuje x, y a d).</translation>
+    </message>
+    <message>
+        <source>%1 Werte erwartet, gefunden %2.</source>
+        <translation>Očakávaných %1 hodnôt, nájdených %2.</translation>
+    </message>
+    <message>
+        <source>Zahl mit Dezimalkomma erwartet, gefunden %1.</source>
+        <translation>očakávané číslo s desatinnou čiarkou, nájdené %1.</translation>
+    </message>
+    <message>
+        <source>Zahl mit Dezimalpunkt erwartet, gefunden %1.</source>
+        <translation>očakávané číslo s desatinnou bodkou, nájdené %1.</translation>
+    </message>
+    <message>
+        <source>Zahl von -1000000000 bis 1000000000 Metern erwartet, gefunden %1.</source>
+        <translation>očakávané číslo od -1000000000 do 1000000000 metrov, nájdené %1.</translation>
+    </message>
+    <message>
+        <source>Stammkarte „%1“, Zeile %2: %3</source>
+        <translation>Mapa stromov „%1“, riadok %2: %3</translation>
+    </message>
+    <message>
+        <source>Stammkarte „%1“, Zeile %2, Spalte „%3“: %4</source>
+        <translation>Mapa stromov „%1“, riadok %2, stĺpec „%3“: %4</translation>
+    </message>
+    <message>
+        <source>--stand gilt nur für CSV-Stammkarten; die Standdatei „%1“ nennt ihr Bestandsrechteck selbst.</source>
+        <translation>--stand platí len pre CSV mapy stromov; súbor porastu „%1“ uvádza vlastný obdĺžnik porastu.</translation>
+    </message>
+    <message>
+        <source>Die Stammkarte „%1“ braucht das Bestandsrechteck: --stand W,L oder --stand X0,Y0,X1,Y1.</source>
+        <translation>Mapa stromov „%1“ potrebuje obdĺžnik porastu: --stand W,L alebo --stand X0,Y0,X1,Y1.</translation>
     </message>
 </context>
 </TS>

@@ -94,5 +94,9 @@
         <source>Das ist keine gewöhnliche Datei.</source>
         <translation>It is not an ordinary file.</translation>
     </message>
+    <message>
+        <source>die Baumanzahl (ganze Zahl von 0 bis 2147483647)</source>
+        <translation>the tree count (whole number from 0 to 2147483647)</translation>
+    </message>
 </context>
 </TS>

@@ -94,5 +94,9 @@
         <source>Das ist keine gewöhnliche Datei.</source>
         <translation>No es un archivo normal.</translation>
     </message>
+    <message>
+        <source>die Baumanzahl (ganze Zahl von 0 bis 2147483647)</source>
+        <translation>el número de árboles (número entero de 0 a 2147483647)</translation>
+    </message>
 </context>
 </TS>

@@ -94,5 +94,9 @@
         <source>Das ist keine gewöhnliche Datei.</source>
         <translation>Nie je to obycajny subor.</translation>
     </message>
+    <message>
+        <source>die Baumanzahl (ganze Zahl von 0 bis 2147483647)</source>
+        <translation>počet stromov (celé číslo od 0 do 2147483647)</translation>
+    </message>
 </context>
 </TS>

@@ -207,7 +207,9 @@ struct Expectation
 class StandFileParser
 {
 public:
-    StandFileParser(QIODevice &device, const QString &filePath) : m_values(device), m_filePath(filePath) {}
+    StandFileParser(QIODevice &device, const QString &filePath, StandFileTrees trees)
+        : m_values(device), m_filePath(filePath), m_trees(trees)
+    {}
 
     StandFileResult parse()
     {
@@ -215,11 +217,11 @@ public:
         stand.filePath = m_filePath;
         double width = 0, length = 0, count = 0;
         if (!read(widthExpectation(), width) || !read(lengthExpectation(), length) ||
-            !read(countExpectation(), count))
+            !read(m_trees == StandFileTrees::All ? unlimitedCountExpectation() : countExpectation(), count))
             return failure();
         stand.width = qint32(width);
         stand.length = qint32(length);
-        const int n = std::min(int(count), MaxTreeCount);
+        const int n = m_trees == StandFileTrees::All ? int(count) : std::min(int(count), MaxTreeCount);
         for (int tree = 1; tree <= n; ++tree) {
             double x = 0, y = 0, d = 0;
             if (!read(coordinateExpectation(QCoreApplication::translate("StandFileReader", "X von Baum %1"),
@@ -236,6 +238,7 @@ public:
         }
         StandFileResult result;
         result.stand = std::move(stand);
+        result.statedTreeCount = qint64(count);
         return result;
     }
 
@@ -256,6 +259,12 @@ private:
     {
         return {QCoreApplication::translate("StandFileReader", "die Baumanzahl (ganze Zahl von 0 bis 32767)"),
                 0, double(std::numeric_limits<qint16>::max()), true};
+    }
+    static Expectation unlimitedCountExpectation()
+    {
+        return {QCoreApplication::translate("StandFileReader",
+                                            "die Baumanzahl (ganze Zahl von 0 bis 2147483647)"),
+                0, double(std::numeric_limits<qint32>::max()), true};
     }
     static Expectation coordinateExpectation(const QString &name, int tree)
     {
@@ -338,6 +347,7 @@ private:
 
     ValueReader m_values;
     QString m_filePath;
+    StandFileTrees m_trees;
     StandFileError m_error;
 };
 
@@ -361,6 +371,11 @@ bool isSpecialFile(const QString &path)
 
 StandFileResult readStandFile(const QString &path)
 {
+    return readStandFile(path, StandFileTrees::FirstFifty);
+}
+
+StandFileResult readStandFile(const QString &path, StandFileTrees trees)
+{
     if (QFileInfo(path).isDir())
         return openFailure(path, QCoreApplication::translate("StandFileReader", "Das ist ein Ordner."));
     if (isSpecialFile(path))
@@ -369,7 +384,7 @@ StandFileResult readStandFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return openFailure(path, file.errorString());
-    return parseStandFile(file, path);
+    return parseStandFile(file, path, trees);
 }
 
 StandFileResult parseStandFile(const QByteArray &content, const QString &filePath)
@@ -382,5 +397,10 @@ StandFileResult parseStandFile(const QByteArray &content, const QString &filePat
 
 StandFileResult parseStandFile(QIODevice &device, const QString &filePath)
 {
-    return StandFileParser(device, filePath).parse();
+    return parseStandFile(device, filePath, StandFileTrees::FirstFifty);
+}
+
+StandFileResult parseStandFile(QIODevice &device, const QString &filePath, StandFileTrees trees)
+{
+    return StandFileParser(device, filePath, trees).parse();
 }

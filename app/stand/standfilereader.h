@@ -25,6 +25,8 @@ struct StandFileResult
 {
     std::optional<Stand> stand;
     StandFileError error;
+    // The tree count the file states, which may exceed the trees read.
+    qint64 statedTreeCount = 0;
 
     bool ok() const { return stand.has_value(); }
 };
@@ -48,3 +50,16 @@ StandFileResult parseStandFile(QIODevice &device, const QString &filePath);
 
 // Trees read from a file at most.
 inline constexpr int MaxTreeCount = 50;
+
+// How many trees a reading takes: the window's (tree count up to 32767, the
+// first MaxTreeCount trees read) or every tree the count states.
+enum class StandFileTrees
+{
+    FirstFifty,
+    All
+};
+
+// The same readings with the choice of trees; the window's readings above are
+// those with StandFileTrees::FirstFifty.
+StandFileResult readStandFile(const QString &path, StandFileTrees trees);
+StandFileResult parseStandFile(QIODevice &device, const QString &filePath, StandFileTrees trees);

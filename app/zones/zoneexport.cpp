@@ -63,10 +63,10 @@ class DrawingFrame
 public:
     DrawingFrame(const std::vector<Point> &trees, StandRectangle stand)
     {
-        m_minX = 0.0;
-        m_maxX = stand.width;
-        m_minY = 0.0;
-        m_maxY = stand.length;
+        m_minX = stand.left();
+        m_maxX = stand.right();
+        m_minY = stand.bottom();
+        m_maxY = stand.top();
         for (const Point &tree : trees) {
             m_minX = std::min(m_minX, tree.x);
             m_maxX = std::max(m_maxX, tree.x);
@@ -171,7 +171,8 @@ QByteArray zonesToSvg(const std::vector<Point> &trees, const std::vector<Inclusi
     svg << QStringLiteral("<g id=\"stand\" fill=\"#f4f8ec\" stroke=\"black\" stroke-width=\"%1\">")
                .arg(num(line))
         << QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\"/>")
-               .arg(num(frame.x(0.0)), num(frame.y(stand.length)), num(stand.width), num(stand.length))
+               .arg(num(frame.x(stand.left())), num(frame.y(stand.top())), num(stand.width),
+                    num(stand.length))
         << QStringLiteral("</g>");
 
     svg << QStringLiteral("<g id=\"zones\" fill=\"none\" stroke=\"#0000ff\" stroke-width=\"%1\" "

@@ -1,0 +1,228 @@
+#include "stemmapcsv.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// As the stand file: no forest lies farther from its corner.
+constexpr double MaxTreeCoordinate = 1e9;
+constexpr qsizetype QuotedValueLength = 24;
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("StemMapCsv", text);
+}
+
+QByteArray withoutByteOrderMark(const QByteArray &content)
+{
+    return content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content;
+}
+
+QByteArray unquoted(QByteArray field)
+{
+    field = field.trimmed();
+    if (field.size() >= 2 && field.front() == '"' && field.back() == '"')
+        field = field.mid(1, field.size() - 2).trimmed();
+    return field;
+}
+
+QString quoted(const QByteArray &text)
+{
+    QString shown = QString::fromUtf8(text.left(QuotedValueLength));
+    for (QChar &c : shown) {
+        if (!c.isPrint())
+            c = QLatin1Char('?');
+    }
+    if (text.size() > QuotedValueLength)
+        shown += QStringLiteral("...");
+    return QStringLiteral("\u201E%1\u201C").arg(shown);
+}
+
+// Optional sign, digits with one decimal separator, optional exponent; the
+// other separator (a thousands mark in one of the two forms) is refused.
+std::optional<double> parseNumber(QByteArray text, char decimalSeparator)
+{
+    if (text.isEmpty() || text.size() > 400)
+        return std::nullopt;
+    const char otherSeparator = decimalSeparator == ',' ? '.' : ',';
+    if (text.contains(otherSeparator))
+        return std::nullopt;
+    text.replace(decimalSeparator, '.');
+    const char *p = text.constData();
+    const char *end = p + text.size();
+    bool negative = false;
+    if (*p == '+' || *p == '-')
+        negative = *p++ == '-';
+    const char *digitsBegin = p;
+    int mantissaDigits = 0;
+    while (p < end && *p >= '0' && *p <= '9')
+        ++p, ++mantissaDigits;
+    if (p < end && *p == '.') {
+        ++p;
+        while (p < end && *p >= '0' && *p <= '9')
+            ++p, ++mantissaDigits;
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (p < end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        if (p < end && (*p == '+' || *p == '-'))
+            ++p;
+        const char *exponent = p;
+        while (p < end && *p >= '0' && *p <= '9')
+            ++p;
+        if (p == exponent)
+            return std::nullopt;
+    }
+    if (p != end)
+        return std::nullopt;
+    double value = 0.0;
+    const auto [parsedEnd, error] = std::from_chars(digitsBegin, end, value, std::chars_format::general);
+    if (error != std::errc() || parsedEnd != end || !std::isfinite(value))
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+struct Columns
+{
+    qsizetype x = -1;
+    qsizetype y = -1;
+    qsizetype d = -1;
+
+    qsizetype last() const { return std::max({x, y, d}); }
+};
+
+class StemMapParser
+{
+public:
+    StemMapParser(const QByteArray &content, const QString &path) : m_path(path)
+    {
+        m_lines = withoutByteOrderMark(content).split('\n');
+        for (QByteArray &line : m_lines) {
+            if (line.endsWith('\r'))
+                line.chop(1);
+        }
+    }
+
+    QString parse(ResearchStand &stand)
+    {
+        const QByteArray header = m_lines.value(0);
+        m_separator = header.contains(';') ? ';' : ',';
+        m_decimal = m_separator == ';' ? ',' : '.';
+        QString error = readHeader(header);
+        if (!error.isEmpty())
+            return error;
+        for (qsizetype line = 1; line < m_lines.size(); ++line) {
+            if (m_lines[line].trimmed().isEmpty())
+                continue;
+            error = readTree(m_lines[line], int(line + 1), stand);
+            if (!error.isEmpty())
+                return error;
+        }
+        return {};
+    }
+
+private:
+    QString readHeader(const QByteArray &header)
+    {
+        const QList<QByteArray> names = header.split(m_separator);
+        for (qsizetype c = 0; c < names.size(); ++c) {
+            const QByteArray name = unquoted(names[c]).toLower();
+            qsizetype *column = name == "x"   ? &m_columns.x
+                                : name == "y" ? &m_columns.y
+                                : name == "d" ? &m_columns.d
+                                              : nullptr;
+            if (!column)
+                continue;
+            if (*column >= 0)
+                return message(1, QString::fromLatin1(name),
+                               translated("Die Spalte steht zweimal in der Kopfzeile."));
+            *column = c;
+        }
+        for (const auto &[name, column] :
+             {std::pair{"x", m_columns.x}, std::pair{"y", m_columns.y}, std::pair{"d", m_columns.d}}) {
+            if (column < 0)
+                return message(
+                    1, QString::fromLatin1(name),
+                    translated("Die Kopfzeile nennt diese Spalte nicht (sie braucht x, y und d)."));
+        }
+        return {};
+    }
+
+    QString readTree(const QByteArray &line, int lineNumber, ResearchStand &stand)
+    {
+        const QList<QByteArray> fields = line.split(m_separator);
+        if (fields.size() <= m_columns.last())
+            return message(
+                lineNumber, QString(),
+                translated("%1 Werte erwartet, gefunden %2.").arg(m_columns.last() + 1).arg(fields.size()));
+        double x = 0.0, y = 0.0, d = 0.0;
+        QString error = readValue(fields, m_columns.x, "x", lineNumber, true, x);
+        if (error.isEmpty())
+            error = readValue(fields, m_columns.y, "y", lineNumber, true, y);
+        if (error.isEmpty())
+            error = readValue(fields, m_columns.d, "d", lineNumber, false, d);
+        if (!error.isEmpty())
+            return error;
+        stand.positions.push_back(kavrel::Point{x, y});
+        stand.diameters.push_back(d);
+        return {};
+    }
+
+    QString readValue(const QList<QByteArray> &fields, qsizetype column, const char *name, int lineNumber,
+                      bool coordinate, double &value)
+    {
+        const QByteArray text = unquoted(fields[column]);
+        const std::optional<double> number = parseNumber(text, m_decimal);
+        if (!number) {
+            const QString problem =
+                m_decimal == ','
+                    ? translated("Zahl mit Dezimalkomma erwartet, gefunden %1.").arg(quoted(text))
+                    : translated("Zahl mit Dezimalpunkt erwartet, gefunden %1.").arg(quoted(text));
+            return message(lineNumber, QString::fromLatin1(name), problem);
+        }
+        if (coordinate && std::abs(*number) > MaxTreeCoordinate)
+            return message(lineNumber, QString::fromLatin1(name),
+                           translated("Zahl von -1000000000 bis 1000000000 Metern erwartet, gefunden %1.")
+                               .arg(quoted(text)));
+        value = *number;
+        return {};
+    }
+
+    QString message(int line, const QString &column, const QString &problem) const
+    {
+        if (column.isEmpty())
+            return translated("Stammkarte \u201E%1\u201C, Zeile %2: %3").arg(m_path).arg(line).arg(problem);
+        return translated("Stammkarte \u201E%1\u201C, Zeile %2, Spalte \u201E%3\u201C: %4")
+            .arg(m_path)
+            .arg(line)
+            .arg(column, problem);
+    }
+
+    QString m_path;
+    QList<QByteArray> m_lines;
+    char m_separator = ',';
+    char m_decimal = '.';
+    Columns m_columns;
+};
+
+} // namespace
+
+bool looksLikeStemMapCsv(const QByteArray &content)
+{
+    for (const char c : withoutByteOrderMark(content)) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
+            continue;
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '"';
+    }
+    return false;
+}
+
+QString parseStemMapCsv(const QByteArray &content, const QString &path, ResearchStand &stand)
+{
+    return StemMapParser(content, path).parse(stand);
+}
