@@ -10,6 +10,25 @@ Rcpp::Rostream<true>&  Rcpp::Rcout = Rcpp::Rcpp_cout_get();
 Rcpp::Rostream<false>& Rcpp::Rcerr = Rcpp::Rcpp_cerr_get();
 #endif
 
+// samplingStudy
+Rcpp::DataFrame samplingStudy(Rcpp::List stands, Rcpp::IntegerVector orders, Rcpp::CharacterVector designs, double replicates, double points, double seed, double buffer, bool torus, double plotRadius);
+RcppExport SEXP _kavrel_samplingStudy(SEXP standsSEXP, SEXP ordersSEXP, SEXP designsSEXP, SEXP replicatesSEXP, SEXP pointsSEXP, SEXP seedSEXP, SEXP bufferSEXP, SEXP torusSEXP, SEXP plotRadiusSEXP) {
+BEGIN_RCPP
+    Rcpp::RObject rcpp_result_gen;
+    Rcpp::RNGScope rcpp_rngScope_gen;
+    Rcpp::traits::input_parameter< Rcpp::List >::type stands(standsSEXP);
+    Rcpp::traits::input_parameter< Rcpp::IntegerVector >::type orders(ordersSEXP);
+    Rcpp::traits::input_parameter< Rcpp::CharacterVector >::type designs(designsSEXP);
+    Rcpp::traits::input_parameter< double >::type replicates(replicatesSEXP);
+    Rcpp::traits::input_parameter< double >::type points(pointsSEXP);
+    Rcpp::traits::input_parameter< double >::type seed(seedSEXP);
+    Rcpp::traits::input_parameter< double >::type buffer(bufferSEXP);
+    Rcpp::traits::input_parameter< bool >::type torus(torusSEXP);
+    Rcpp::traits::input_parameter< double >::type plotRadius(plotRadiusSEXP);
+    rcpp_result_gen = Rcpp::wrap(samplingStudy(stands, orders, designs, replicates, points, seed, buffer, torus, plotRadius));
+    return rcpp_result_gen;
+END_RCPP
+}
 // zoneAreas
 Rcpp::NumericVector zoneAreas(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::NumericVector stand, int k);
 RcppExport SEXP _kavrel_zoneAreas(SEXP xSEXP, SEXP ySEXP, SEXP standSEXP, SEXP kSEXP) {
@@ -55,6 +74,7 @@ END_RCPP
 }
 
 static const R_CallMethodDef CallEntries[] = {
+    {"_kavrel_samplingStudy", (DL_FUNC) &_kavrel_samplingStudy, 9},
     {"_kavrel_zoneAreas", (DL_FUNC) &_kavrel_zoneAreas, 4},
     {"_kavrel_inclusionZones", (DL_FUNC) &_kavrel_inclusionZones, 4},
     {"_kavrel_nearestTrees", (DL_FUNC) &_kavrel_nearestTrees, 5},

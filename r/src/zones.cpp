@@ -3,13 +3,13 @@
 // again; whatever it throws becomes an R error through Rcpp's boundary, never
 // an abort of the session. Long computations report progress from the
 // calling thread, where an interrupt by the user stops them.
+#include "interruptibly.h"
+
 #include <Rcpp.h>
 
 #include <kavrel/inclusionzones.h>
 #include <kavrel/nearesttrees.h>
-#include <kavrel/progress.h>
 
-#include <cstdint>
 #include <stdexcept>
 #include <vector>
 
@@ -31,29 +31,6 @@ kavrel::StandRectangle standOf(const Rcpp::NumericVector &stand)
     if (stand.size() != 2)
         throw std::invalid_argument("the stand must be its width and length");
     return {stand[0], stand[1]};
-}
-
-void checkInterrupt(void *)
-{
-    R_CheckUserInterrupt();
-}
-
-// R_CheckUserInterrupt() would jump out through the engine's frames; run
-// inside R_ToplevelExec() it only tells whether the user asked to stop.
-bool userInterrupted()
-{
-    return R_ToplevelExec(checkInterrupt, nullptr) == FALSE;
-}
-
-// Runs a computation that takes a progress callback; an interrupt stops it
-// and reaches R as an interrupt, not as an error.
-template <class Computation> auto interruptibly(Computation computation)
-{
-    try {
-        return computation([](std::int64_t, std::int64_t) { return !userInterrupted(); });
-    } catch (const kavrel::Cancelled &) {
-        throw Rcpp::internal::InterruptedException();
-    }
 }
 
 // A closed ring as sf and graphics::polygon() take it: the first point again
