@@ -25,7 +25,10 @@ __all__ = [
     "inclusion_zones",
     "zones_geojson",
     "nearest_trees",
+    "sampling_study",
 ]
+
+_METRES_PER_DIAMETER_UNIT = {"cm": 0.01, "mm": 0.001, "m": 1.0}
 
 
 def _coordinates(values, name):
@@ -135,3 +138,95 @@ def nearest_trees(trees, points, k=1):
     trees = _coordinates(trees, "trees")
     points = _coordinates(points, "points")
     return _engine.nearest_trees(trees, points, _order(k))
+
+
+def _whole(value, name, least, most):
+    if isinstance(value, bool) or not isinstance(value, numbers.Integral):
+        raise TypeError(f"{name} must be a whole number, not {value!r}")
+    value = operator.index(value)
+    if not least <= value <= most:
+        raise ValueError(f"{name} must be from {least} to {most}, not {value}")
+    return value
+
+
+def _study_stand(name, trees, stand, metres):
+    try:
+        array = np.asarray(trees, dtype=np.float64)
+    except (TypeError, ValueError) as error:
+        raise TypeError(f"the trees of stand {name} must be numbers: {error}") from None
+    if array.size == 0:
+        array = np.empty((0, 3))
+    if array.ndim != 2 or array.shape[1] != 3:
+        raise ValueError(f"the trees of stand {name} must have shape (n, 3): x, y, d")
+    bad = np.flatnonzero(~np.isfinite(array).all(axis=1))
+    if bad.size:
+        raise ValueError(f"the trees of stand {name} have missing or non-finite values in row(s) {bad[:5].tolist()}")
+    width, length = _stand(stand)
+    return (str(name), width, length, array * np.array([1.0, 1.0, metres]))
+
+
+def sampling_study(
+    trees,
+    stand,
+    k=1,
+    replicates=100,
+    points=20,
+    design="random",
+    seed=1,
+    buffer=0.0,
+    torus=False,
+    plot_radius=None,
+    diameter_unit="cm",
+):
+    """A replicated k-tree sampling study, in the long form of the tool's study CSV.
+
+    Draws ``replicates`` samples of ``points`` sample points in every stand, for
+    every order in ``k`` (an int or a sequence) and every design (``"random"``,
+    ``"systematic"`` or a sequence of both), evaluates the Horvitz-Thompson,
+    distance and fixed-plot estimators of trees and basal area per hectare and
+    summarises them over the samples. ``trees`` is an array of shape (n, 3) with
+    x, y and the diameter d (in ``diameter_unit``: "cm", "mm" or "m") of one
+    stand, or a dict of such arrays by stand name; ``stand`` is (width, length)
+    or a dict of them by the same names. ``buffer`` keeps the sample points that
+    far inside the stand, ``torus`` wraps the stand around, ``plot_radius`` is
+    the fixed plot's radius (by default the one expecting k trees).
+
+    Returns a dict of columns (``pandas.DataFrame(result)`` makes a table of
+    it): stand, k, design, edge, estimator, quantity, true_value, mean, bias,
+    relative_bias, empirical_se, mc_se_of_mean, rmse, mean_estimated_se,
+    coverage_95, unreachable_trees, note, seed, points, replicates, buffer_m and
+    plot_radius_m; missing numbers are NaN and ``note`` says why.
+    """
+    if diameter_unit not in _METRES_PER_DIAMETER_UNIT:
+        raise ValueError(f'diameter_unit must be "cm", "mm" or "m", not {diameter_unit!r}')
+    metres = _METRES_PER_DIAMETER_UNIT[diameter_unit]
+    if isinstance(trees, dict):
+        stands = [
+            _study_stand(name, stand_trees, stand[name] if isinstance(stand, dict) else stand, metres)
+            for name, stand_trees in trees.items()
+        ]
+    else:
+        stands = [_study_stand("stand", trees, stand, metres)]
+    orders = [_order(order) for order in (k if isinstance(k, (list, tuple, range, np.ndarray)) else [k])]
+    designs = [design] if isinstance(design, str) else list(design)
+    for name in designs:
+        if name not in ("random", "systematic"):
+            raise ValueError(f'design must be "random", "systematic" or both, not {name!r}')
+    if not orders or not designs:
+        raise ValueError("a study needs at least one order and one design")
+    if not isinstance(torus, (bool, np.bool_)):
+        raise TypeError(f"torus must be True or False, not {torus!r}")
+    buffer = float(buffer)
+    if plot_radius is not None:
+        plot_radius = float(plot_radius)
+    return _engine.sampling_study(
+        stands,
+        orders,
+        designs,
+        _whole(replicates, "replicates", 1, 10**10),
+        _whole(points, "points", 2, 10**10),
+        _whole(seed, "seed", 0, 2**64 - 1),
+        buffer,
+        bool(torus),
+        plot_radius,
+    )

@@ -5,12 +5,16 @@
 // engine reports progress from the calling thread.
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
 
 #include <kavrel/inclusionzones.h>
 #include <kavrel/nearesttrees.h>
 #include <kavrel/progress.h>
+#include <kavrel/study.h>
 
+#include <cmath>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -137,6 +141,102 @@ py::tuple nearestTrees(const Coordinates &trees, const Coordinates &points, long
     return py::make_tuple(indices, distances);
 }
 
+kavrel::StudyDesign designOf(const std::string &name)
+{
+    if (name == "random")
+        return kavrel::StudyDesign::Random;
+    if (name == "systematic")
+        return kavrel::StudyDesign::Systematic;
+    throw std::invalid_argument("the design must be \"random\" or \"systematic\", not \"" + name + "\"");
+}
+
+// A stand is (name, width, length, trees), the trees' columns x, y and the
+// diameter in metres.
+kavrel::StudyStand studyStandOf(const py::tuple &stand)
+{
+    kavrel::StudyStand result;
+    result.name = stand[0].cast<std::string>();
+    result.extent = kavrel::Extent{0.0, 0.0, stand[1].cast<double>(), stand[2].cast<double>()};
+    const Coordinates trees = stand[3].cast<Coordinates>();
+    if (trees.ndim() != 2 || trees.shape(1) != 3)
+        throw std::invalid_argument("the trees of a study must be an array of shape (n, 3): x, y, d");
+    const auto view = trees.unchecked<2>();
+    for (py::ssize_t t = 0; t < view.shape(0); ++t) {
+        result.trees.push_back(kavrel::Point{view(t, 0), view(t, 1)});
+        result.diametersMetres.push_back(view(t, 2));
+    }
+    return result;
+}
+
+template <class Value, class Field> py::array_t<Value> column(const std::vector<kavrel::StudyRow> &rows, Field field)
+{
+    py::array_t<Value> values(py::ssize_t(rows.size()));
+    auto view = values.template mutable_unchecked<1>();
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        view(py::ssize_t(i)) = Value(field(rows[i]));
+    return values;
+}
+
+template <class Field> py::list textColumn(const std::vector<kavrel::StudyRow> &rows, Field field)
+{
+    py::list values;
+    for (const kavrel::StudyRow &row : rows)
+        values.append(field(row));
+    return values;
+}
+
+py::dict samplingStudy(const py::list &stands, const std::vector<long long> &orders,
+                       const std::vector<std::string> &designs, long long replicates, long long points,
+                       unsigned long long seed, double buffer, bool torus, std::optional<double> plotRadius)
+{
+    std::vector<kavrel::StudyStand> studyStands;
+    for (const py::handle &stand : stands)
+        studyStands.push_back(studyStandOf(stand.cast<py::tuple>()));
+    kavrel::StudySettings settings;
+    settings.orders.clear();
+    for (const long long k : orders)
+        settings.orders.push_back(orderOf(k));
+    settings.designs.clear();
+    for (const std::string &design : designs)
+        settings.designs.push_back(designOf(design));
+    settings.replicates = replicates;
+    settings.points = points;
+    settings.seed = seed;
+    settings.bufferMetres = buffer;
+    settings.torus = torus;
+    settings.plotRadiusMetres = plotRadius;
+
+    const kavrel::StudyResult result = withoutLock(
+        [&](const kavrel::Progress &progress) { return kavrel::runStudy(studyStands, settings, progress); });
+    const std::vector<kavrel::StudyRow> &rows = result.summary;
+    using Row = kavrel::StudyRow;
+    // Column by column, as the tool's CSV has them.
+    py::dict table;
+    table["stand"] = textColumn(rows, [](const Row &r) { return r.stand; });
+    table["k"] = column<std::int64_t>(rows, [](const Row &r) { return r.k; });
+    table["design"] = textColumn(rows, [](const Row &r) { return r.design; });
+    table["edge"] = textColumn(rows, [](const Row &r) { return r.edge; });
+    table["estimator"] = textColumn(rows, [](const Row &r) { return r.estimator; });
+    table["quantity"] = textColumn(rows, [](const Row &r) { return r.quantity; });
+    table["true_value"] = column<double>(rows, [](const Row &r) { return r.trueValue; });
+    table["mean"] = column<double>(rows, [](const Row &r) { return r.mean; });
+    table["bias"] = column<double>(rows, [](const Row &r) { return r.bias; });
+    table["relative_bias"] = column<double>(rows, [](const Row &r) { return r.relativeBias; });
+    table["empirical_se"] = column<double>(rows, [](const Row &r) { return r.empiricalStandardError; });
+    table["mc_se_of_mean"] = column<double>(rows, [](const Row &r) { return r.monteCarloError; });
+    table["rmse"] = column<double>(rows, [](const Row &r) { return r.rmse; });
+    table["mean_estimated_se"] = column<double>(rows, [](const Row &r) { return r.meanEstimatedStandardError; });
+    table["coverage_95"] = column<double>(rows, [](const Row &r) { return r.coverage; });
+    table["unreachable_trees"] = column<std::int64_t>(rows, [](const Row &r) { return r.unreachableTrees; });
+    table["note"] = textColumn(rows, [](const Row &r) { return r.note; });
+    table["seed"] = column<std::uint64_t>(rows, [](const Row &r) { return r.seed; });
+    table["points"] = column<std::int64_t>(rows, [](const Row &r) { return r.points; });
+    table["replicates"] = column<std::int64_t>(rows, [](const Row &r) { return r.replicates; });
+    table["buffer_m"] = column<double>(rows, [](const Row &r) { return r.bufferMetres; });
+    table["plot_radius_m"] = column<double>(rows, [](const Row &r) { return r.plotRadiusMetres; });
+    return table;
+}
+
 } // namespace
 
 PYBIND11_MODULE(_engine, module)
@@ -146,4 +246,7 @@ PYBIND11_MODULE(_engine, module)
     module.def("inclusion_zones", &inclusionZones, py::arg("trees"), py::arg("width"), py::arg("length"),
                py::arg("k"));
     module.def("nearest_trees", &nearestTrees, py::arg("trees"), py::arg("points"), py::arg("k"));
+    module.def("sampling_study", &samplingStudy, py::arg("stands"), py::arg("orders"), py::arg("designs"),
+               py::arg("replicates"), py::arg("points"), py::arg("seed"), py::arg("buffer"), py::arg("torus"),
+               py::arg("plot_radius"));
 }
