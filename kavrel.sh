@@ -12,7 +12,7 @@ set -eu
 cd "$(dirname "$0")"
 
 PACKAGES="cmake ninja-build g++ qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools \
-qt6-l10n-tools libgl-dev python3 xvfb xauth libnanoflann-dev"
+qt6-l10n-tools libgl-dev python3 xvfb xauth libnanoflann-dev qt6-translations-l10n"
 # Only for the R package and the Python module.
 R_PACKAGES="r-base-dev r-cran-rcpp r-cran-testthat r-cran-roxygen2"
 PYTHON_PACKAGES="python3-dev python3-venv python3-pip python3-setuptools python3-wheel python3-numpy \

@@ -1,4 +1,6 @@
+#include "generatecommand.h"
 #include "researchcommand.h"
+#include "studycommand.h"
 #include "zonescommand.h"
 #include "zoneslanguage.h"
 #include "zonestranslations.h"
@@ -8,6 +10,21 @@
 #include <QTextStream>
 #include <clocale>
 #include <cstdio>
+
+namespace {
+
+// The subcommands come first; every other call is the tool's original one.
+int runCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const QString first = arguments.value(0);
+    if (first == QLatin1String("study"))
+        return runStudyCommand(arguments.mid(1), out, err);
+    if (first == QLatin1String("generate"))
+        return runGenerateCommand(arguments.mid(1), out, err);
+    return zonesMain(arguments, out, err);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -24,7 +41,7 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    int status = zonesMain(arguments, out, err);
+    int status = runCommand(arguments, out, err);
     out.flush();
     // Results that never reached their destination (a full disk, a closed
     // pipe) must not end in a success status.

@@ -21,9 +21,11 @@ QString zonesLanguage(const QByteArray &lcAll, const QByteArray &lcMessages, con
     // the C locale, which then keeps the later ones from speaking.
     const QByteArray &locale = !lcAll.isEmpty() ? lcAll : !lcMessages.isEmpty() ? lcMessages : lang;
     const QByteArray language = languagePart(locale);
-    if (language == "en" || language == "es" || language == "sk")
+    // The source texts are German; everyone else, and scripts under the C
+    // locale, get English as command-line tools give it.
+    if (language == "de" || language == "es" || language == "sk")
         return QString::fromLatin1(language);
-    return QStringLiteral("de");
+    return QStringLiteral("en");
 }
 
 QString zonesLanguageFromEnvironment()

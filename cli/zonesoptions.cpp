@@ -183,5 +183,7 @@ QString zonesUsage()
     usage += translated(
         "\nExit-Status: 0 Erfolg, 1 Standdatei nicht lesbar, 2 falscher Aufruf, 3 Ausgabedatei nicht "
         "schreibbar.\n");
+    usage += translated("\nSimulationsstudien: kavrel-zones study --help\n"
+                        "Bestände aus Punktprozessen: kavrel-zones generate --help\n");
     return usage;
 }

@@ -1,9 +1,15 @@
 #include "zonestranslations.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 
 ZonesTranslations::ZonesTranslations(const QString &language)
 {
+    // The parser of the subcommands words its own messages ("unknown
+    // option"); Qt's translations of them come with the system, when there.
+    if (language != QLatin1String("en") && QCoreApplication::instance() &&
+        m_qt.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qt);
     if (language == QLatin1String("de"))
         return;
     const bool tool = install(m_tool, QStringLiteral("cli"), language);

@@ -23,6 +23,7 @@ public:
 private:
     bool install(QTranslator &translator, const QString &area, const QString &language);
 
+    QTranslator m_qt;
     QTranslator m_tool;
     QTranslator m_standReader;
     bool m_complete = true;

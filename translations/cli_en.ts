@@ -264,6 +264,218 @@ Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file no
         <translation>--grid: a spacing of %1 m gives more than %4 points on %2 m x %3 m.</translation>
     </message>
     <message>
+        <source>Studie</source>
+        <translation>Study</translation>
+    </message>
+    <message>
+        <source>Ordnungen k: Liste und Bereiche wie 1-10 oder 1,2,5 (Vorgabe 1)</source>
+        <translation>orders k: lists and ranges such as 1-10 or 1,2,5 (default 1)</translation>
+    </message>
+    <message>
+        <source>Zahl der Stichproben R (Vorgabe 100)</source>
+        <translation>number of samples R (default 100)</translation>
+    </message>
+    <message>
+        <source>Punkte je Stichprobe m, ab 2 (Vorgabe 20)</source>
+        <translation>points per sample m, at least 2 (default 20)</translation>
+    </message>
+    <message>
+        <source>Anlage der Punkte: random, systematic oder beide mit Komma (Vorgabe random)</source>
+        <translation>layout of the points: random, systematic or both with a comma (default random)</translation>
+    </message>
+    <message>
+        <source>Startwert des Zufallsgenerators (Vorgabe 1)</source>
+        <translation>seed of the random number generator (default 1)</translation>
+    </message>
+    <message>
+        <source>Stichprobenpunkte nur mindestens B Meter innerhalb des Bestands (Vorgabe 0)</source>
+        <translation>sample points only at least B metres inside the stand (default 0)</translation>
+    </message>
+    <message>
+        <source>der Bestand als Torus: Abstände und Zonen laufen über den Rand</source>
+        <translation>the stand as a torus: distances and zones wrap around its edges</translation>
+    </message>
+    <message>
+        <source>Radius des festen Probekreises in Metern (Vorgabe: im Mittel k Bäume)</source>
+        <translation>radius of the fixed-area plot in metres (default: k trees on average)</translation>
+    </message>
+    <message>
+        <source>Einheit der Durchmesser: cm, mm oder m (Vorgabe cm)</source>
+        <translation>unit of the diameters: cm, mm or m (default cm)</translation>
+    </message>
+    <message>
+        <source>Bestandsrechteck für CSV-Stammverteilungen: W,L oder X0,Y0,X1,Y1 in Metern</source>
+        <translation>stand rectangle for CSV stem maps: W,L or X0,Y0,X1,Y1 in metres</translation>
+    </message>
+    <message>
+        <source>Übersicht als CSV in diese Datei statt auf die Standardausgabe</source>
+        <translation>summary as CSV into this file instead of standard output</translation>
+    </message>
+    <message>
+        <source>jede Schätzung jeder Stichprobe als CSV in diese Datei</source>
+        <translation>every estimate of every sample as CSV into this file</translation>
+    </message>
+    <message>
+        <source>die Werte an jedem Stichprobenpunkt als CSV in diese Datei</source>
+        <translation>the values at every sample point as CSV into this file</translation>
+    </message>
+    <message>
+        <source>Simulationsstudie: R Stichproben zu je m Punkten auf jedem Bestand, für jede Ordnung k
+Horvitz-Thompson aus den Einschlusszonen, k/(pi r_k^2), (k-1)/(pi r_k^2), (k-0.5)/(pi r_k^2)
+und der feste Probekreis, je für Bäume/ha und Grundfläche m^2/ha. Ausgabe: eine CSV-Zeile je
+Bestand, k, Anlage, Schätzer und Größe mit wahrem Wert, Mittelwert, Verzerrung, empirischem
+Standardfehler, RMSE, mittlerem geschätztem Standardfehler und Überdeckung der 95-%-Intervalle.
+Schätzer ohne endlichen Erwartungswert stehen dort mit NA und dem Vermerk infinite_expectation.</source>
+        <translation>Simulation study: R samples of m points each on every stand and, for every order k,
+Horvitz-Thompson from the inclusion zones, k/(pi r_k^2), (k-1)/(pi r_k^2), (k-0.5)/(pi r_k^2)
+and the fixed-area plot, each for trees/ha and basal area m^2/ha. Output: one CSV row per
+stand, k, design, estimator and quantity with true value, mean, bias, empirical standard
+error, RMSE, mean estimated standard error and coverage of the 95 % intervals.
+Estimators without a finite expectation show NA there and the note infinite_expectation.</translation>
+    </message>
+    <message>
+        <source>--%1: „%2“ ist %3.</source>
+        <translation>--%1: &quot;%2&quot; is %3.</translation>
+    </message>
+    <message>
+        <source>keine Liste von Ordnungen zwischen 1 und 1000 (etwa 1-10 oder 1,2,5)</source>
+        <translation>not a list of orders between 1 and 1000 (such as 1-10 or 1,2,5)</translation>
+    </message>
+    <message>
+        <source>keine ganze Zahl von %1 bis %2</source>
+        <translation>not a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>nicht random, systematic oder beide</source>
+        <translation>not random, systematic or both</translation>
+    </message>
+    <message>
+        <source>keine Breite ab 0 Metern</source>
+        <translation>not a width of 0 metres or more</translation>
+    </message>
+    <message>
+        <source>kein Radius über 0 Metern</source>
+        <translation>not a radius above 0 metres</translation>
+    </message>
+    <message>
+        <source>nicht cm, mm oder m</source>
+        <translation>not cm, mm or m</translation>
+    </message>
+    <message>
+        <source>kein Rechteck W,L oder X0,Y0,X1,Y1 mit positiver Fläche</source>
+        <translation>not a rectangle W,L or X0,Y0,X1,Y1 with a positive area</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ lässt sich nicht schreiben: %2</source>
+        <translation>The file &quot;%1&quot; cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>kavrel-zones study [Optionen] STANDDATEI...</source>
+        <translation>kavrel-zones study [options] STANDFILE...</translation>
+    </message>
+    <message>
+        <source>Punktprozess: poisson, thomas, matern-cluster, ssi oder matern-hardcore (Vorgabe poisson)</source>
+        <translation>point process: poisson, thomas, matern-cluster, ssi or matern-hardcore (default poisson)</translation>
+    </message>
+    <message>
+        <source>Breite und Länge des Bestands in ganzen Metern (Vorgabe 100,100)</source>
+        <translation>width and length of the stand in whole metres (default 100,100)</translation>
+    </message>
+    <message>
+        <source>Bäume je Hektar im Mittel (Vorgabe 400)</source>
+        <translation>trees per hectare on average (default 400)</translation>
+    </message>
+    <message>
+        <source>poisson: genau N Bäume, gleichverteilt</source>
+        <translation>poisson: exactly N trees, uniformly placed</translation>
+    </message>
+    <message>
+        <source>Cluster je Hektar (thomas, matern-cluster; Vorgabe 20)</source>
+        <translation>clusters per hectare (thomas, matern-cluster; default 20)</translation>
+    </message>
+    <message>
+        <source>thomas: Standardabweichung, matern-cluster: Radius der Cluster in Metern (Vorgabe 5)</source>
+        <translation>thomas: standard deviation, matern-cluster: radius of the clusters in metres (default 5)</translation>
+    </message>
+    <message>
+        <source>ssi, matern-hardcore: kein Baumpaar näher als R Meter (Vorgabe 2)</source>
+        <translation>ssi, matern-hardcore: no two trees nearer than R metres (default 2)</translation>
+    </message>
+    <message>
+        <source>Durchmesser in cm: constant:D, uniform:MIN,MAX, normal:MITTEL,SD oder weibull:FORM,SKALA (Vorgabe weibull:2.5,30)</source>
+        <translation>diameters in cm: constant:D, uniform:MIN,MAX, normal:MEAN,SD or weibull:SHAPE,SCALE (default weibull:2.5,30)</translation>
+    </message>
+    <message>
+        <source>Schreibt eine Standdatei aus einem Punktprozess: homogener Poisson-Prozess, Thomas- oder
+Matérn-Clusterprozess, einfache sequentielle Inhibition (ssi) oder Matérns Hard-Core-Prozess.
+Die Parameter stehen in DATEI.json daneben, so lässt sich der Bestand zurückverfolgen.</source>
+        <translation>Writes a stand file from a point process: homogeneous Poisson, Thomas or Matérn cluster
+process, simple sequential inhibition (ssi) or Matérn&apos;s hard-core process.
+The parameters go into FILE.json beside it, so the stand can be traced back.</translation>
+    </message>
+    <message>
+        <source>keine Zahl ab 0</source>
+        <translation>not a number of 0 or more</translation>
+    </message>
+    <message>
+        <source>nicht poisson, thomas, matern-cluster, ssi oder matern-hardcore</source>
+        <translation>not poisson, thomas, matern-cluster, ssi or matern-hardcore</translation>
+    </message>
+    <message>
+        <source>keine Größe W,L aus zwei ganzen Zahlen ab 1</source>
+        <translation>not a size W,L of two whole numbers of at least 1</translation>
+    </message>
+    <message>
+        <source>nur beim Poisson-Prozess eine ganze Zahl von 0 bis 50000000</source>
+        <translation>a whole number from 0 to 50000000, for the Poisson process only</translation>
+    </message>
+    <message>
+        <source>keine Verteilung wie constant:30, uniform:10,50, normal:30,8 oder weibull:2.5,30</source>
+        <translation>not a distribution such as constant:30, uniform:10,50, normal:30,8 or weibull:2.5,30</translation>
+    </message>
+    <message>
+        <source>keine ganze Zahl ab 0</source>
+        <translation>not a whole number of 0 or more</translation>
+    </message>
+    <message>
+        <source>Es fehlt die Ausgabedatei.</source>
+        <translation>The output file is missing.</translation>
+    </message>
+    <message>
+        <source>Nur eine Ausgabedatei, bitte: „%1“ ist zu viel.</source>
+        <translation>Only one output file, please: &quot;%1&quot; is one too many.</translation>
+    </message>
+    <message>
+        <source>kavrel-zones generate [Optionen] DATEI</source>
+        <translation>kavrel-zones generate [options] FILE</translation>
+    </message>
+    <message>
+        <source>%1 Bäume geschrieben.</source>
+        <translation>%1 trees written.</translation>
+    </message>
+    <message>
+        <source>Hilfe: kavrel-zones %1 --help</source>
+        <translation>Help: kavrel-zones %1 --help</translation>
+    </message>
+    <message>
+        <source>Aufruf: %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <source>Optionen:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>
+Simulationsstudien: kavrel-zones study --help
+Bestände aus Punktprozessen: kavrel-zones generate --help
+</source>
+        <translation>
+Simulation studies: kavrel-zones study --help
+Stands from point processes: kavrel-zones generate --help
+</translation>
+    </message>
+    <message>
         <source>Bestandsrechteck einer CSV-Stammkarte: [0, W] x [0, L] oder [X0, X1] x [Y0, Y1] in Metern</source>
         <translation>stand rectangle of a CSV stem map: [0, W] x [0, L] or [X0, X1] x [Y0, Y1] in metres</translation>
     </message>
@@ -292,6 +504,10 @@ Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file no
     <message>
         <source>Die Standdatei „%1“ nennt %2 Bäume; die Kantentabelle nimmt wie das Programm nur die ersten %3. --areas, --simulate, --grid, --geojson und --svg nehmen alle.</source>
         <translation>The stand file „%1“ states %2 trees; like the program, the edge table takes only the first %3. --areas, --simulate, --grid, --geojson and --svg take all of them.</translation>
+    </message>
+    <message>
+        <source>abgebrochen, keine Datei geschrieben.</source>
+        <translation>interrupted, no file written.</translation>
     </message>
 </context>
 <context>

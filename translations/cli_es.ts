@@ -264,6 +264,218 @@ Estado de salida: 0 éxito, 1 archivo de rodal ilegible, 2 uso incorrecto, 3 no 
         <translation>--grid: una separación de %1 m da más de %4 puntos en %2 m x %3 m.</translation>
     </message>
     <message>
+        <source>Studie</source>
+        <translation>Estudio</translation>
+    </message>
+    <message>
+        <source>Ordnungen k: Liste und Bereiche wie 1-10 oder 1,2,5 (Vorgabe 1)</source>
+        <translation>órdenes k: listas y rangos como 1-10 o 1,2,5 (por defecto 1)</translation>
+    </message>
+    <message>
+        <source>Zahl der Stichproben R (Vorgabe 100)</source>
+        <translation>número de muestras R (por defecto 100)</translation>
+    </message>
+    <message>
+        <source>Punkte je Stichprobe m, ab 2 (Vorgabe 20)</source>
+        <translation>puntos por muestra m, al menos 2 (por defecto 20)</translation>
+    </message>
+    <message>
+        <source>Anlage der Punkte: random, systematic oder beide mit Komma (Vorgabe random)</source>
+        <translation>disposición de los puntos: random, systematic o ambos con coma (por defecto random)</translation>
+    </message>
+    <message>
+        <source>Startwert des Zufallsgenerators (Vorgabe 1)</source>
+        <translation>semilla del generador aleatorio (por defecto 1)</translation>
+    </message>
+    <message>
+        <source>Stichprobenpunkte nur mindestens B Meter innerhalb des Bestands (Vorgabe 0)</source>
+        <translation>puntos de muestreo solo a B metros o más dentro del rodal (por defecto 0)</translation>
+    </message>
+    <message>
+        <source>der Bestand als Torus: Abstände und Zonen laufen über den Rand</source>
+        <translation>el rodal como toro: distancias y zonas continúan por el borde opuesto</translation>
+    </message>
+    <message>
+        <source>Radius des festen Probekreises in Metern (Vorgabe: im Mittel k Bäume)</source>
+        <translation>radio de la parcela fija en metros (por defecto: k árboles en promedio)</translation>
+    </message>
+    <message>
+        <source>Einheit der Durchmesser: cm, mm oder m (Vorgabe cm)</source>
+        <translation>unidad de los diámetros: cm, mm o m (por defecto cm)</translation>
+    </message>
+    <message>
+        <source>Bestandsrechteck für CSV-Stammverteilungen: W,L oder X0,Y0,X1,Y1 in Metern</source>
+        <translation>rectángulo del rodal para mapas de árboles CSV: W,L o X0,Y0,X1,Y1 en metros</translation>
+    </message>
+    <message>
+        <source>Übersicht als CSV in diese Datei statt auf die Standardausgabe</source>
+        <translation>resumen en CSV en este archivo en lugar de la salida estándar</translation>
+    </message>
+    <message>
+        <source>jede Schätzung jeder Stichprobe als CSV in diese Datei</source>
+        <translation>cada estimación de cada muestra en CSV en este archivo</translation>
+    </message>
+    <message>
+        <source>die Werte an jedem Stichprobenpunkt als CSV in diese Datei</source>
+        <translation>los valores en cada punto de muestreo en CSV en este archivo</translation>
+    </message>
+    <message>
+        <source>Simulationsstudie: R Stichproben zu je m Punkten auf jedem Bestand, für jede Ordnung k
+Horvitz-Thompson aus den Einschlusszonen, k/(pi r_k^2), (k-1)/(pi r_k^2), (k-0.5)/(pi r_k^2)
+und der feste Probekreis, je für Bäume/ha und Grundfläche m^2/ha. Ausgabe: eine CSV-Zeile je
+Bestand, k, Anlage, Schätzer und Größe mit wahrem Wert, Mittelwert, Verzerrung, empirischem
+Standardfehler, RMSE, mittlerem geschätztem Standardfehler und Überdeckung der 95-%-Intervalle.
+Schätzer ohne endlichen Erwartungswert stehen dort mit NA und dem Vermerk infinite_expectation.</source>
+        <translation>Estudio de simulación: R muestras de m puntos cada una en cada rodal y, para cada orden k,
+Horvitz-Thompson a partir de las zonas de inclusión, k/(pi r_k^2), (k-1)/(pi r_k^2), (k-0.5)/(pi r_k^2)
+y la parcela fija, cada uno para árboles/ha y área basal m^2/ha. Salida: una fila CSV por
+rodal, k, diseño, estimador y magnitud con valor verdadero, media, sesgo, error estándar
+empírico, RMSE, error estándar estimado medio y cobertura de los intervalos del 95 %.
+Los estimadores sin esperanza finita aparecen con NA y la nota infinite_expectation.</translation>
+    </message>
+    <message>
+        <source>--%1: „%2“ ist %3.</source>
+        <translation>--%1: «%2» es %3.</translation>
+    </message>
+    <message>
+        <source>keine Liste von Ordnungen zwischen 1 und 1000 (etwa 1-10 oder 1,2,5)</source>
+        <translation>no es una lista de órdenes entre 1 y 1000 (como 1-10 o 1,2,5)</translation>
+    </message>
+    <message>
+        <source>keine ganze Zahl von %1 bis %2</source>
+        <translation>no es un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>nicht random, systematic oder beide</source>
+        <translation>no es random, systematic ni ambos</translation>
+    </message>
+    <message>
+        <source>keine Breite ab 0 Metern</source>
+        <translation>no es una anchura de 0 metros o más</translation>
+    </message>
+    <message>
+        <source>kein Radius über 0 Metern</source>
+        <translation>no es un radio mayor que 0 metros</translation>
+    </message>
+    <message>
+        <source>nicht cm, mm oder m</source>
+        <translation>no es cm, mm ni m</translation>
+    </message>
+    <message>
+        <source>kein Rechteck W,L oder X0,Y0,X1,Y1 mit positiver Fläche</source>
+        <translation>no es un rectángulo W,L o X0,Y0,X1,Y1 con área positiva</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ lässt sich nicht schreiben: %2</source>
+        <translation>No se puede escribir el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>kavrel-zones study [Optionen] STANDDATEI...</source>
+        <translation>kavrel-zones study [opciones] ARCHIVO_RODAL...</translation>
+    </message>
+    <message>
+        <source>Punktprozess: poisson, thomas, matern-cluster, ssi oder matern-hardcore (Vorgabe poisson)</source>
+        <translation>proceso de puntos: poisson, thomas, matern-cluster, ssi o matern-hardcore (por defecto poisson)</translation>
+    </message>
+    <message>
+        <source>Breite und Länge des Bestands in ganzen Metern (Vorgabe 100,100)</source>
+        <translation>anchura y longitud del rodal en metros enteros (por defecto 100,100)</translation>
+    </message>
+    <message>
+        <source>Bäume je Hektar im Mittel (Vorgabe 400)</source>
+        <translation>árboles por hectárea en promedio (por defecto 400)</translation>
+    </message>
+    <message>
+        <source>poisson: genau N Bäume, gleichverteilt</source>
+        <translation>poisson: exactamente N árboles, distribuidos uniformemente</translation>
+    </message>
+    <message>
+        <source>Cluster je Hektar (thomas, matern-cluster; Vorgabe 20)</source>
+        <translation>conglomerados por hectárea (thomas, matern-cluster; por defecto 20)</translation>
+    </message>
+    <message>
+        <source>thomas: Standardabweichung, matern-cluster: Radius der Cluster in Metern (Vorgabe 5)</source>
+        <translation>thomas: desviación estándar, matern-cluster: radio de los conglomerados en metros (por defecto 5)</translation>
+    </message>
+    <message>
+        <source>ssi, matern-hardcore: kein Baumpaar näher als R Meter (Vorgabe 2)</source>
+        <translation>ssi, matern-hardcore: ningún par de árboles a menos de R metros (por defecto 2)</translation>
+    </message>
+    <message>
+        <source>Durchmesser in cm: constant:D, uniform:MIN,MAX, normal:MITTEL,SD oder weibull:FORM,SKALA (Vorgabe weibull:2.5,30)</source>
+        <translation>diámetros en cm: constant:D, uniform:MIN,MAX, normal:MEDIA,DE o weibull:FORMA,ESCALA (por defecto weibull:2.5,30)</translation>
+    </message>
+    <message>
+        <source>Schreibt eine Standdatei aus einem Punktprozess: homogener Poisson-Prozess, Thomas- oder
+Matérn-Clusterprozess, einfache sequentielle Inhibition (ssi) oder Matérns Hard-Core-Prozess.
+Die Parameter stehen in DATEI.json daneben, so lässt sich der Bestand zurückverfolgen.</source>
+        <translation>Escribe un archivo de rodal a partir de un proceso de puntos: Poisson homogéneo, proceso de
+conglomerados de Thomas o Matérn, inhibición secuencial simple (ssi) o proceso de núcleo duro de Matérn.
+Los parámetros van a ARCHIVO.json al lado, para poder rastrear el rodal.</translation>
+    </message>
+    <message>
+        <source>keine Zahl ab 0</source>
+        <translation>no es un número de 0 o más</translation>
+    </message>
+    <message>
+        <source>nicht poisson, thomas, matern-cluster, ssi oder matern-hardcore</source>
+        <translation>no es poisson, thomas, matern-cluster, ssi ni matern-hardcore</translation>
+    </message>
+    <message>
+        <source>keine Größe W,L aus zwei ganzen Zahlen ab 1</source>
+        <translation>no es un tamaño W,L de dos números enteros desde 1</translation>
+    </message>
+    <message>
+        <source>nur beim Poisson-Prozess eine ganze Zahl von 0 bis 50000000</source>
+        <translation>un número entero de 0 a 50000000, solo para el proceso de Poisson</translation>
+    </message>
+    <message>
+        <source>keine Verteilung wie constant:30, uniform:10,50, normal:30,8 oder weibull:2.5,30</source>
+        <translation>no es una distribución como constant:30, uniform:10,50, normal:30,8 o weibull:2.5,30</translation>
+    </message>
+    <message>
+        <source>keine ganze Zahl ab 0</source>
+        <translation>no es un número entero de 0 o más</translation>
+    </message>
+    <message>
+        <source>Es fehlt die Ausgabedatei.</source>
+        <translation>Falta el archivo de salida.</translation>
+    </message>
+    <message>
+        <source>Nur eine Ausgabedatei, bitte: „%1“ ist zu viel.</source>
+        <translation>Solo un archivo de salida, por favor: «%1» sobra.</translation>
+    </message>
+    <message>
+        <source>kavrel-zones generate [Optionen] DATEI</source>
+        <translation>kavrel-zones generate [opciones] ARCHIVO</translation>
+    </message>
+    <message>
+        <source>%1 Bäume geschrieben.</source>
+        <translation>%1 árboles escritos.</translation>
+    </message>
+    <message>
+        <source>Hilfe: kavrel-zones %1 --help</source>
+        <translation>Ayuda: kavrel-zones %1 --help</translation>
+    </message>
+    <message>
+        <source>Aufruf: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>Optionen:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>
+Simulationsstudien: kavrel-zones study --help
+Bestände aus Punktprozessen: kavrel-zones generate --help
+</source>
+        <translation>
+Estudios de simulación: kavrel-zones study --help
+Rodales a partir de procesos de puntos: kavrel-zones generate --help
+</translation>
+    </message>
+    <message>
         <source>Bestandsrechteck einer CSV-Stammkarte: [0, W] x [0, L] oder [X0, X1] x [Y0, Y1] in Metern</source>
         <translation>rectángulo del rodal de un mapa de árboles CSV: [0, W] x [0, L] o [X0, X1] x [Y0, Y1] en metros</translation>
     </message>
@@ -292,6 +504,10 @@ Estado de salida: 0 éxito, 1 archivo de rodal ilegible, 2 uso incorrecto, 3 no 
     <message>
         <source>Die Standdatei „%1“ nennt %2 Bäume; die Kantentabelle nimmt wie das Programm nur die ersten %3. --areas, --simulate, --grid, --geojson und --svg nehmen alle.</source>
         <translation>El archivo de rodal „%1“ indica %2 árboles; como el programa, la tabla de aristas toma solo los %3 primeros. --areas, --simulate, --grid, --geojson y --svg los toman todos.</translation>
+    </message>
+    <message>
+        <source>abgebrochen, keine Datei geschrieben.</source>
+        <translation>interrumpido, no se ha escrito ningún archivo.</translation>
     </message>
 </context>
 <context>

@@ -264,6 +264,218 @@ Návratový kód: 0 úspech, 1 súbor porastu sa nedá čítať, 2 nesprávne po
         <translation>--grid: rozostup %1 m dáva na %2 m x %3 m viac ako %4 bodov.</translation>
     </message>
     <message>
+        <source>Studie</source>
+        <translation>Štúdia</translation>
+    </message>
+    <message>
+        <source>Ordnungen k: Liste und Bereiche wie 1-10 oder 1,2,5 (Vorgabe 1)</source>
+        <translation>rády k: zoznamy a rozsahy ako 1-10 alebo 1,2,5 (predvolené 1)</translation>
+    </message>
+    <message>
+        <source>Zahl der Stichproben R (Vorgabe 100)</source>
+        <translation>počet výberov R (predvolené 100)</translation>
+    </message>
+    <message>
+        <source>Punkte je Stichprobe m, ab 2 (Vorgabe 20)</source>
+        <translation>body na výber m, aspoň 2 (predvolené 20)</translation>
+    </message>
+    <message>
+        <source>Anlage der Punkte: random, systematic oder beide mit Komma (Vorgabe random)</source>
+        <translation>rozmiestnenie bodov: random, systematic alebo oboje s čiarkou (predvolené random)</translation>
+    </message>
+    <message>
+        <source>Startwert des Zufallsgenerators (Vorgabe 1)</source>
+        <translation>počiatočná hodnota generátora náhodných čísel (predvolené 1)</translation>
+    </message>
+    <message>
+        <source>Stichprobenpunkte nur mindestens B Meter innerhalb des Bestands (Vorgabe 0)</source>
+        <translation>výberové body len aspoň B metrov vnútri porastu (predvolené 0)</translation>
+    </message>
+    <message>
+        <source>der Bestand als Torus: Abstände und Zonen laufen über den Rand</source>
+        <translation>porast ako torus: vzdialenosti a zóny prechádzajú cez okraj</translation>
+    </message>
+    <message>
+        <source>Radius des festen Probekreises in Metern (Vorgabe: im Mittel k Bäume)</source>
+        <translation>polomer pevnej skusnej plochy v metroch (predvolené: v priemere k stromov)</translation>
+    </message>
+    <message>
+        <source>Einheit der Durchmesser: cm, mm oder m (Vorgabe cm)</source>
+        <translation>jednotka priemerov: cm, mm alebo m (predvolené cm)</translation>
+    </message>
+    <message>
+        <source>Bestandsrechteck für CSV-Stammverteilungen: W,L oder X0,Y0,X1,Y1 in Metern</source>
+        <translation>obdĺžnik porastu pre mapy stromov CSV: W,L alebo X0,Y0,X1,Y1 v metroch</translation>
+    </message>
+    <message>
+        <source>Übersicht als CSV in diese Datei statt auf die Standardausgabe</source>
+        <translation>súhrn ako CSV do tohto súboru namiesto štandardného výstupu</translation>
+    </message>
+    <message>
+        <source>jede Schätzung jeder Stichprobe als CSV in diese Datei</source>
+        <translation>každý odhad každého výberu ako CSV do tohto súboru</translation>
+    </message>
+    <message>
+        <source>die Werte an jedem Stichprobenpunkt als CSV in diese Datei</source>
+        <translation>hodnoty v každom výberovom bode ako CSV do tohto súboru</translation>
+    </message>
+    <message>
+        <source>Simulationsstudie: R Stichproben zu je m Punkten auf jedem Bestand, für jede Ordnung k
+Horvitz-Thompson aus den Einschlusszonen, k/(pi r_k^2), (k-1)/(pi r_k^2), (k-0.5)/(pi r_k^2)
+und der feste Probekreis, je für Bäume/ha und Grundfläche m^2/ha. Ausgabe: eine CSV-Zeile je
+Bestand, k, Anlage, Schätzer und Größe mit wahrem Wert, Mittelwert, Verzerrung, empirischem
+Standardfehler, RMSE, mittlerem geschätztem Standardfehler und Überdeckung der 95-%-Intervalle.
+Schätzer ohne endlichen Erwartungswert stehen dort mit NA und dem Vermerk infinite_expectation.</source>
+        <translation>Simulačná štúdia: R výberov po m bodoch na každom poraste a pre každý rád k
+Horvitz-Thompson zo zón zahrnutia, k/(pi r_k^2), (k-1)/(pi r_k^2), (k-0.5)/(pi r_k^2)
+a pevná skusná plocha, vždy pre stromy/ha a kruhovú základňu m^2/ha. Výstup: jeden riadok CSV na
+porast, k, návrh, odhad a veličinu so skutočnou hodnotou, priemerom, vychýlením, empirickou
+smerodajnou chybou, RMSE, priemernou odhadnutou smerodajnou chybou a pokrytím 95 % intervalov.
+Odhady bez konečnej strednej hodnoty majú NA a poznámku infinite_expectation.</translation>
+    </message>
+    <message>
+        <source>--%1: „%2“ ist %3.</source>
+        <translation>--%1: „%2“ je %3.</translation>
+    </message>
+    <message>
+        <source>keine Liste von Ordnungen zwischen 1 und 1000 (etwa 1-10 oder 1,2,5)</source>
+        <translation>nie je zoznam rádov od 1 do 1000 (napríklad 1-10 alebo 1,2,5)</translation>
+    </message>
+    <message>
+        <source>keine ganze Zahl von %1 bis %2</source>
+        <translation>nie je celé číslo od %1 do %2</translation>
+    </message>
+    <message>
+        <source>nicht random, systematic oder beide</source>
+        <translation>nie je random, systematic ani oboje</translation>
+    </message>
+    <message>
+        <source>keine Breite ab 0 Metern</source>
+        <translation>nie je šírka 0 metrov alebo viac</translation>
+    </message>
+    <message>
+        <source>kein Radius über 0 Metern</source>
+        <translation>nie je polomer väčší ako 0 metrov</translation>
+    </message>
+    <message>
+        <source>nicht cm, mm oder m</source>
+        <translation>nie je cm, mm ani m</translation>
+    </message>
+    <message>
+        <source>kein Rechteck W,L oder X0,Y0,X1,Y1 mit positiver Fläche</source>
+        <translation>nie je obdĺžnik W,L alebo X0,Y0,X1,Y1 s kladnou plochou</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ lässt sich nicht schreiben: %2</source>
+        <translation>Súbor „%1“ sa nedá zapísať: %2</translation>
+    </message>
+    <message>
+        <source>kavrel-zones study [Optionen] STANDDATEI...</source>
+        <translation>kavrel-zones study [voľby] SÚBOR_PORASTU...</translation>
+    </message>
+    <message>
+        <source>Punktprozess: poisson, thomas, matern-cluster, ssi oder matern-hardcore (Vorgabe poisson)</source>
+        <translation>bodový proces: poisson, thomas, matern-cluster, ssi alebo matern-hardcore (predvolené poisson)</translation>
+    </message>
+    <message>
+        <source>Breite und Länge des Bestands in ganzen Metern (Vorgabe 100,100)</source>
+        <translation>šírka a dĺžka porastu v celých metroch (predvolené 100,100)</translation>
+    </message>
+    <message>
+        <source>Bäume je Hektar im Mittel (Vorgabe 400)</source>
+        <translation>stromov na hektár v priemere (predvolené 400)</translation>
+    </message>
+    <message>
+        <source>poisson: genau N Bäume, gleichverteilt</source>
+        <translation>poisson: presne N stromov, rovnomerne rozmiestnených</translation>
+    </message>
+    <message>
+        <source>Cluster je Hektar (thomas, matern-cluster; Vorgabe 20)</source>
+        <translation>zhlukov na hektár (thomas, matern-cluster; predvolené 20)</translation>
+    </message>
+    <message>
+        <source>thomas: Standardabweichung, matern-cluster: Radius der Cluster in Metern (Vorgabe 5)</source>
+        <translation>thomas: smerodajná odchýlka, matern-cluster: polomer zhlukov v metroch (predvolené 5)</translation>
+    </message>
+    <message>
+        <source>ssi, matern-hardcore: kein Baumpaar näher als R Meter (Vorgabe 2)</source>
+        <translation>ssi, matern-hardcore: žiadne dva stromy bližšie ako R metrov (predvolené 2)</translation>
+    </message>
+    <message>
+        <source>Durchmesser in cm: constant:D, uniform:MIN,MAX, normal:MITTEL,SD oder weibull:FORM,SKALA (Vorgabe weibull:2.5,30)</source>
+        <translation>priemery v cm: constant:D, uniform:MIN,MAX, normal:PRIEMER,SD alebo weibull:TVAR,MIERKA (predvolené weibull:2.5,30)</translation>
+    </message>
+    <message>
+        <source>Schreibt eine Standdatei aus einem Punktprozess: homogener Poisson-Prozess, Thomas- oder
+Matérn-Clusterprozess, einfache sequentielle Inhibition (ssi) oder Matérns Hard-Core-Prozess.
+Die Parameter stehen in DATEI.json daneben, so lässt sich der Bestand zurückverfolgen.</source>
+        <translation>Zapíše súbor porastu z bodového procesu: homogénny Poissonov proces, zhlukový proces Thomasa alebo
+Matérna, jednoduchá sekvenčná inhibícia (ssi) alebo Matérnov proces s tvrdým jadrom.
+Parametre sú v SÚBOR.json vedľa neho, takže porast sa dá spätne dohľadať.</translation>
+    </message>
+    <message>
+        <source>keine Zahl ab 0</source>
+        <translation>nie je číslo 0 alebo viac</translation>
+    </message>
+    <message>
+        <source>nicht poisson, thomas, matern-cluster, ssi oder matern-hardcore</source>
+        <translation>nie je poisson, thomas, matern-cluster, ssi ani matern-hardcore</translation>
+    </message>
+    <message>
+        <source>keine Größe W,L aus zwei ganzen Zahlen ab 1</source>
+        <translation>nie je veľkosť W,L z dvoch celých čísel od 1</translation>
+    </message>
+    <message>
+        <source>nur beim Poisson-Prozess eine ganze Zahl von 0 bis 50000000</source>
+        <translation>celé číslo od 0 do 50000000, len pre Poissonov proces</translation>
+    </message>
+    <message>
+        <source>keine Verteilung wie constant:30, uniform:10,50, normal:30,8 oder weibull:2.5,30</source>
+        <translation>nie je rozdelenie ako constant:30, uniform:10,50, normal:30,8 alebo weibull:2.5,30</translation>
+    </message>
+    <message>
+        <source>keine ganze Zahl ab 0</source>
+        <translation>nie je celé číslo 0 alebo viac</translation>
+    </message>
+    <message>
+        <source>Es fehlt die Ausgabedatei.</source>
+        <translation>Chýba výstupný súbor.</translation>
+    </message>
+    <message>
+        <source>Nur eine Ausgabedatei, bitte: „%1“ ist zu viel.</source>
+        <translation>Len jeden výstupný súbor, prosím: „%1“ je navyše.</translation>
+    </message>
+    <message>
+        <source>kavrel-zones generate [Optionen] DATEI</source>
+        <translation>kavrel-zones generate [voľby] SÚBOR</translation>
+    </message>
+    <message>
+        <source>%1 Bäume geschrieben.</source>
+        <translation>Zapísaných stromov: %1.</translation>
+    </message>
+    <message>
+        <source>Hilfe: kavrel-zones %1 --help</source>
+        <translation>Pomocník: kavrel-zones %1 --help</translation>
+    </message>
+    <message>
+        <source>Aufruf: %1</source>
+        <translation>Použitie: %1</translation>
+    </message>
+    <message>
+        <source>Optionen:</source>
+        <translation>Voľby:</translation>
+    </message>
+    <message>
+        <source>
+Simulationsstudien: kavrel-zones study --help
+Bestände aus Punktprozessen: kavrel-zones generate --help
+</source>
+        <translation>
+Simulačné štúdie: kavrel-zones study --help
+Porasty z bodových procesov: kavrel-zones generate --help
+</translation>
+    </message>
+    <message>
         <source>Bestandsrechteck einer CSV-Stammkarte: [0, W] x [0, L] oder [X0, X1] x [Y0, Y1] in Metern</source>
         <translation>obdĺžnik porastu pre CSV mapu stromov: [0, W] x [0, L] alebo [X0, X1] x [Y0, Y1] v metroch</translation>
     </message>
@@ -292,6 +504,10 @@ Návratový kód: 0 úspech, 1 súbor porastu sa nedá čítať, 2 nesprávne po
     <message>
         <source>Die Standdatei „%1“ nennt %2 Bäume; die Kantentabelle nimmt wie das Programm nur die ersten %3. --areas, --simulate, --grid, --geojson und --svg nehmen alle.</source>
         <translation>Súbor porastu „%1“ uvádza %2 stromov; tabuľka hrán berie ako program len prvých %3. --areas, --simulate, --grid, --geojson a --svg berú všetky.</translation>
+    </message>
+    <message>
+        <source>abgebrochen, keine Datei geschrieben.</source>
+        <translation>prerušené, nezapísal sa žiadny súbor.</translation>
     </message>
 </context>
 <context>

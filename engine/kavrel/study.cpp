@@ -2,6 +2,7 @@
 
 #include "inclusionzones.h"
 #include "nearesttrees.h"
+#include "parallelblocks.h"
 #include "progress.h"
 #include "randomnumbers.h"
 #include "standrectangle.h"
@@ -261,13 +262,20 @@ PreparedStand prepareStand(const StudyStand &stand, const StudySettings &setting
     // stand turns the region's estimate into one for the whole stand.
     prepared.expansion = SquareMetresPerHectare * prepared.region.area() / stand.extent.area();
 
-    for (const int k : settings.orders) {
-        PreparedOrder order;
-        order.k = k;
-        prepareOrder(prepared, settings, order, progress);
+    // The orders' zones are independent of each other: one order per thread.
+    prepared.orders.resize(settings.orders.size());
+    parallelBlocks(
+        std::int64_t(settings.orders.size()), 1,
+        [&](std::int64_t begin, std::int64_t end) {
+            for (std::int64_t o = begin; o < end; ++o) {
+                PreparedOrder &order = prepared.orders[std::size_t(o)];
+                order.k = settings.orders[std::size_t(o)];
+                prepareOrder(prepared, settings, order, {});
+            }
+        },
+        progress);
+    for (const PreparedOrder &order : prepared.orders)
         prepared.largestPlotRadius = std::max(prepared.largestPlotRadius, order.plotRadius);
-        prepared.orders.push_back(std::move(order));
-    }
     return prepared;
 }
 

@@ -146,15 +146,15 @@ void TestZonesLanguage::picksLanguage_data()
     QTest::addColumn<QByteArray>("lang");
     QTest::addColumn<QString>("language");
 
-    QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray() << "de";
+    QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray() << "en";
     QTest::newRow("LANG alone") << QByteArray() << QByteArray() << QByteArray("en_US.UTF-8") << "en";
     QTest::newRow("LC_MESSAGES before LANG")
         << QByteArray() << QByteArray("sk_SK.UTF-8") << QByteArray("es_ES.UTF-8") << "sk";
     QTest::newRow("LC_ALL before both")
         << QByteArray("es_ES.UTF-8") << QByteArray("sk_SK.UTF-8") << QByteArray("en_US.UTF-8") << "es";
     QTest::newRow("C in LC_ALL keeps LANG silent")
-        << QByteArray("C.UTF-8") << QByteArray() << QByteArray("en_US.UTF-8") << "de";
-    QTest::newRow("POSIX") << QByteArray() << QByteArray("POSIX") << QByteArray("sk_SK") << "de";
+        << QByteArray("C.UTF-8") << QByteArray() << QByteArray("de_DE.UTF-8") << "en";
+    QTest::newRow("POSIX") << QByteArray() << QByteArray("POSIX") << QByteArray("sk_SK") << "en";
     QTest::newRow("empty LC_ALL counts as unset")
         << QByteArray("") << QByteArray() << QByteArray("sk_SK.UTF-8") << "sk";
     QTest::newRow("language only") << QByteArray("sk") << QByteArray() << QByteArray() << "sk";
@@ -162,12 +162,12 @@ void TestZonesLanguage::picksLanguage_data()
         << QByteArray() << QByteArray() << QByteArray("es.UTF-8") << "es";
     QTest::newRow("modifier") << QByteArray() << QByteArray() << QByteArray("en_IE@euro") << "en";
     QTest::newRow("German") << QByteArray("de_AT.UTF-8") << QByteArray() << QByteArray() << "de";
-    QTest::newRow("other language") << QByteArray("fr_FR.UTF-8") << QByteArray() << QByteArray("en_US")
-                                    << "de";
+    QTest::newRow("other language") << QByteArray("fr_FR.UTF-8") << QByteArray() << QByteArray("de_DE")
+                                    << "en";
     QTest::newRow("longer code starting with es")
-        << QByteArray("est_EE") << QByteArray() << QByteArray() << "de";
+        << QByteArray("est_EE") << QByteArray() << QByteArray() << "en";
     QTest::newRow("Asturian, not Spanish")
-        << QByteArray() << QByteArray() << QByteArray("ast_ES.UTF-8") << "de";
+        << QByteArray() << QByteArray() << QByteArray("ast_ES.UTF-8") << "en";
 }
 
 void TestZonesLanguage::picksLanguage()
@@ -353,14 +353,16 @@ void TestZonesLanguage::programSpeaksLocale_data()
     QTest::newRow("LC_MESSAGES Slovak")
         << QStringList{"LC_MESSAGES=sk_SK.UTF-8", "LANG=es_ES.UTF-8"} << "Použitie:"
         << "Neznáma voľba";
-    QTest::newRow("C locale") << QStringList{"LC_ALL=C.UTF-8", "LANG=en_US.UTF-8"} << "Aufruf:"
-                              << "Unbekannte Option";
-    QTest::newRow("LANGUAGE is not a POSIX variable") << QStringList{"LANGUAGE=en", "LANG=C"} << "Aufruf:"
-                                                      << "Unbekannte Option";
-    QTest::newRow("other language") << QStringList{"LANG=fr_FR.UTF-8"} << "Aufruf:"
-                                    << "Unbekannte Option";
-    QTest::newRow("nothing set") << QStringList() << "Aufruf:"
-                                 << "Unbekannte Option";
+    QTest::newRow("German") << QStringList{"LANG=de_DE.UTF-8"} << "Aufruf:"
+                            << "Unbekannte Option";
+    QTest::newRow("C locale before German") << QStringList{"LC_ALL=C.UTF-8", "LANG=de_DE.UTF-8"} << "Usage:"
+                                            << "Unknown option";
+    QTest::newRow("LANGUAGE is not a POSIX variable") << QStringList{"LANGUAGE=de", "LANG=C"} << "Usage:"
+                                                      << "Unknown option";
+    QTest::newRow("other language") << QStringList{"LANG=fr_FR.UTF-8"} << "Usage:"
+                                    << "Unknown option";
+    QTest::newRow("nothing set") << QStringList() << "Usage:"
+                                 << "Unknown option";
 }
 
 void TestZonesLanguage::programSpeaksLocale()

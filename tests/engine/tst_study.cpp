@@ -300,6 +300,28 @@ private slots:
         QVERIFY(plain.empiricalStandardError > 1.0);
     }
 
+    // A forked stem mapped twice: at a point nearest to the pair both trees
+    // come into the sample (neither has another tree strictly nearer), and
+    // Horvitz-Thompson stays unbiased with the pair's shared zone.
+    void coincidentTreesComeTogether()
+    {
+        StudySettings settings;
+        settings.orders = {1};
+        settings.replicates = 3000;
+        settings.points = 10;
+        const StudyStand stand{"fork", {0.0, 0.0, 10.0, 10.0}, {{3, 5}, {3, 5}, {7, 5}}, {0.2, 0.3, 0.4}};
+        bool pairsTaken = true;
+        const StudyResult result = runStudy({stand}, settings, {}, [&](const PointRow &p) {
+            pairsTaken = pairsTaken && p.sampledTrees == (p.position.x < 5.0 ? 2 : 1);
+        });
+        QVERIFY(pairsTaken);
+        for (const char *quantity : {"trees_per_ha", "basal_area_m2_per_ha"}) {
+            const StudyRow &r = row(result, 1, "horvitz_thompson", quantity);
+            QVERIFY2(std::abs(r.bias) < 4.0 * r.monteCarloError, quantity);
+        }
+        QCOMPARE(row(result, 1, "horvitz_thompson", "trees_per_ha").trueValue, 300.0);
+    }
+
     void badSettingsAreRefused_data()
     {
         QTest::addColumn<double>("buffer");

@@ -1,0 +1,408 @@
+#include "studycommand.h"
+
+#include "researchcommand.h"
+#include "researchstand.h"
+#include "subcommandvalues.h"
+#include "zonescommand.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSaveFile>
+#include <QTextStream>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <kavrel/samplingsimulation.h>
+#include <kavrel/study.h>
+#include <stdexcept>
+#include <unistd.h>
+
+using namespace kavrel;
+
+namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("KavrelZones", text);
+}
+
+const QString Command = QStringLiteral("study");
+
+// Exit status after Ctrl+C, as shells report a command ended by SIGINT.
+constexpr int ZonesInterrupted = 130;
+
+std::atomic<bool> interruptRequested{false};
+
+extern "C" void requestInterrupt(int)
+{
+    interruptRequested = true;
+}
+
+// While a study runs, Ctrl+C asks it to stop at the next report instead of
+// killing the process: the output files then stay as they were and no
+// temporary file is left behind.
+class InterruptGuard
+{
+public:
+    InterruptGuard()
+    {
+        interruptRequested = false;
+        m_previous = std::signal(SIGINT, requestInterrupt);
+    }
+    ~InterruptGuard() { std::signal(SIGINT, m_previous); }
+    InterruptGuard(const InterruptGuard &) = delete;
+    InterruptGuard &operator=(const InterruptGuard &) = delete;
+
+private:
+    void (*m_previous)(int) = SIG_DFL;
+};
+
+// More orders than anyone studies; keeps a typing error from asking for
+// millions of zone computations.
+constexpr int MaxStudyOrder = 1000;
+
+struct StudyCommandLine
+{
+    StudySettings settings;
+    DiameterUnit diameterUnit = DiameterUnit::Centimetre;
+    std::optional<StandRectangle> stand;
+    QStringList standFiles;
+    QString output;
+    QString perReplicate;
+    QString perPoint;
+};
+
+// Percentage of a long study on standard error, only when a person watches
+// it there: redirected output stays free of carriage returns.
+class StudyProgressLine
+{
+public:
+    StudyProgressLine() : m_enabled(isatty(fileno(stderr)) == 1) { m_timer.start(); }
+    ~StudyProgressLine()
+    {
+        if (m_shown) {
+            std::fprintf(stderr, "\r%*s\r", 40, "");
+            std::fflush(stderr);
+        }
+    }
+    StudyProgressLine(const StudyProgressLine &) = delete;
+    StudyProgressLine &operator=(const StudyProgressLine &) = delete;
+
+    bool update(std::int64_t done, std::int64_t total)
+    {
+        if (interruptRequested)
+            return false;
+        if (!m_enabled || total <= 0 || m_timer.elapsed() < 300)
+            return true;
+        const int percent = int(done * 100 / total);
+        if (percent != m_percent) {
+            m_percent = percent;
+            m_shown = true;
+            const QByteArray label = translated("Studie").toLocal8Bit();
+            std::fprintf(stderr, "\r%s %3d %%", label.constData(), percent);
+            std::fflush(stderr);
+        }
+        return true;
+    }
+
+private:
+    bool m_enabled;
+    bool m_shown = false;
+    int m_percent = -1;
+    QElapsedTimer m_timer;
+};
+
+QList<QCommandLineOption> studyOptions()
+{
+    return {
+        {QStringLiteral("order"),
+         translated("Ordnungen k: Liste und Bereiche wie 1-10 oder 1,2,5 (Vorgabe 1)"), QStringLiteral("K")},
+        {QStringLiteral("replicates"), translated("Zahl der Stichproben R (Vorgabe 100)"),
+         QStringLiteral("R")},
+        {QStringLiteral("points"), translated("Punkte je Stichprobe m, ab 2 (Vorgabe 20)"),
+         QStringLiteral("M")},
+        {QStringLiteral("design"),
+         translated("Anlage der Punkte: random, systematic oder beide mit Komma (Vorgabe random)"),
+         QStringLiteral("DESIGN")},
+        {QStringLiteral("seed"), translated("Startwert des Zufallsgenerators (Vorgabe 1)"),
+         QStringLiteral("S")},
+        {QStringLiteral("buffer"),
+         translated("Stichprobenpunkte nur mindestens B Meter innerhalb des Bestands (Vorgabe 0)"),
+         QStringLiteral("B")},
+        {QStringLiteral("torus"),
+         translated("der Bestand als Torus: Abstände und Zonen laufen über den Rand")},
+        {QStringLiteral("plot-radius"),
+         translated("Radius des festen Probekreises in Metern (Vorgabe: im Mittel k Bäume)"),
+         QStringLiteral("R")},
+        {QStringLiteral("diameter-unit"), translated("Einheit der Durchmesser: cm, mm oder m (Vorgabe cm)"),
+         QStringLiteral("UNIT")},
+        {QStringLiteral("stand"),
+         translated("Bestandsrechteck für CSV-Stammverteilungen: W,L oder X0,Y0,X1,Y1 in Metern"),
+         QStringLiteral("RECT")},
+        {{QStringLiteral("o"), QStringLiteral("output")},
+         translated("Übersicht als CSV in diese Datei statt auf die Standardausgabe"),
+         QStringLiteral("FILE")},
+        {QStringLiteral("per-replicate"),
+         translated("jede Schätzung jeder Stichprobe als CSV in diese Datei"), QStringLiteral("FILE")},
+        {QStringLiteral("per-point"),
+         translated("die Werte an jedem Stichprobenpunkt als CSV in diese Datei"), QStringLiteral("FILE")},
+    };
+}
+
+QString studyDescription()
+{
+    return translated(
+        "Simulationsstudie: R Stichproben zu je m Punkten auf jedem Bestand, für jede Ordnung k\n"
+        "Horvitz-Thompson aus den Einschlusszonen, k/(pi r_k^2), (k-1)/(pi r_k^2), (k-0.5)/(pi r_k^2)\n"
+        "und der feste Probekreis, je für Bäume/ha und Grundfläche m^2/ha. Ausgabe: eine CSV-Zeile je\n"
+        "Bestand, k, Anlage, Schätzer und Größe mit wahrem Wert, Mittelwert, Verzerrung, empirischem\n"
+        "Standardfehler, RMSE, mittlerem geschätztem Standardfehler und Überdeckung der 95-%-Intervalle.\n"
+        "Schätzer ohne endlichen Erwartungswert stehen dort mit NA und dem Vermerk infinite_expectation.");
+}
+
+std::optional<StandRectangle> standRectangle(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    const std::optional<std::vector<double>> values = numberList(text, int(parts.size()));
+    if (!values || (values->size() != 2 && values->size() != 4))
+        return std::nullopt;
+    StandRectangle rectangle;
+    if (values->size() == 2) {
+        rectangle.width = (*values)[0];
+        rectangle.length = (*values)[1];
+    } else {
+        rectangle.x0 = (*values)[0];
+        rectangle.y0 = (*values)[1];
+        rectangle.width = (*values)[2] - (*values)[0];
+        rectangle.length = (*values)[3] - (*values)[1];
+    }
+    if (!(rectangle.width > 0.0) || !(rectangle.length > 0.0))
+        return std::nullopt;
+    return rectangle;
+}
+
+std::optional<std::vector<StudyDesign>> designList(const QString &text)
+{
+    std::vector<StudyDesign> designs;
+    for (const QString &name : text.split(QLatin1Char(','))) {
+        StudyDesign design;
+        if (name == QLatin1String("random"))
+            design = StudyDesign::Random;
+        else if (name == QLatin1String("systematic"))
+            design = StudyDesign::Systematic;
+        else
+            return std::nullopt;
+        if (std::find(designs.begin(), designs.end(), design) == designs.end())
+            designs.push_back(design);
+    }
+    return designs;
+}
+
+std::optional<DiameterUnit> diameterUnit(const QString &text)
+{
+    if (text == QLatin1String("cm"))
+        return DiameterUnit::Centimetre;
+    if (text == QLatin1String("mm"))
+        return DiameterUnit::Millimetre;
+    if (text == QLatin1String("m"))
+        return DiameterUnit::Metre;
+    return std::nullopt;
+}
+
+QString badValue(const QString &option, const QString &value, const QString &expected)
+{
+    return translated("--%1: \u201E%2\u201C ist %3.").arg(option, value, expected);
+}
+
+// Reads the options into `line`; returns an error text, empty when they fit.
+QString readOptions(const QCommandLineParser &parser, StudyCommandLine &line)
+{
+    StudySettings &s = line.settings;
+    if (parser.isSet(QStringLiteral("order"))) {
+        const QString value = parser.value(QStringLiteral("order"));
+        s.orders = orderList(value, MaxStudyOrder);
+        if (s.orders.empty())
+            return badValue(
+                QStringLiteral("order"), value,
+                translated("keine Liste von Ordnungen zwischen 1 und 1000 (etwa 1-10 oder 1,2,5)"));
+    }
+    const auto whole = [&](const char *name, qint64 minimum, qint64 maximum, auto &target) -> QString {
+        const QString option = QString::fromLatin1(name);
+        if (!parser.isSet(option))
+            return {};
+        const QString value = parser.value(option);
+        const std::optional<qint64> number = wholeNumber(value, minimum, maximum);
+        if (!number)
+            return badValue(option, value,
+                            translated("keine ganze Zahl von %1 bis %2").arg(minimum).arg(maximum));
+        target = std::remove_reference_t<decltype(target)>(*number);
+        return {};
+    };
+    for (const QString &problem :
+         {whole("replicates", 1, 100'000'000, s.replicates), whole("points", 2, 100'000'000, s.points),
+          whole("seed", 0, std::numeric_limits<qint64>::max(), s.seed)}) {
+        if (!problem.isEmpty())
+            return problem;
+    }
+    if (parser.isSet(QStringLiteral("design"))) {
+        const QString value = parser.value(QStringLiteral("design"));
+        const std::optional<std::vector<StudyDesign>> designs = designList(value);
+        if (!designs)
+            return badValue(QStringLiteral("design"), value,
+                            translated("nicht random, systematic oder beide"));
+        s.designs = *designs;
+    }
+    if (parser.isSet(QStringLiteral("buffer"))) {
+        const QString value = parser.value(QStringLiteral("buffer"));
+        const std::optional<double> buffer = decimalNumber(value);
+        if (!buffer || *buffer < 0.0)
+            return badValue(QStringLiteral("buffer"), value, translated("keine Breite ab 0 Metern"));
+        s.bufferMetres = *buffer;
+    }
+    s.torus = parser.isSet(QStringLiteral("torus"));
+    if (parser.isSet(QStringLiteral("plot-radius"))) {
+        const QString value = parser.value(QStringLiteral("plot-radius"));
+        const std::optional<double> radius = decimalNumber(value);
+        if (!radius || *radius <= 0.0)
+            return badValue(QStringLiteral("plot-radius"), value, translated("kein Radius über 0 Metern"));
+        s.plotRadiusMetres = *radius;
+    }
+    if (parser.isSet(QStringLiteral("diameter-unit"))) {
+        const QString value = parser.value(QStringLiteral("diameter-unit"));
+        const std::optional<DiameterUnit> unit = diameterUnit(value);
+        if (!unit)
+            return badValue(QStringLiteral("diameter-unit"), value, translated("nicht cm, mm oder m"));
+        line.diameterUnit = *unit;
+    }
+    if (parser.isSet(QStringLiteral("stand"))) {
+        const QString value = parser.value(QStringLiteral("stand"));
+        line.stand = standRectangle(value);
+        if (!line.stand)
+            return badValue(QStringLiteral("stand"), value,
+                            translated("kein Rechteck W,L oder X0,Y0,X1,Y1 mit positiver Fläche"));
+    }
+    line.output = parser.value(QStringLiteral("output"));
+    line.perReplicate = parser.value(QStringLiteral("per-replicate"));
+    line.perPoint = parser.value(QStringLiteral("per-point"));
+    s.keepReplicates = !line.perReplicate.isEmpty();
+    line.standFiles = parser.positionalArguments();
+    if (line.standFiles.isEmpty())
+        return translated("Es fehlt die Standdatei.");
+    return {};
+}
+
+StudyStand studyStand(const ResearchStand &stand, DiameterUnit unit)
+{
+    StudyStand study;
+    study.name = stand.filePath.toStdString();
+    study.extent = {stand.rectangle.left(), stand.rectangle.bottom(), stand.rectangle.right(),
+                    stand.rectangle.top()};
+    study.trees = stand.positions;
+    const double metres = metresPerDiameterUnit(unit);
+    for (const double d : stand.diameters)
+        study.diametersMetres.push_back(d * metres);
+    return study;
+}
+
+QString notWritten(const QString &path, const QString &reason)
+{
+    return translated("Die Datei \u201E%1\u201C lässt sich nicht schreiben: %2").arg(path, reason);
+}
+
+int runStudyOn(const std::vector<StudyStand> &stands, const StudyCommandLine &line, QTextStream &out,
+               QTextStream &err)
+{
+    // Point figures go straight to their file as the study produces them;
+    // the file only replaces an old one when the study is complete.
+    std::optional<QSaveFile> pointFile;
+    if (!line.perPoint.isEmpty()) {
+        pointFile.emplace(line.perPoint);
+        if (!pointFile->open(QIODevice::WriteOnly)) {
+            err << "kavrel-zones study: " << notWritten(line.perPoint, pointFile->errorString()) << '\n';
+            return ZonesOutputNotWritten;
+        }
+        pointFile->write(QByteArray::fromStdString(pointsCsvHeader()));
+    }
+    const PointSink sink = pointFile ? PointSink([&pointFile](const PointRow &row) {
+        pointFile->write(QByteArray::fromStdString(pointCsvLine(row)));
+    })
+                                     : PointSink();
+    StudyResult result;
+    try {
+        const InterruptGuard interrupts;
+        StudyProgressLine progress;
+        result = runStudy(
+            stands, line.settings,
+            [&progress](std::int64_t done, std::int64_t total) { return progress.update(done, total); },
+            sink);
+    } catch (const std::invalid_argument &problem) {
+        printUsageError(err, Command, QString::fromStdString(problem.what()));
+        return ZonesUsageError;
+    } catch (const Cancelled &) {
+        err << "kavrel-zones study: " << translated("abgebrochen, keine Datei geschrieben.") << '\n';
+        return ZonesInterrupted;
+    }
+    if (pointFile && !pointFile->commit()) {
+        err << "kavrel-zones study: " << notWritten(line.perPoint, pointFile->errorString()) << '\n';
+        return ZonesOutputNotWritten;
+    }
+    if (!line.perReplicate.isEmpty()) {
+        const QString problem =
+            writeWholeFile(line.perReplicate, QByteArray::fromStdString(replicatesCsv(result.replicates)));
+        if (!problem.isEmpty()) {
+            err << "kavrel-zones study: " << notWritten(line.perReplicate, problem) << '\n';
+            return ZonesOutputNotWritten;
+        }
+    }
+    const QByteArray summary = QByteArray::fromStdString(studyCsv(result.summary));
+    if (line.output.isEmpty() || line.output == QLatin1String("-")) {
+        out << QString::fromUtf8(summary);
+        return ZonesSuccess;
+    }
+    const QString problem = writeWholeFile(line.output, summary);
+    if (!problem.isEmpty()) {
+        err << "kavrel-zones study: " << notWritten(line.output, problem) << '\n';
+        return ZonesOutputNotWritten;
+    }
+    return ZonesSuccess;
+}
+
+} // namespace
+
+int runStudyCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    QList<QCommandLineOption> options = studyOptions();
+    options.append({{QStringLiteral("h"), QStringLiteral("help")}, translated("zeigt diese Hilfe")});
+    parser.addOptions(options);
+    if (!parser.parse(QStringList{QStringLiteral("kavrel-zones")} + arguments)) {
+        printUsageError(err, Command, parser.errorText());
+        return ZonesUsageError;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << subcommandHelp(translated("kavrel-zones study [Optionen] STANDDATEI..."), studyDescription(),
+                              options);
+        return ZonesSuccess;
+    }
+    StudyCommandLine line;
+    const QString problem = readOptions(parser, line);
+    if (!problem.isEmpty()) {
+        printUsageError(err, Command, problem);
+        return ZonesUsageError;
+    }
+    std::vector<StudyStand> stands;
+    for (const QString &path : line.standFiles) {
+        // --stand is for the stem maps among the files; stand files state
+        // their own rectangle and refuse one from the command line.
+        ResearchStandResult read = readResearchStand(path, std::nullopt);
+        if (!read.ok() && read.usageError && line.stand)
+            read = readResearchStand(path, line.stand);
+        if (!read.ok()) {
+            err << read.error << '\n';
+            return read.usageError ? ZonesUsageError : ZonesUnreadableStand;
+        }
+        stands.push_back(studyStand(*read.stand, line.diameterUnit));
+    }
+    return runStudyOn(stands, line, out, err);
+}

@@ -1,0 +1,105 @@
+#include "subcommandvalues.h"
+
+#include <QCommandLineOption>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTextStream>
+#include <algorithm>
+#include <cmath>
+
+std::optional<qint64> wholeNumber(const QString &text, qint64 minimum, qint64 maximum)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,18}$"));
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
+    const qint64 value = text.toLongLong();
+    if (value < minimum || value > maximum)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> decimalNumber(const QString &text)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    if (!number.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::vector<double>> numberList(const QString &text, int count)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != count)
+        return std::nullopt;
+    std::vector<double> values;
+    for (const QString &part : parts) {
+        const std::optional<double> value = decimalNumber(part.trimmed());
+        if (!value)
+            return std::nullopt;
+        values.push_back(*value);
+    }
+    return values;
+}
+
+std::vector<int> orderList(const QString &text, int maxOrder)
+{
+    std::vector<int> orders;
+    for (const QString &item : text.split(QLatin1Char(','))) {
+        const QStringList ends = item.trimmed().split(QLatin1Char('-'));
+        if (ends.size() > 2)
+            return {};
+        const std::optional<qint64> first = wholeNumber(ends.front(), 1, maxOrder);
+        const std::optional<qint64> last = wholeNumber(ends.back(), 1, maxOrder);
+        if (!first || !last || *last < *first)
+            return {};
+        for (qint64 k = *first; k <= *last; ++k)
+            orders.push_back(int(k));
+    }
+    std::sort(orders.begin(), orders.end());
+    orders.erase(std::unique(orders.begin(), orders.end()), orders.end());
+    return orders;
+}
+
+void printUsageError(QTextStream &err, const QString &command, const QString &message)
+{
+    err << "kavrel-zones " << command << ": " << message << '\n'
+        << QCoreApplication::translate("KavrelZones", "Hilfe: kavrel-zones %1 --help").arg(command) << '\n';
+}
+
+QString writeWholeFile(const QString &path, const QByteArray &text)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString subcommandHelp(const QString &call, const QString &description,
+                       const QList<QCommandLineOption> &options)
+{
+    QStringList calls;
+    qsizetype width = 0;
+    for (const QCommandLineOption &option : options) {
+        QStringList names;
+        for (const QString &name : option.names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        QString text = names.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty())
+            text += QLatin1Char(' ') + option.valueName();
+        width = std::max(width, text.size());
+        calls << text;
+    }
+    QString help = QCoreApplication::translate("KavrelZones", "Aufruf: %1").arg(call) +
+                   QStringLiteral("\n\n") + description + QStringLiteral("\n\n") +
+                   QCoreApplication::translate("KavrelZones", "Optionen:") + QLatin1Char('\n');
+    for (qsizetype o = 0; o < options.size(); ++o)
+        help += QStringLiteral("  %1  %2\n").arg(calls[o], -int(width)).arg(options[o].description());
+    return help;
+}

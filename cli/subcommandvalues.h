@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+class QCommandLineOption;
+class QCommandLineParser;
+class QTextStream;
+
+// Values of the subcommands' options, read strictly: a value that is not
+// exactly what the option takes is a usage error, never a silent default.
+
+// A whole number in [minimum, maximum], digits only.
+std::optional<qint64> wholeNumber(const QString &text, qint64 minimum, qint64 maximum);
+
+// A finite number with a decimal point ("12", "-0.5", "1e3").
+std::optional<double> decimalNumber(const QString &text);
+
+// Numbers separated by commas, exactly `count` of them.
+std::optional<std::vector<double>> numberList(const QString &text, int count);
+
+// Orders as a list of whole numbers and ranges: "1-10", "1,2,5", "1-3,6".
+// Each order once, ascending; empty on an error or past maxOrder.
+std::vector<int> orderList(const QString &text, int maxOrder);
+
+// The message that ends a subcommand's usage error.
+void printUsageError(QTextStream &err, const QString &command, const QString &message);
+
+// Writes `text` to a file in one step (nothing is left behind on failure);
+// returns an error text, empty on success.
+QString writeWholeFile(const QString &path, const QByteArray &text);
+
+// The help of a subcommand in the tool's language: its call, what it does,
+// and one line per option.
+QString subcommandHelp(const QString &call, const QString &description,
+                       const QList<QCommandLineOption> &options);
