@@ -22,24 +22,30 @@ def write_stand_file(path, stand, trees):
     Path(path).write_text("\n".join(lines) + "\n")
 
 
-@pytest.fixture
-def zones_tool():
-    tool = os.environ.get("KAVREL_ZONES", "")
-    if not tool or not Path(tool).is_file():
-        pytest.skip("KAVREL_ZONES does not name the kavrel-zones program")
+class ZonesTool:
+    def __init__(self, program):
+        self.program = program
 
-    def areas(path, k):
-        """`kavrel-zones --areas` as rows of text, so its numbers are compared as written."""
-        output = subprocess.run(
-            [tool, "--areas", "--order", str(k), str(path)],
+    def run(self, *arguments):
+        return subprocess.run(
+            [self.program, *arguments],
             check=True,
             capture_output=True,
             text=True,
             env={**os.environ, "LC_ALL": "C"},
         ).stdout
-        return [line.split(",") for line in output.splitlines()]
 
-    return areas
+    def areas(self, path, k):
+        """`kavrel-zones --areas` as rows of text, so its numbers are compared as written."""
+        return [line.split(",") for line in self.run("--areas", "--order", str(k), str(path)).splitlines()]
+
+
+@pytest.fixture
+def zones_tool():
+    program = os.environ.get("KAVREL_ZONES", "")
+    if not program or not Path(program).is_file():
+        pytest.skip("KAVREL_ZONES does not name the kavrel-zones program")
+    return ZonesTool(program)
 
 
 @pytest.fixture

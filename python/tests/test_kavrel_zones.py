@@ -1,5 +1,8 @@
 # The module and the command-line tool share one engine, so they must give
 # the same numbers for the same stand and k.
+import csv
+import io
+
 import numpy as np
 import pytest
 from conftest import read_stand_file, write_stand_file
@@ -29,7 +32,7 @@ def assert_same_as_tool(rows, trees, stand, k):
 def test_areas_equal_kavrel_zones_on_the_sample_stands(zones_tool, sample_stand, name, k):
     path = sample_stand(name)
     stand, trees = read_stand_file(path)
-    assert_same_as_tool(zones_tool(path, k), trees, stand, k)
+    assert_same_as_tool(zones_tool.areas(path, k), trees, stand, k)
 
 
 @pytest.mark.parametrize("k", [1, 4])
@@ -44,4 +47,25 @@ def test_areas_equal_kavrel_zones_on_a_generated_1000_tree_stand(zones_tool, tmp
     )
     path = tmp_path / "generated.txt"
     write_stand_file(path, (200, 150), trees)
-    assert_same_as_tool(zones_tool(path, k), trees, (200, 150), k)
+    assert_same_as_tool(zones_tool.areas(path, k), trees, (200, 150), k)
+
+
+def test_study_gives_the_numbers_of_kavrel_zones_study(zones_tool, sample_stand):
+    path = sample_stand("sample50.txt")
+    stand, trees = read_stand_file(path)
+    output = zones_tool.run(
+        "study", "--order", "1-3", "--replicates", "30", "--points", "8",
+        "--design", "random,systematic", "--seed", "5", str(path),
+    )  # fmt: skip
+    rows = list(csv.DictReader(io.StringIO(output)))
+    ours = kavrel.sampling_study(
+        {str(path): trees}, stand, k=[1, 2, 3], replicates=30, points=8, design=["random", "systematic"], seed=5
+    )
+    assert list(ours) == list(rows[0])
+    for column, values in ours.items():
+        theirs = [row[column] for row in rows]
+        if isinstance(values, list):
+            assert values == theirs, column
+        else:
+            expected = np.array([np.nan if text == "NA" else float(text) for text in theirs])
+            np.testing.assert_array_equal(np.asarray(values, dtype=float), expected, err_msg=column)

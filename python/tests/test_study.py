@@ -83,3 +83,9 @@ def test_bad_settings_raise(changes, error, message):
     arguments = {"trees": study_trees(10, 7), "stand": (50, 40), "replicates": 5, "points": 3, **changes}
     with pytest.raises(error, match=message):
         kavrel.sampling_study(**arguments)
+
+
+def test_stand_without_trees_gives_notes_not_numbers():
+    study = kavrel.sampling_study(np.empty((0, 3)), (10, 10), k=[1, 2], replicates=5, points=3)
+    assert np.isnan(study["mean"]).all()
+    assert set(study["note"]) == {"no_trees"}

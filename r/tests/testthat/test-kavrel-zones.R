@@ -36,3 +36,24 @@ test_that("the areas equal those of kavrel-zones on a generated 1000-tree stand"
     expect_same_as_tool(tool, path, trees, c(200, 150), k)
   }
 })
+
+test_that("a study gives the numbers of kavrel-zones study", {
+  tool <- zones_tool()
+  path <- sample_stand_path("sample50.txt")
+  stand <- read_stand_file(path)
+  output <- system2(tool, c("study", "--order", "1-3", "--replicates", "30", "--points", "8",
+                            "--design", "random,systematic", "--seed", "5", shQuote(path)),
+                    stdout = TRUE, env = "LC_ALL=C")
+  theirs <- utils::read.csv(text = output, stringsAsFactors = FALSE, na.strings = "NA")
+  ours <- sampling_study(stats::setNames(list(stand$trees), path), stand$stand, k = 1:3,
+                         replicates = 30, points = 8, design = c("random", "systematic"), seed = 5)
+  expect_named(ours, names(theirs))
+  for (column in names(ours)) {
+    if (is.character(ours[[column]])) {
+      expect_identical(ours[[column]], ifelse(is.na(theirs[[column]]), "", theirs[[column]]),
+                       label = column)
+    } else {
+      expect_identical(as.double(ours[[column]]), as.double(theirs[[column]]), label = column)
+    }
+  }
+})

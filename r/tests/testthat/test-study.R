@@ -68,3 +68,10 @@ test_that("bad settings are R errors that say what is wrong", {
   expect_error(kavrel:::.sampling_study(list(list(name = "a", x = 1, y = 1, d = 0.3, stand = c(5, 5))),
                                         1L, "random", 10, 3, NaN, 0, FALSE, NA_real_), "seed")
 })
+
+test_that("a stand without trees gives notes, not numbers", {
+  empty <- data.frame(x = numeric(), y = numeric(), d = numeric())
+  study <- sampling_study(empty, c(10, 10), k = 1:2, replicates = 5, points = 3)
+  expect_true(all(is.na(study$mean)))
+  expect_true(all(study$note == "no_trees"))
+})
