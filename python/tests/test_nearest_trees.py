@@ -67,3 +67,17 @@ def test_ctrl_c_stops_a_long_computation():
     finally:
         timer.cancel()
     assert interrupted.traceback[-1].name == "nearest_trees"
+
+
+def test_other_threads_run_while_the_engine_works():
+    generator = np.random.default_rng(2)
+    trees = generator.uniform(0, 1000, (10_000, 2))
+    points = generator.uniform(0, 1000, (2_000_000, 2))
+    search = threading.Thread(target=kavrel.nearest_trees, args=(trees, points, 1))
+    search.start()
+    # Holding the interpreter's lock, the search (seconds long) would keep this
+    # thread asleep until it is over.
+    threading.Event().wait(0.5)
+    running = search.is_alive()
+    search.join()
+    assert running
