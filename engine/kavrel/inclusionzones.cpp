@@ -1,12 +1,15 @@
 #include "inclusionzones.h"
 
 #include "inputchecks.h"
+#include "levelsweep.h"
+#include "nearesttrees.h"
 #include "parallelblocks.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -161,21 +164,6 @@ struct Bounds
     double top = 0.0;
 };
 
-Bounds boundsOf(const std::vector<Piece> &pieces)
-{
-    constexpr double infinity = std::numeric_limits<double>::infinity();
-    Bounds bounds{infinity, infinity, -infinity, -infinity};
-    for (const Piece &piece : pieces) {
-        for (const Point &p : piece.vertices) {
-            bounds.left = std::min(bounds.left, p.x);
-            bounds.bottom = std::min(bounds.bottom, p.y);
-            bounds.right = std::max(bounds.right, p.x);
-            bounds.top = std::max(bounds.top, p.y);
-        }
-    }
-    return bounds;
-}
-
 // Whether the other tree may be strictly nearer somewhere in the bounds (the
 // bisector's function is linear, so its largest value is at a corner). Once
 // the zone has shrunk around its tree most farther trees cannot touch it, and
@@ -190,15 +178,77 @@ bool reachesInto(const Bisector &bisector, const Bounds &bounds)
     return false;
 }
 
-// The convex pieces that make up the zone of tree `tree`.
-std::vector<Piece> zonePieces(const std::vector<Point> &trees, std::size_t tree, StandRectangle stand, int k)
+// The zone of one tree, cut down tree by tree. Cutting in any order gives the
+// same zone; nearest neighbours first push most of the stand past k soonest,
+// which keeps the number of pieces small for the later cuts.
+class ZoneCutter
 {
-    std::vector<Piece> pieces{Piece{rectangleVertices(stand), 0}};
-    if (std::size_t(k) >= trees.size())
-        return pieces;
+public:
+    ZoneCutter(Point own, StandRectangle stand, int k) : m_own(own), m_order(k)
+    {
+        m_pieces.push_back(Piece{rectangleVertices(stand), 0});
+        measure();
+    }
 
-    // Nearest neighbours first: they push most of the stand past k soonest,
-    // which keeps the number of pieces small for the later cuts.
+    void cut(Point other)
+    {
+        const Bisector bisector(m_own, other);
+        if (!reachesInto(bisector, m_bounds))
+            return;
+        m_next.clear();
+        for (Piece &piece : m_pieces)
+            splitPiece(std::move(piece), bisector, m_order, m_buffers, m_next);
+        m_pieces.swap(m_next);
+        measure();
+    }
+
+    bool empty() const { return m_pieces.empty(); }
+
+    // A tree farther than this from the zone's tree is not strictly nearer
+    // anywhere in the zone: it would be nearer to a point p than the zone's
+    // tree only within 2 |p - own| of it, and |p - own| is at most the
+    // distance to the zone's farthest vertex.
+    bool cannotReach(double squaredDistanceToOwn) const
+    {
+        return squaredDistanceToOwn > 4.0 * m_farthestSquared * (1.0 + 1e-9);
+    }
+
+    std::vector<Piece> takePieces() { return std::move(m_pieces); }
+
+private:
+    void measure()
+    {
+        constexpr double infinity = std::numeric_limits<double>::infinity();
+        m_bounds = Bounds{infinity, infinity, -infinity, -infinity};
+        m_farthestSquared = 0.0;
+        for (const Piece &piece : m_pieces) {
+            for (const Point &p : piece.vertices) {
+                m_bounds.left = std::min(m_bounds.left, p.x);
+                m_bounds.bottom = std::min(m_bounds.bottom, p.y);
+                m_bounds.right = std::max(m_bounds.right, p.x);
+                m_bounds.top = std::max(m_bounds.top, p.y);
+                m_farthestSquared = std::max(m_farthestSquared, squaredDistance(p, m_own));
+            }
+        }
+    }
+
+    Point m_own;
+    int m_order;
+    std::vector<Piece> m_pieces;
+    std::vector<Piece> m_next;
+    SplitBuffers m_buffers;
+    Bounds m_bounds;
+    double m_farthestSquared = 0.0;
+};
+
+// The convex pieces that make up the zone of tree `tree`, cut by every other
+// tree: quadratic in the number of trees over a whole stand.
+std::vector<Piece> zonePiecesByEveryTree(const std::vector<Point> &trees, std::size_t tree,
+                                         StandRectangle stand, int k)
+{
+    ZoneCutter zone(trees[tree], stand, k);
+    if (std::size_t(k) >= trees.size())
+        return zone.takePieces();
     const Point own = trees[tree];
     std::vector<std::size_t> others;
     others.reserve(trees.size());
@@ -209,21 +259,45 @@ std::vector<Piece> zonePieces(const std::vector<Point> &trees, std::size_t tree,
     std::stable_sort(others.begin(), others.end(), [&](std::size_t a, std::size_t b) {
         return squaredDistance(trees[a], own) < squaredDistance(trees[b], own);
     });
-
-    SplitBuffers buffers;
-    std::vector<Piece> next;
     for (const std::size_t other : others) {
-        const Bisector bisector(own, trees[other]);
-        if (!reachesInto(bisector, boundsOf(pieces)))
-            continue;
-        next.clear();
-        for (Piece &piece : pieces)
-            splitPiece(std::move(piece), bisector, k, buffers, next);
-        pieces.swap(next);
-        if (pieces.empty())
+        zone.cut(trees[other]);
+        if (zone.empty())
             break;
     }
-    return pieces;
+    return zone.takePieces();
+}
+
+// The same pieces from the trees near the zone alone: the neighbours are
+// fetched from the index nearest first (ties by index, the order above) in
+// growing batches, until the next one lies beyond twice the distance of the
+// zone's farthest vertex, past which no tree can cut the zone any more.
+std::vector<Piece> zonePiecesNearby(const TreeIndex &index, std::size_t tree, StandRectangle stand, int k,
+                                    std::vector<Neighbour> &neighbours)
+{
+    const std::vector<Point> &trees = index.trees();
+    ZoneCutter zone(trees[tree], stand, k);
+    if (std::size_t(k) >= trees.size())
+        return zone.takePieces();
+    const Point own = trees[tree];
+    std::size_t done = 0;
+    std::size_t batch = std::min<std::size_t>(trees.size(), 4 * std::size_t(k) + 16);
+    for (;;) {
+        index.nearestWithTies(
+            own, int(std::min<std::size_t>(batch, std::size_t(std::numeric_limits<int>::max()))), neighbours);
+        for (std::size_t n = done; n < neighbours.size(); ++n) {
+            if (zone.cannotReach(neighbours[n].squaredDistance))
+                return zone.takePieces();
+            if (neighbours[n].index == tree)
+                continue;
+            zone.cut(trees[neighbours[n].index]);
+            if (zone.empty())
+                return zone.takePieces();
+        }
+        done = neighbours.size();
+        if (done >= trees.size())
+            return zone.takePieces();
+        batch = std::min(trees.size(), 2 * done);
+    }
 }
 
 double polygonArea(const std::vector<Point> &vertices)
@@ -351,6 +425,61 @@ std::vector<ZoneRing> outlineOf(const std::vector<Piece> &pieces)
     return rings;
 }
 
+struct AreaScratch
+{
+    std::vector<Neighbour> neighbours;
+    std::vector<Point> others;
+    std::vector<double> distances;
+};
+
+void collectOthers(const std::vector<Point> &trees, std::size_t tree, AreaScratch &scratch)
+{
+    scratch.others.clear();
+    for (const Neighbour &neighbour : scratch.neighbours) {
+        if (neighbour.index != tree)
+            scratch.others.push_back(trees[neighbour.index]);
+    }
+}
+
+// The area of one zone from the trees near it, by the sweep around the tree.
+// A first sweep over the nearest neighbours gives a zone that contains the
+// true one, so no tree beyond twice the distance of its farthest vertex can
+// matter; a second sweep over every tree within that distance, if the first
+// did not hold them all already, gives the zone itself.
+double zoneAreaNearby(const TreeIndex &index, std::size_t tree, StandRectangle stand, int k,
+                      AreaScratch &scratch)
+{
+    const std::vector<Point> &trees = index.trees();
+    if (std::size_t(k) >= trees.size())
+        return stand.area();
+    const Point own = trees[tree];
+    const std::size_t first = std::min<std::size_t>(trees.size(), 4 * std::size_t(k) + 16);
+    index.nearestWithTies(own,
+                          int(std::min<std::size_t>(first, std::size_t(std::numeric_limits<int>::max()))),
+                          scratch.neighbours);
+    collectOthers(trees, tree, scratch);
+    std::optional<SweptZone> zone = sweptZone(own, scratch.others, stand, k, scratch.distances);
+    if (!zone)
+        return piecesArea(zonePiecesNearby(index, tree, stand, k, scratch.neighbours));
+    const double reach = 4.0 * zone->farthestSquared * (1.0 + 1e-9);
+    if (scratch.neighbours.size() >= trees.size() || reach <= scratch.neighbours.back().squaredDistance)
+        return zone->area;
+
+    index.within(own, reach, scratch.neighbours);
+    // The index returns them in its own order; sorted, the sweep sees the
+    // same lines in the same order whatever the index did.
+    std::sort(scratch.neighbours.begin(), scratch.neighbours.end(),
+              [](const Neighbour &a, const Neighbour &b) {
+                  return a.squaredDistance < b.squaredDistance ||
+                         (a.squaredDistance == b.squaredDistance && a.index < b.index);
+              });
+    collectOthers(trees, tree, scratch);
+    zone = sweptZone(own, scratch.others, stand, k, scratch.distances);
+    if (!zone)
+        return piecesArea(zonePiecesNearby(index, tree, stand, k, scratch.neighbours));
+    return zone->area;
+}
+
 } // namespace
 
 double ringArea(const ZoneRing &ring)
@@ -363,13 +492,14 @@ std::vector<double> inclusionZoneAreas(const std::vector<Point> &trees, StandRec
 {
     checkOrder(k);
     checkStand(stand);
-    checkPoints(trees, "tree");
+    const TreeIndex index(trees);
     std::vector<double> areas(trees.size());
     parallelBlocks(
         std::int64_t(trees.size()), 16,
         [&](std::int64_t begin, std::int64_t end) {
+            AreaScratch scratch;
             for (std::int64_t t = begin; t < end; ++t)
-                areas[std::size_t(t)] = piecesArea(zonePieces(trees, std::size_t(t), stand, k));
+                areas[std::size_t(t)] = zoneAreaNearby(index, std::size_t(t), stand, k, scratch);
         },
         progress);
     return areas;
@@ -380,18 +510,33 @@ std::vector<InclusionZone> inclusionZones(const std::vector<Point> &trees, Stand
 {
     checkOrder(k);
     checkStand(stand);
-    checkPoints(trees, "tree");
+    const TreeIndex index(trees);
     std::vector<InclusionZone> zones(trees.size());
     parallelBlocks(
         std::int64_t(trees.size()), 16,
         [&](std::int64_t begin, std::int64_t end) {
+            std::vector<Neighbour> neighbours;
             for (std::int64_t t = begin; t < end; ++t) {
-                const std::vector<Piece> pieces = zonePieces(trees, std::size_t(t), stand, k);
+                const std::vector<Piece> pieces =
+                    zonePiecesNearby(index, std::size_t(t), stand, k, neighbours);
                 zones[std::size_t(t)] = InclusionZone{piecesArea(pieces), outlineOf(pieces)};
             }
         },
         progress);
     return zones;
+}
+
+std::vector<double> inclusionZoneAreasByEveryTree(const std::vector<Point> &trees, StandRectangle stand,
+                                                  int k)
+{
+    checkOrder(k);
+    checkStand(stand);
+    checkPoints(trees, "tree");
+    std::vector<double> areas;
+    areas.reserve(trees.size());
+    for (std::size_t t = 0; t < trees.size(); ++t)
+        areas.push_back(piecesArea(zonePiecesByEveryTree(trees, t, stand, k)));
+    return areas;
 }
 
 } // namespace kavrel

@@ -44,6 +44,12 @@ std::vector<double> inclusionZoneAreas(const std::vector<Point> &trees, StandRec
 std::vector<InclusionZone> inclusionZones(const std::vector<Point> &trees, StandRectangle stand, int k,
                                           const Progress &progress = {});
 
+// The areas of inclusionZoneAreas() by cutting each zone with every other
+// tree, one tree after the other: quadratic in the number of trees, kept as
+// the plain reference the local computation is checked against.
+std::vector<double> inclusionZoneAreasByEveryTree(const std::vector<Point> &trees, StandRectangle stand,
+                                                  int k);
+
 // Area of a ring by the shoelace formula; positive for counter-clockwise rings.
 double ringArea(const ZoneRing &ring);
 

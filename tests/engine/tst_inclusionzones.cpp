@@ -63,6 +63,12 @@ private slots:
     void agreesWithMonteCarlo_data();
     void agreesWithMonteCarlo();
     void areasMatchZones();
+    void localZonesMatchCuttingByEveryTree_data();
+    void localZonesMatchCuttingByEveryTree();
+    void plantationZonesAreExact_data();
+    void plantationZonesAreExact();
+    void sumAtTenThousandTrees_data();
+    void sumAtTenThousandTrees();
 };
 
 void TestZoneAreas::sumIsOrderTimesStandArea_data()
@@ -237,6 +243,123 @@ void TestZoneAreas::areasMatchZones()
             }
         }
     }
+}
+
+void TestZoneAreas::localZonesMatchCuttingByEveryTree_data()
+{
+    QTest::addColumn<QList<QPointF>>("trees");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("length");
+    QTest::addColumn<double>("x0");
+    QTest::addColumn<int>("k");
+
+    const StandRectangle stand{100.0, 70.0};
+    // Whole metres: many trees at equal distances, cocircular and collinear.
+    QList<QPointF> wholeMetres;
+    std::mt19937_64 generator(4);
+    std::uniform_int_distribution<int> x(0, 100);
+    std::uniform_int_distribution<int> y(0, 70);
+    for (int t = 0; t < 250; ++t)
+        wholeMetres.append(QPointF(x(generator), y(generator)));
+    QList<QPointF> withTwins = randomTrees(21, 150, stand);
+    for (int t = 0; t < 10; ++t)
+        withTwins.append(withTwins[t * 7]);
+    QList<QPointF> farAway;
+    for (const QPointF &p : randomTrees(22, 120, stand))
+        farAway.append(p + QPointF(2.5e6, 0.0));
+
+    for (const int k : {1, 3, 6, 10}) {
+        QTest::addRow("300 random trees, some outside, k=%d", k)
+            << randomTrees(20, 300, stand) << stand.width << stand.length << 0.0 << k;
+        QTest::addRow("lattice 12x12, k=%d", k) << latticeTrees(12, 6.0) << 78.0 << 78.0 << 0.0 << k;
+        QTest::addRow("250 trees on whole metres, k=%d", k)
+            << wholeMetres << stand.width << stand.length << 0.0 << k;
+        QTest::addRow("coincident pairs, k=%d", k) << withTwins << stand.width << stand.length << 0.0 << k;
+        QTest::addRow("stand far from the origin, k=%d", k)
+            << farAway << stand.width << stand.length << 2.5e6 << k;
+    }
+}
+
+// The zones from the trees near each zone equal those cut by every tree.
+void TestZoneAreas::localZonesMatchCuttingByEveryTree()
+{
+    QFETCH(QList<QPointF>, trees);
+    QFETCH(double, width);
+    QFETCH(double, length);
+    QFETCH(double, x0);
+    QFETCH(int, k);
+    const StandRectangle stand{width, length, x0, 0.0};
+
+    const std::vector<double> local = inclusionZoneAreas(toPoints(trees), stand, k);
+    const std::vector<double> reference = inclusionZoneAreasByEveryTree(toPoints(trees), stand, k);
+    QCOMPARE(local.size(), reference.size());
+    for (std::size_t t = 0; t < local.size(); ++t) {
+        QVERIFY2(std::abs(local[t] - reference[t]) <= 1e-9 * std::max(reference[t], 1e-6 * stand.area()),
+                 qPrintable(QStringLiteral("tree %1: %2 instead of %3")
+                                .arg(t + 1)
+                                .arg(local[t], 0, 'g', 17)
+                                .arg(reference[t], 0, 'g', 17)));
+    }
+}
+
+void TestZoneAreas::plantationZonesAreExact_data()
+{
+    QTest::addColumn<double>("spacing");
+    QTest::addColumn<double>("offset");
+
+    QTest::newRow("15 m, trees half a spacing from the edge") << 15.0 << 7.5;
+    QTest::newRow("0.1 m stem map grid") << 0.1 << 0.05;
+    QTest::newRow("far from the origin") << 15.0 << 512345.5;
+}
+
+// Shared X and Y values everywhere: each zone of order 1 is exactly its
+// spacing square, and the order-4 zones of interior trees are the same
+// for every tree.
+void TestZoneAreas::plantationZonesAreExact()
+{
+    QFETCH(double, spacing);
+    QFETCH(double, offset);
+    std::vector<Point> trees;
+    for (int i = 0; i < 7; ++i) {
+        for (int j = 0; j < 7; ++j)
+            trees.push_back(Point{offset + spacing * i, offset + spacing * j});
+    }
+    const double corner = offset - spacing / 2.0;
+    const StandRectangle stand{7 * spacing, 7 * spacing, corner, corner};
+
+    for (const double area : inclusionZoneAreas(trees, stand, 1))
+        QVERIFY2(std::abs(area - spacing * spacing) <= 1e-12 * spacing * spacing,
+                 qPrintable(QString::number(area, 'g', 17)));
+    const std::vector<double> fourth = inclusionZoneAreas(trees, stand, 4);
+    for (int i = 2; i < 5; ++i) {
+        for (int j = 2; j < 5; ++j)
+            QVERIFY(std::abs(fourth[std::size_t(i * 7 + j)] - fourth[2 * 7 + 2]) <= 1e-9 * fourth[2 * 7 + 2]);
+    }
+}
+
+void TestZoneAreas::sumAtTenThousandTrees_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::newRow("k=1") << 1;
+    QTest::newRow("k=6") << 6;
+}
+
+void TestZoneAreas::sumAtTenThousandTrees()
+{
+    QFETCH(int, k);
+    const StandRectangle stand{500.0, 500.0};
+    std::mt19937_64 generator(10000);
+    std::uniform_real_distribution<double> coordinate(0.0, 500.0);
+    std::vector<Point> trees;
+    for (int t = 0; t < 10000; ++t) {
+        const double x = coordinate(generator);
+        trees.push_back(Point{x, coordinate(generator)});
+    }
+    double sum = 0.0;
+    for (const double area : inclusionZoneAreas(trees, stand, k))
+        sum += area;
+    QVERIFY2(std::abs(sum - k * stand.area()) <= 1e-9 * k * stand.area(),
+             qPrintable(QString::number(sum, 'g', 17)));
 }
 
 QTEST_GUILESS_MAIN(TestZoneAreas)

@@ -1,0 +1,131 @@
+// Times the research engine on uniform random stands of 400 trees per hectare
+// (medians of several runs, all processor cores): the zone areas of every tree
+// for 10^3, 10^4 and 10^5 trees at k = 1, 6 and 10, a simulation of 10^6
+// random sample points on 10^4 trees at k = 6, and the peak memory of the
+// zone areas of 10^5 trees at k = 6 (measured in a child process of its own).
+// Targets on a two-core machine: 10^4 trees, k = 6 within 200 ms; 10^5 trees,
+// k = 6 within 3 s; 10^6 points within 1 s; 10^5 trees within 500 MB.
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <kavrel/inclusionzones.h>
+#include <kavrel/samplingsimulation.h>
+#include <kavrel/threads.h>
+#include <random>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+using namespace kavrel;
+
+namespace {
+
+struct BenchStand
+{
+    std::vector<Point> trees;
+    StandRectangle rectangle;
+};
+
+BenchStand uniformStand(int treeCount, std::uint64_t seed)
+{
+    const double side = std::sqrt(double(treeCount) * 25.0); // 400 trees per hectare
+    BenchStand stand{{}, {side, side}};
+    std::mt19937_64 generator(seed);
+    std::uniform_real_distribution<double> coordinate(0.0, side);
+    for (int t = 0; t < treeCount; ++t) {
+        const double x = coordinate(generator);
+        const double y = coordinate(generator);
+        stand.trees.push_back(Point{x, y});
+    }
+    return stand;
+}
+
+template <typename Work> double medianMilliseconds(int runs, Work work)
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        const auto end = std::chrono::steady_clock::now();
+        times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void timeAreas()
+{
+    std::printf("%8s  %3s  %5s  %12s  %16s\n", "trees", "k", "runs", "areas (ms)", "sum / (k A) - 1");
+    for (const int n : {1000, 10000, 100000}) {
+        const BenchStand bench = uniformStand(n, 20261208 + std::uint64_t(n));
+        const int runs = n >= 100000 ? 3 : n >= 10000 ? 5 : 9;
+        for (const int k : {1, 6, 10}) {
+            std::vector<double> areas;
+            const double time = medianMilliseconds(
+                runs, [&] { areas = inclusionZoneAreas(bench.trees, bench.rectangle, k); });
+            double sum = 0.0;
+            for (const double area : areas)
+                sum += area;
+            std::printf("%8d  %3d  %5d  %12.1f  %16.2e\n", n, k, runs, time,
+                        sum / (double(k) * bench.rectangle.area()) - 1.0);
+            std::fflush(stdout);
+        }
+    }
+}
+
+void timeSimulation()
+{
+    const BenchStand bench = uniformStand(10000, 7);
+    const int k = 6;
+    const std::vector<double> areas = inclusionZoneAreas(bench.trees, bench.rectangle, k);
+    std::vector<SampledTree> trees;
+    for (std::size_t t = 0; t < bench.trees.size(); ++t)
+        trees.push_back(SampledTree{bench.trees[t], 0.3, areas[t]});
+    SamplingDesign design;
+    design.pointCount = 1'000'000;
+    design.seed = 11;
+    SamplingResult result;
+    const double time =
+        medianMilliseconds(3, [&] { result = simulateSampling(trees, bench.rectangle, k, design); });
+    std::printf("simulation: 1000000 points on 10000 trees, k = 6: %.1f ms (median of 3); HT trees/ha %.3f "
+                "(true %.3f, standard error %.3f)\n",
+                time, result.treesHorvitzThompson.mean, result.treesHorvitzThompson.trueValue,
+                result.treesHorvitzThompson.standardError);
+}
+
+// The child computes; its peak resident set comes back through wait4().
+void peakMemory()
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        const BenchStand bench = uniformStand(100000, 3);
+        const std::vector<double> areas = inclusionZoneAreas(bench.trees, bench.rectangle, 6);
+        _exit(areas.size() == bench.trees.size() ? 0 : 1);
+    }
+    if (child < 0) {
+        std::printf("peak memory: cannot start a child process\n");
+        return;
+    }
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::printf("peak memory: the child process failed\n");
+        return;
+    }
+    std::printf("peak memory: zone areas of 100000 trees, k = 6: %.1f MB resident\n",
+                double(usage.ru_maxrss) / 1024.0);
+}
+
+} // namespace
+
+int main()
+{
+    std::printf("uniform random stands, 400 trees/ha, %d threads\n", threadCount());
+    peakMemory();
+    timeAreas();
+    timeSimulation();
+    return 0;
+}

@@ -1,0 +1,290 @@
+#include "levelsweep.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace kavrel {
+
+namespace {
+
+// Lines through one vertex meet the ray there within rounding; they are
+// ordered by where they go next, not by that noise.
+constexpr double SameDistance = 1e-10;
+constexpr double SameAngle = 1e-11;
+
+// The line n . q = c in coordinates relative to the tree, n of unit length
+// and c > 0 (the tree is on the near side); q is in the half-plane beyond it
+// when n . q > c.
+struct Line
+{
+    double nx = 0.0;
+    double ny = 0.0;
+    double c = 0.0;
+};
+
+struct Direction
+{
+    double x = 1.0;
+    double y = 0.0;
+};
+
+double distanceAlong(const Line &line, Direction d)
+{
+    const double facing = line.nx * d.x + line.ny * d.y;
+    return facing > 0.0 ? line.c / facing : std::numeric_limits<double>::infinity();
+}
+
+// d(distance)/d(angle): which of the lines through a vertex comes first once
+// the ray has turned a little further.
+double turnRate(const Line &line, Direction d)
+{
+    const double facing = line.nx * d.x + line.ny * d.y;
+    const double across = -line.nx * d.y + line.ny * d.x;
+    return -line.c * across / (facing * facing);
+}
+
+bool crossing(const Line &a, const Line &b, Point &q)
+{
+    const double det = a.nx * b.ny - a.ny * b.nx;
+    // Unit normals: parallel lines never meet, nearly parallel ones far away.
+    if (std::abs(det) <= 1e-14)
+        return false;
+    q = Point{(a.c * b.ny - b.c * a.ny) / det, (a.nx * b.c - b.nx * a.c) / det};
+    return std::isfinite(q.x) && std::isfinite(q.y);
+}
+
+// A measure of the counter-clockwise turn from the unit direction `from` to
+// the vector q, in [0, 4) for turns in [0, 2 pi), increasing with the turn:
+// comparing turns needs no trigonometry.
+double pseudoTurn(Direction from, Point q)
+{
+    const double cross = from.x * q.y - from.y * q.x;
+    const double dot = from.x * q.x + from.y * q.y;
+    const double r = std::abs(cross) + std::abs(dot);
+    if (!(r > 0.0))
+        return 0.0;
+    if (cross >= 0.0 && dot > 0.0)
+        return cross / r;
+    if (dot <= 0.0 && cross > 0.0)
+        return 1.0 + -dot / r;
+    if (cross <= 0.0 && dot < 0.0)
+        return 2.0 + -cross / r;
+    return 3.0 + dot / r;
+}
+
+constexpr double FullTurn = 4.0;
+
+class LevelSweep
+{
+public:
+    LevelSweep(const std::vector<Line> &trees, const std::vector<Line> &box, int k,
+               std::vector<double> &scratch)
+        : m_trees(trees), m_box(box), m_order(std::size_t(k)), m_scratch(scratch)
+    {}
+
+    // The outline as vertices relative to the tree, counter-clockwise; empty
+    // when the events do not close up.
+    std::vector<Point> outline()
+    {
+        const Direction start{std::cos(0.1234567), std::sin(0.1234567)};
+        Direction d = start;
+        const Line *current = boundaryAfter(d);
+        if (!current)
+            return {};
+        const double t = distanceAlong(*current, d);
+        std::vector<Point> vertices{Point{t * d.x, t * d.y}};
+        const std::size_t maxEvents = 64 * (m_trees.size() + m_box.size()) + 64;
+        while (vertices.size() < maxEvents) {
+            Point next;
+            double turn = 0.0;
+            if (!nextEvent(*current, d, next, turn))
+                return {};
+            if (vertices.size() > 1) {
+                const double back = pseudoTurn(d, Point{start.x, start.y});
+                if (back <= SameAngle || back <= turn)
+                    return vertices;
+            }
+            vertices.push_back(next);
+            const double length = std::hypot(next.x, next.y);
+            d = Direction{next.x / length, next.y / length};
+            current = boundaryAfter(d);
+            if (!current)
+                return {};
+        }
+        return {};
+    }
+
+private:
+    // The line on which the zone ends just counter-clockwise of d: the k-th
+    // tree line the ray enters, unless it leaves the box first.
+    const Line *boundaryAfter(Direction d)
+    {
+        const Line *box = firstAfter(m_box, d);
+        const Line *tree = kthAfter(d);
+        if (!tree)
+            return box;
+        if (!box)
+            return tree;
+        const double tb = distanceAlong(*box, d);
+        const double tt = distanceAlong(*tree, d);
+        if (std::abs(tb - tt) > SameDistance * std::max(tb, tt))
+            return tb < tt ? box : tree;
+        return turnRate(*box, d) < turnRate(*tree, d) ? box : tree;
+    }
+
+    const Line *kthAfter(Direction d)
+    {
+        m_distances.resize(m_trees.size());
+        m_scratch.clear();
+        for (std::size_t j = 0; j < m_trees.size(); ++j) {
+            m_distances[j] = distanceAlong(m_trees[j], d);
+            if (std::isfinite(m_distances[j]))
+                m_scratch.push_back(m_distances[j]);
+        }
+        if (m_scratch.size() < m_order)
+            return nullptr;
+        std::nth_element(m_scratch.begin(), m_scratch.begin() + std::ptrdiff_t(m_order - 1), m_scratch.end());
+        const double kth = m_scratch[m_order - 1];
+        std::size_t before = 0;
+        m_bundle.clear();
+        for (std::size_t j = 0; j < m_trees.size(); ++j) {
+            const double t = m_distances[j];
+            if (t < kth * (1.0 - SameDistance))
+                ++before;
+            else if (t <= kth * (1.0 + SameDistance))
+                m_bundle.push_back({turnRate(m_trees[j], d), j});
+        }
+        if (before >= m_order || before + m_bundle.size() < m_order)
+            return nullptr;
+        if (m_bundle.size() > 1)
+            std::sort(m_bundle.begin(), m_bundle.end());
+        return &m_trees[m_bundle[m_order - 1 - before].second];
+    }
+
+    static const Line *firstAfter(const std::vector<Line> &lines, Direction d)
+    {
+        const Line *best = nullptr;
+        double bestT = std::numeric_limits<double>::infinity();
+        for (const Line &line : lines) {
+            const double t = distanceAlong(line, d);
+            if (!std::isfinite(t))
+                continue;
+            if (!best || t < bestT * (1.0 - SameDistance) ||
+                (t <= bestT * (1.0 + SameDistance) && turnRate(line, d) < turnRate(*best, d))) {
+                best = &line;
+                bestT = std::min(bestT, t);
+            }
+        }
+        return best;
+    }
+
+    bool nextEvent(const Line &current, Direction d, Point &next, double &turn) const
+    {
+        turn = FullTurn;
+        bool found = false;
+        for (const std::vector<Line> *lines : {&m_trees, &m_box}) {
+            for (const Line &line : *lines) {
+                if (&line == &current)
+                    continue;
+                Point q;
+                if (!crossing(current, line, q))
+                    continue;
+                const double step = pseudoTurn(d, q);
+                if (step <= SameAngle || step >= FullTurn - SameAngle || step >= turn)
+                    continue;
+                turn = step;
+                next = q;
+                found = true;
+            }
+        }
+        return found;
+    }
+
+    const std::vector<Line> &m_trees;
+    const std::vector<Line> &m_box;
+    std::size_t m_order;
+    std::vector<double> &m_scratch;
+    std::vector<double> m_distances;
+    std::vector<std::pair<double, std::size_t>> m_bundle;
+};
+
+// Sutherland-Hodgman against one side of the stand (n . q <= c): a star-shaped
+// polygon clipped by a convex one keeps its area exactly, even where the
+// result runs along the edge twice.
+std::vector<Point> clipped(const std::vector<Point> &polygon, double nx, double ny, double c)
+{
+    std::vector<Point> out;
+    out.reserve(polygon.size() + 4);
+    for (std::size_t v = 0; v < polygon.size(); ++v) {
+        const Point a = polygon[v];
+        const Point b = polygon[(v + 1) % polygon.size()];
+        const double fa = nx * a.x + ny * a.y - c;
+        const double fb = nx * b.x + ny * b.y - c;
+        if (fa <= 0.0)
+            out.push_back(a);
+        if ((fa < 0.0 && fb > 0.0) || (fa > 0.0 && fb < 0.0)) {
+            const double t = fa / (fa - fb);
+            out.push_back(Point{a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t});
+        }
+    }
+    return out;
+}
+
+double shoelace(const std::vector<Point> &polygon)
+{
+    double twice = 0.0;
+    for (std::size_t v = 0; v < polygon.size(); ++v) {
+        const Point a = polygon[v];
+        const Point b = polygon[(v + 1) % polygon.size()];
+        twice += a.x * b.y - b.x * a.y;
+    }
+    return twice / 2.0;
+}
+
+} // namespace
+
+std::optional<SweptZone> sweptZone(Point own, const std::vector<Point> &others, StandRectangle stand, int k,
+                                   std::vector<double> &scratch)
+{
+    std::vector<Line> trees;
+    trees.reserve(others.size());
+    for (const Point &other : others) {
+        const double ex = other.x - own.x;
+        const double ey = other.y - own.y;
+        const double length = std::hypot(ex, ey);
+        if (length > 0.0)
+            trees.push_back(Line{ex / length, ey / length, length / 2.0});
+    }
+    // A box around the stand and the tree bounds every ray; the zone is then
+    // cut to the stand.
+    const double left = stand.left() - own.x;
+    const double right = stand.right() - own.x;
+    const double bottom = stand.bottom() - own.y;
+    const double top = stand.top() - own.y;
+    // Close around the stand, so that little of the sweep runs outside it.
+    const double margin = 1e-3 * (stand.width + stand.length);
+    std::vector<Line> box{{1.0, 0.0, std::max(right, 0.0) + margin},
+                          {0.0, 1.0, std::max(top, 0.0) + margin},
+                          {-1.0, 0.0, std::max(-left, 0.0) + margin},
+                          {0.0, -1.0, std::max(-bottom, 0.0) + margin}};
+
+    std::vector<Point> polygon = LevelSweep(trees, box, k, scratch).outline();
+    if (polygon.size() < 3)
+        return std::nullopt;
+    polygon = clipped(polygon, 1.0, 0.0, right);
+    polygon = clipped(polygon, -1.0, 0.0, -left);
+    polygon = clipped(polygon, 0.0, 1.0, top);
+    polygon = clipped(polygon, 0.0, -1.0, -bottom);
+
+    SweptZone zone;
+    zone.area = std::max(0.0, shoelace(polygon));
+    if (zone.area > 0.0) {
+        for (const Point &q : polygon)
+            zone.farthestSquared = std::max(zone.farthestSquared, q.x * q.x + q.y * q.y);
+    }
+    return zone;
+}
+
+} // namespace kavrel
