@@ -63,6 +63,8 @@ def _order(k):
     k = operator.index(k)
     if k < 1:
         raise ValueError(f"k must be at least 1, not {k}")
+    if k > 10**9:
+        raise ValueError(f"k must be at most 10**9, not {k}")
     return k
 
 
