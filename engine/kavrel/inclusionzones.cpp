@@ -425,12 +425,31 @@ std::vector<ZoneRing> outlineOf(const std::vector<Piece> &pieces)
     return rings;
 }
 
+// Trees per block of work: a stand of a few dozen trees is done on one
+// thread, where starting another would cost more than it saves.
+constexpr std::int64_t ZoneBlock = 64;
+
 struct AreaScratch
 {
     std::vector<Neighbour> neighbours;
     std::vector<Point> others;
     std::vector<double> distances;
 };
+
+// Whether the other tree is strictly nearer than the zone's tree somewhere in
+// the outline (relative to the zone's tree): a linear function is largest at
+// a vertex. Borderline cases count as reaching: a tree too many costs time only.
+bool reachesInto(Point own, Point other, const std::vector<Point> &outline)
+{
+    const double ex = other.x - own.x;
+    const double ey = other.y - own.y;
+    const double half = (ex * ex + ey * ey) / 2.0;
+    for (const Point &q : outline) {
+        if (q.x * ex + q.y * ey >= half * (1.0 - 1e-9))
+            return true;
+    }
+    return false;
+}
 
 void collectOthers(const std::vector<Point> &trees, std::size_t tree, AreaScratch &scratch)
 {
@@ -452,8 +471,12 @@ double zoneAreaNearby(const TreeIndex &index, std::size_t tree, StandRectangle s
     const std::vector<Point> &trees = index.trees();
     if (std::size_t(k) >= trees.size())
         return stand.area();
+    // On small stands at low orders the zones have few pieces, and cutting
+    // them costs less than setting up the sweep.
+    if (trees.size() <= 256 && k <= 4)
+        return piecesArea(zonePiecesNearby(index, tree, stand, k, scratch.neighbours));
     const Point own = trees[tree];
-    const std::size_t first = std::min<std::size_t>(trees.size(), 4 * std::size_t(k) + 16);
+    const std::size_t first = std::min<std::size_t>(trees.size(), 6 * std::size_t(k) + 20);
     index.nearestWithTies(own,
                           int(std::min<std::size_t>(first, std::size_t(std::numeric_limits<int>::max()))),
                           scratch.neighbours);
@@ -465,15 +488,27 @@ double zoneAreaNearby(const TreeIndex &index, std::size_t tree, StandRectangle s
     if (scratch.neighbours.size() >= trees.size() || reach <= scratch.neighbours.back().squaredDistance)
         return zone->area;
 
+    // The first trees stay (they bound the first zone, and the zone cannot
+    // grow past it); of the others only those whose half-plane reaches into
+    // the first zone can be strictly nearer anywhere in the true one.
+    const std::size_t firstCount = scratch.neighbours.size();
+    const double firstFarthest = scratch.neighbours.back().squaredDistance;
     index.within(own, reach, scratch.neighbours);
-    // The index returns them in its own order; sorted, the sweep sees the
-    // same lines in the same order whatever the index did.
     std::sort(scratch.neighbours.begin(), scratch.neighbours.end(),
               [](const Neighbour &a, const Neighbour &b) {
                   return a.squaredDistance < b.squaredDistance ||
                          (a.squaredDistance == b.squaredDistance && a.index < b.index);
               });
-    collectOthers(trees, tree, scratch);
+    scratch.others.clear();
+    for (std::size_t n = 0; n < scratch.neighbours.size(); ++n) {
+        const Neighbour &neighbour = scratch.neighbours[n];
+        if (neighbour.index == tree)
+            continue;
+        const Point other = trees[neighbour.index];
+        if (n < firstCount || neighbour.squaredDistance <= firstFarthest ||
+            reachesInto(own, other, zone->outline))
+            scratch.others.push_back(other);
+    }
     zone = sweptZone(own, scratch.others, stand, k, scratch.distances);
     if (!zone)
         return piecesArea(zonePiecesNearby(index, tree, stand, k, scratch.neighbours));
@@ -495,7 +530,7 @@ std::vector<double> inclusionZoneAreas(const std::vector<Point> &trees, StandRec
     const TreeIndex index(trees);
     std::vector<double> areas(trees.size());
     parallelBlocks(
-        std::int64_t(trees.size()), 16,
+        std::int64_t(trees.size()), ZoneBlock,
         [&](std::int64_t begin, std::int64_t end) {
             AreaScratch scratch;
             for (std::int64_t t = begin; t < end; ++t)
@@ -513,7 +548,7 @@ std::vector<InclusionZone> inclusionZones(const std::vector<Point> &trees, Stand
     const TreeIndex index(trees);
     std::vector<InclusionZone> zones(trees.size());
     parallelBlocks(
-        std::int64_t(trees.size()), 16,
+        std::int64_t(trees.size()), ZoneBlock,
         [&](std::int64_t begin, std::int64_t end) {
             std::vector<Neighbour> neighbours;
             for (std::int64_t t = begin; t < end; ++t) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <tuple>
 
 namespace kavrel {
 
@@ -22,6 +23,9 @@ struct Line
     double nx = 0.0;
     double ny = 0.0;
     double c = 0.0;
+    // Another tree at the same point gives the same line: the two swap
+    // places at no crossing, so the level needs a full look there.
+    bool twin = false;
 };
 
 struct Direction
@@ -43,16 +47,6 @@ double turnRate(const Line &line, Direction d)
     const double facing = line.nx * d.x + line.ny * d.y;
     const double across = -line.nx * d.y + line.ny * d.x;
     return -line.c * across / (facing * facing);
-}
-
-bool crossing(const Line &a, const Line &b, Point &q)
-{
-    const double det = a.nx * b.ny - a.ny * b.nx;
-    // Unit normals: parallel lines never meet, nearly parallel ones far away.
-    if (std::abs(det) <= 1e-14)
-        return false;
-    q = Point{(a.c * b.ny - b.c * a.ny) / det, (a.nx * b.c - b.nx * a.c) / det};
-    return std::isfinite(q.x) && std::isfinite(q.y);
 }
 
 // A measure of the counter-clockwise turn from the unit direction `from` to
@@ -94,22 +88,25 @@ public:
         if (!current)
             return {};
         const double t = distanceAlong(*current, d);
-        std::vector<Point> vertices{Point{t * d.x, t * d.y}};
+        Point at{t * d.x, t * d.y};
+        std::vector<Point> vertices{at};
         const std::size_t maxEvents = 64 * (m_trees.size() + m_box.size()) + 64;
         while (vertices.size() < maxEvents) {
-            Point next;
-            double turn = 0.0;
-            if (!nextEvent(*current, d, next, turn))
+            const Event event = nextEvent(*current, at);
+            if (!event.line)
                 return {};
             if (vertices.size() > 1) {
                 const double back = pseudoTurn(d, Point{start.x, start.y});
-                if (back <= SameAngle || back <= turn)
+                if (back <= SameAngle || back <= pseudoTurn(d, event.point))
                     return vertices;
             }
-            vertices.push_back(next);
-            const double length = std::hypot(next.x, next.y);
-            d = Direction{next.x / length, next.y / length};
-            current = boundaryAfter(d);
+            vertices.push_back(event.point);
+            at = event.point;
+            const double length = std::hypot(at.x, at.y);
+            d = Direction{at.x / length, at.y / length};
+            current = event.single && !current->twin && !event.line->twin
+                          ? afterCrossing(*current, *event.line, d)
+                          : boundaryAfter(d);
             if (!current)
                 return {};
         }
@@ -180,26 +177,66 @@ private:
         return best;
     }
 
-    bool nextEvent(const Line &current, Direction d, Point &next, double &turn) const
+    struct Event
     {
-        turn = FullTurn;
-        bool found = false;
+        const Line *line = nullptr;
+        Point point;
+        bool single = true; // no other line through the same point
+    };
+
+    bool isBox(const Line *line) const { return line >= m_box.data() && line < m_box.data() + m_box.size(); }
+
+    // Where a tree line crosses the k-th one, it becomes the k-th: it comes
+    // from beyond to before it or the other way round. The box takes over
+    // from a tree line it crosses, and one box side from the other. A tree
+    // line crossing the box, though, may be one of the nearer k - 1; which
+    // tree line then bounds the zone takes a look at them all.
+    const Line *afterCrossing(const Line &current, const Line &other, Direction d)
+    {
+        if (isBox(&current) && !isBox(&other))
+            return boundaryAfter(d);
+        return &other;
+    }
+
+    // The nearest crossing of the current line ahead, walking along it
+    // counter-clockwise around the tree (q = c n + s u with u the normal
+    // turned left: the angle grows with s).
+    Event nextEvent(const Line &current, Point at) const
+    {
+        const double ux = -current.ny;
+        const double uy = current.nx;
+        const double here = ux * at.x + uy * at.y;
+        const double ahead = here + 1e-11 * (std::abs(here) + current.c);
+        double best = std::numeric_limits<double>::infinity();
+        double second = best;
+        const Line *bestLine = nullptr;
         for (const std::vector<Line> *lines : {&m_trees, &m_box}) {
             for (const Line &line : *lines) {
                 if (&line == &current)
                     continue;
-                Point q;
-                if (!crossing(current, line, q))
+                const double across = line.nx * ux + line.ny * uy;
+                if (std::abs(across) <= 1e-14)
+                    continue; // parallel
+                const double s =
+                    (line.c - current.c * (line.nx * current.nx + line.ny * current.ny)) / across;
+                if (!(s > ahead) || s >= second)
                     continue;
-                const double step = pseudoTurn(d, q);
-                if (step <= SameAngle || step >= FullTurn - SameAngle || step >= turn)
-                    continue;
-                turn = step;
-                next = q;
-                found = true;
+                if (s < best) {
+                    second = best;
+                    best = s;
+                    bestLine = &line;
+                } else {
+                    second = s;
+                }
             }
         }
-        return found;
+        Event event;
+        if (!bestLine || !std::isfinite(best))
+            return event;
+        event.line = bestLine;
+        event.point = Point{current.c * current.nx + best * ux, current.c * current.ny + best * uy};
+        event.single = second - best > 1e-9 * (std::abs(best) + current.c);
+        return event;
     }
 
     const std::vector<Line> &m_trees;
@@ -243,6 +280,23 @@ double shoelace(const std::vector<Point> &polygon)
     return twice / 2.0;
 }
 
+void markTwins(std::vector<Line> &lines)
+{
+    std::vector<std::size_t> order(lines.size());
+    for (std::size_t l = 0; l < lines.size(); ++l)
+        order[l] = l;
+    const auto key = [&](std::size_t l) {
+        return std::make_tuple(lines[l].nx, lines[l].ny, lines[l].c);
+    };
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+    for (std::size_t l = 1; l < order.size(); ++l) {
+        if (key(order[l]) == key(order[l - 1])) {
+            lines[order[l]].twin = true;
+            lines[order[l - 1]].twin = true;
+        }
+    }
+}
+
 } // namespace
 
 std::optional<SweptZone> sweptZone(Point own, const std::vector<Point> &others, StandRectangle stand, int k,
@@ -255,8 +309,9 @@ std::optional<SweptZone> sweptZone(Point own, const std::vector<Point> &others, 
         const double ey = other.y - own.y;
         const double length = std::hypot(ex, ey);
         if (length > 0.0)
-            trees.push_back(Line{ex / length, ey / length, length / 2.0});
+            trees.push_back(Line{ex / length, ey / length, length / 2.0, false});
     }
+    markTwins(trees);
     // A box around the stand and the tree bounds every ray; the zone is then
     // cut to the stand.
     const double left = stand.left() - own.x;
@@ -265,10 +320,10 @@ std::optional<SweptZone> sweptZone(Point own, const std::vector<Point> &others, 
     const double top = stand.top() - own.y;
     // Close around the stand, so that little of the sweep runs outside it.
     const double margin = 1e-3 * (stand.width + stand.length);
-    std::vector<Line> box{{1.0, 0.0, std::max(right, 0.0) + margin},
-                          {0.0, 1.0, std::max(top, 0.0) + margin},
-                          {-1.0, 0.0, std::max(-left, 0.0) + margin},
-                          {0.0, -1.0, std::max(-bottom, 0.0) + margin}};
+    std::vector<Line> box{{1.0, 0.0, std::max(right, 0.0) + margin, false},
+                          {0.0, 1.0, std::max(top, 0.0) + margin, false},
+                          {-1.0, 0.0, std::max(-left, 0.0) + margin, false},
+                          {0.0, -1.0, std::max(-bottom, 0.0) + margin, false}};
 
     std::vector<Point> polygon = LevelSweep(trees, box, k, scratch).outline();
     if (polygon.size() < 3)
@@ -283,6 +338,7 @@ std::optional<SweptZone> sweptZone(Point own, const std::vector<Point> &others, 
     if (zone.area > 0.0) {
         for (const Point &q : polygon)
             zone.farthestSquared = std::max(zone.farthestSquared, q.x * q.x + q.y * q.y);
+        zone.outline = std::move(polygon);
     }
     return zone;
 }

@@ -15,6 +15,8 @@ struct SweptZone
     // Largest squared distance from the tree to a vertex of its zone within
     // the stand (0 when the zone misses the stand).
     double farthestSquared = 0.0;
+    // The outline within the stand, relative to the tree.
+    std::vector<Point> outline;
 };
 
 // The area of the order-k zone of `own` within the stand, with `others` as
