@@ -6,19 +6,15 @@
 #include "progress.h"
 #include "randomnumbers.h"
 #include "standrectangle.h"
-#include "threads.h"
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <exception>
 #include <limits>
-#include <mutex>
 #include <numbers>
 #include <stdexcept>
-#include <thread>
 
 namespace kavrel {
 
@@ -516,9 +512,7 @@ public:
     StudyRunner(const StudySettings &settings, const StudyProgress &progress, const PointSink &sink,
                 std::int64_t total)
         : m_settings(settings), m_progress(progress), m_sink(sink), m_total(total)
-    {
-        m_threads = threadCount();
-    }
+    {}
 
     void run(const PreparedStand &stand, StudyDesign design, StudyResult &result)
     {
@@ -545,29 +539,16 @@ private:
     {
         std::vector<ReplicateOutcome> block;
         block.resize(std::size_t(count));
-        std::atomic<std::int64_t> next{0};
-        std::exception_ptr failure;
-        std::mutex failureMutex;
         const bool keepPoints = bool(m_sink);
-        auto work = [&] {
-            try {
-                for (std::int64_t r = next++; r < count; r = next++)
-                    block[std::size_t(r)] =
-                        runReplicate(stand, search, m_settings, design, first + r, keepPoints);
-            } catch (...) {
-                const std::lock_guard<std::mutex> lock(failureMutex);
-                failure = std::current_exception();
-            }
-        };
-        const int helpers = int(std::min<std::int64_t>(m_threads, count)) - 1;
-        std::vector<std::thread> threads;
-        for (int t = 0; t < helpers; ++t)
-            threads.emplace_back(work);
-        work();
-        for (std::thread &thread : threads)
-            thread.join();
-        if (failure)
-            std::rethrow_exception(failure);
+        // Each replicate draws from its own stream and fills its own slot, so
+        // the block comes out the same on any number of threads.
+        parallelBlocks(count, 1,
+                       [&](std::int64_t begin, std::int64_t end) {
+                           for (std::int64_t r = begin; r < end; ++r)
+                               block[std::size_t(r)] =
+                                   runReplicate(stand, search, m_settings, design, first + r, keepPoints);
+                       },
+                       {});
         return block;
     }
 
@@ -658,7 +639,6 @@ private:
     const PointSink &m_sink;
     std::int64_t m_total;
     std::int64_t m_done = 0;
-    int m_threads = 1;
 };
 
 void checkSettings(const StudySettings &settings)

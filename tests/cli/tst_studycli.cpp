@@ -202,6 +202,35 @@ private slots:
             QVERIFY2(result.out.contains(option), qPrintable(option));
     }
 
+    void helpSpeaksTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("C") << "LC_ALL=C.UTF-8"
+                           << "Usage: kavrel-zones study [options]";
+        QTest::newRow("unknown language") << "LANG=fr_FR.UTF-8"
+                                          << "Usage: kavrel-zones study [options]";
+        QTest::newRow("German") << "LANG=de_DE.UTF-8"
+                                << "Aufruf: kavrel-zones study [Optionen]";
+        QTest::newRow("Spanish") << "LANG=es_ES.UTF-8"
+                                 << "Uso: kavrel-zones study [opciones]";
+        QTest::newRow("Slovak") << "LANG=sk_SK.UTF-8"
+                                << "Použitie: kavrel-zones study [voľby]";
+    }
+
+    void helpSpeaksTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, start);
+        QProcess program;
+        program.setEnvironment({locale});
+        program.start(QStringLiteral(KAVREL_ZONES_PROGRAM), {"study", "--help"});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), 0);
+        const QString help = QString::fromUtf8(program.readAllStandardOutput());
+        QVERIFY2(help.startsWith(start), qPrintable(help));
+    }
+
     // Summary numbers are the same whatever language the user's locale asks for.
     void numbersIgnoreTheLanguage()
     {
