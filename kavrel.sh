@@ -8,6 +8,8 @@
 #                                 sanitizers, built with clang in build/fuzz; fails on any finding
 #   ./kavrel.sh package           builds the Debian package build/package/kavrel_<version>_<arch>.deb
 #                                 (from build/release; KAVREL_PACKAGE_PRESET=debug packs build/debug)
+#   ./kavrel.sh r-check           builds and checks the R package (R CMD check with its tests)
+#   ./kavrel.sh python-test       builds the Python module into a virtual environment and runs pytest
 # KAVREL_WERROR=ON turns compiler warnings into errors.
 set -eu
 
@@ -22,6 +24,11 @@ FUZZ_PACKAGES="clang libclang-rt-14-dev"
 
 # What building and checking the Debian package needs besides.
 PACKAGING_PACKAGES="dpkg-dev file lintian desktop-file-utils appstream man-db"
+
+# Only for the R package and the Python module.
+R_PACKAGES="r-base-dev r-cran-rcpp r-cran-testthat r-cran-roxygen2"
+PYTHON_PACKAGES="python3-dev python3-venv python3-pip python3-setuptools python3-wheel python3-numpy \
+python3-pytest pybind11-dev python3-pybind11"
 
 install_missing_packages() {
     missing=""
@@ -70,11 +77,48 @@ package() {
     cpack --config "build/$preset/CPackConfig.cmake" -B build/package
 }
 
+# The language packages check their numbers against kavrel-zones on the
+# sample stands, so they get the tool's path and the sample folder.
+build_zones_tool() {
+    cmake --preset debug -DCMAKE_COMPILE_WARNING_AS_ERROR="${KAVREL_WERROR:-OFF}" >/dev/null
+    cmake --build --preset debug --target kavrel-zones
+    KAVREL_ZONES="$PWD/build/debug/bin/kavrel-zones"
+    KAVREL_DATA="$PWD/dist/Data"
+    export KAVREL_ZONES KAVREL_DATA
+}
+
+# R CMD build packs only the package folder, so ./configure first copies the
+# engine's sources into it. Warnings fail the check as errors do.
+r_check() {
+    build_zones_tool
+    (cd r && ./configure)
+    rm -rf build/r && mkdir -p build/r
+    cd build/r
+    R CMD build ../../r
+    _R_CHECK_FORCE_SUGGESTS_=false _R_CHECK_TESTS_NLINES_=0 R CMD check --no-manual kavrel_*.tar.gz
+    if grep -q "^Status:.*\(ERROR\|WARNING\)" kavrel.Rcheck/00check.log; then
+        echo "R CMD check reported errors or warnings" >&2
+        exit 1
+    fi
+}
+
+# Debian's numpy, pytest and pybind11 belong to /usr/bin/python3, whatever
+# python3 comes first on the PATH.
+python_test() {
+    build_zones_tool
+    rm -rf build/python-venv
+    /usr/bin/python3 -m venv --system-site-packages build/python-venv
+    build/python-venv/bin/pip install --no-build-isolation --no-index ./python
+    cd python && ../build/python-venv/bin/python -m pytest -q tests
+}
+
 command="${1:-run}"
 [ $# -gt 0 ] && shift
 case "$command" in
     fuzz) install_missing_packages $FUZZ_PACKAGES ;;
     package) install_missing_packages $PACKAGING_PACKAGES ;;
+    r-check) install_missing_packages $R_PACKAGES ;;
+    python-test) install_missing_packages $PYTHON_PACKAGES ;;
     *) install_missing_packages ;;
 esac
 
@@ -95,7 +139,11 @@ case "$command" in
         cd build/asan && ctest --output-on-failure --no-tests=error ;;
     fuzz)
         fuzz "$@" ;;
+    r-check)
+        r_check ;;
+    python-test)
+        python_test ;;
     *)
-        echo "usage: $0 run [STANDFILE] | test | test-asan | build | fuzz [SECONDS] | package" >&2
+        echo "usage: $0 run [STANDFILE] | test | test-asan | build | fuzz [SECONDS] | package | r-check | python-test" >&2
         exit 2 ;;
 esac

@@ -1,0 +1,4 @@
+library(testthat)
+library(kavrel)
+
+test_check("kavrel")
