@@ -493,7 +493,7 @@ Stands from point processes: kavrel-zones generate --help
     </message>
     <message>
         <source>--stand: „%1“ ist weder W,L noch X0,Y0,X1,Y1 in Metern mit positiver Breite und Länge (etwa 100,80 oder 2500,1200,2600,1280).</source>
-        <translation>--stand: „%1“ is neither W,L nor X0,Y0,X1,Y1 in metres with positive width and length (e.g. 100,80 or 2500,1200,2600,1280).</translation>
+        <translation>--stand: “%1” is neither W,L nor X0,Y0,X1,Y1 in metres with positive width and length (e.g. 100,80 or 2500,1200,2600,1280).</translation>
     </message>
     <message>
         <source>--stand gilt nur zusammen mit --areas, --simulate, --grid, --geojson oder --svg.</source>
@@ -515,7 +515,7 @@ Stands from point processes: kavrel-zones generate --help
     </message>
     <message>
         <source>Die Standdatei „%1“ nennt %2 Bäume; die Kantentabelle nimmt wie das Programm nur die ersten %3. --areas, --simulate, --grid, --geojson und --svg nehmen alle.</source>
-        <translation>The stand file „%1“ states %2 trees; like the program, the edge table takes only the first %3. --areas, --simulate, --grid, --geojson and --svg take all of them.</translation>
+        <translation>The stand file “%1” states %2 trees; like the program, the edge table takes only the first %3. --areas, --simulate, --grid, --geojson and --svg take all of them.</translation>
     </message>
     <message>
         <source>abgebrochen, keine Datei geschrieben.</source>
@@ -565,19 +565,19 @@ Stands from point processes: kavrel-zones generate --help
     </message>
     <message>
         <source>Stammkarte „%1“, Zeile %2: %3</source>
-        <translation>Stem map „%1“, line %2: %3</translation>
+        <translation>Stem map “%1”, line %2: %3</translation>
     </message>
     <message>
         <source>Stammkarte „%1“, Zeile %2, Spalte „%3“: %4</source>
-        <translation>Stem map „%1“, line %2, column „%3“: %4</translation>
+        <translation>Stem map “%1”, line %2, column “%3”: %4</translation>
     </message>
     <message>
         <source>--stand gilt nur für CSV-Stammkarten; die Standdatei „%1“ nennt ihr Bestandsrechteck selbst.</source>
-        <translation>--stand applies only to CSV stem maps; the stand file „%1“ states its own stand rectangle.</translation>
+        <translation>--stand applies only to CSV stem maps; the stand file “%1” states its own stand rectangle.</translation>
     </message>
     <message>
         <source>Die Stammkarte „%1“ braucht das Bestandsrechteck: --stand W,L oder --stand X0,Y0,X1,Y1.</source>
-        <translation>The stem map „%1“ needs the stand rectangle: --stand W,L or --stand X0,Y0,X1,Y1.</translation>
+        <translation>The stem map “%1” needs the stand rectangle: --stand W,L or --stand X0,Y0,X1,Y1.</translation>
     </message>
 </context>
 </TS>

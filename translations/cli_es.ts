@@ -493,7 +493,7 @@ Rodales a partir de procesos de puntos: kavrel-zones generate --help
     </message>
     <message>
         <source>--stand: „%1“ ist weder W,L noch X0,Y0,X1,Y1 in Metern mit positiver Breite und Länge (etwa 100,80 oder 2500,1200,2600,1280).</source>
-        <translation>--stand: „%1“ no es W,L ni X0,Y0,X1,Y1 en metros con anchura y longitud positivas (p. ej. 100,80 o 2500,1200,2600,1280).</translation>
+        <translation>--stand: «%1» no es W,L ni X0,Y0,X1,Y1 en metros con anchura y longitud positivas (p. ej. 100,80 o 2500,1200,2600,1280).</translation>
     </message>
     <message>
         <source>--stand gilt nur zusammen mit --areas, --simulate, --grid, --geojson oder --svg.</source>
@@ -515,7 +515,7 @@ Rodales a partir de procesos de puntos: kavrel-zones generate --help
     </message>
     <message>
         <source>Die Standdatei „%1“ nennt %2 Bäume; die Kantentabelle nimmt wie das Programm nur die ersten %3. --areas, --simulate, --grid, --geojson und --svg nehmen alle.</source>
-        <translation>El archivo de rodal „%1“ indica %2 árboles; como el programa, la tabla de aristas toma solo los %3 primeros. --areas, --simulate, --grid, --geojson y --svg los toman todos.</translation>
+        <translation>El archivo de rodal «%1» indica %2 árboles; como el programa, la tabla de aristas toma solo los %3 primeros. --areas, --simulate, --grid, --geojson y --svg los toman todos.</translation>
     </message>
     <message>
         <source>abgebrochen, keine Datei geschrieben.</source>
@@ -565,19 +565,19 @@ Rodales a partir de procesos de puntos: kavrel-zones generate --help
     </message>
     <message>
         <source>Stammkarte „%1“, Zeile %2: %3</source>
-        <translation>Mapa de árboles „%1“, línea %2: %3</translation>
+        <translation>Mapa de árboles «%1», línea %2: %3</translation>
     </message>
     <message>
         <source>Stammkarte „%1“, Zeile %2, Spalte „%3“: %4</source>
-        <translation>Mapa de árboles „%1“, línea %2, columna „%3“: %4</translation>
+        <translation>Mapa de árboles «%1», línea %2, columna «%3»: %4</translation>
     </message>
     <message>
         <source>--stand gilt nur für CSV-Stammkarten; die Standdatei „%1“ nennt ihr Bestandsrechteck selbst.</source>
-        <translation>--stand solo vale para mapas de árboles CSV; el archivo de rodal „%1“ indica su propio rectángulo.</translation>
+        <translation>--stand solo vale para mapas de árboles CSV; el archivo de rodal «%1» indica su propio rectángulo.</translation>
     </message>
     <message>
         <source>Die Stammkarte „%1“ braucht das Bestandsrechteck: --stand W,L oder --stand X0,Y0,X1,Y1.</source>
-        <translation>El mapa de árboles „%1“ necesita el rectángulo del rodal: --stand W,L o --stand X0,Y0,X1,Y1.</translation>
+        <translation>El mapa de árboles «%1» necesita el rectángulo del rodal: --stand W,L o --stand X0,Y0,X1,Y1.</translation>
     </message>
 </context>
 </TS>
