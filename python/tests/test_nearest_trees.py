@@ -1,5 +1,6 @@
 import _thread
 import threading
+import time
 
 import numpy as np
 import pytest
@@ -53,12 +54,16 @@ def test_bad_input_raises(trees, points, k, error, message):
         kavrel.nearest_trees(trees, points, k)
 
 
-def test_ctrl_c_stops_a_long_computation():
+def long_search():
+    """Trees and points whose search takes seconds on any machine we know."""
     generator = np.random.default_rng(1)
-    trees = generator.uniform(0, 1000, (10_000, 2))
-    points = generator.uniform(0, 1000, (2_000_000, 2))
-    # Late enough to find the search running (it takes seconds), not still checking input.
-    timer = threading.Timer(0.3, _thread.interrupt_main)
+    return generator.uniform(0, 1000, (100_000, 2)), generator.uniform(0, 1000, (5_000_000, 2))
+
+
+def test_ctrl_c_stops_a_long_computation():
+    trees, points = long_search()
+    # Late enough to find the search running, not still checking input.
+    timer = threading.Timer(0.2, _thread.interrupt_main)
     timer.start()
     try:
         with pytest.raises(KeyboardInterrupt) as interrupted:
@@ -70,14 +75,23 @@ def test_ctrl_c_stops_a_long_computation():
 
 
 def test_other_threads_run_while_the_engine_works():
-    generator = np.random.default_rng(2)
-    trees = generator.uniform(0, 1000, (10_000, 2))
-    points = generator.uniform(0, 1000, (2_000_000, 2))
-    search = threading.Thread(target=kavrel.nearest_trees, args=(trees, points, 1))
-    search.start()
-    # Holding the interpreter's lock, the search (seconds long) would keep this
-    # thread asleep until it is over.
-    threading.Event().wait(0.5)
-    running = search.is_alive()
-    search.join()
-    assert running
+    trees, points = long_search()
+    ticks = []
+    stop = threading.Event()
+
+    def tick():
+        while not stop.wait(0.001):
+            ticks.append(time.monotonic())
+
+    ticker = threading.Thread(target=tick)
+    ticker.start()
+    try:
+        start = time.monotonic()
+        kavrel.nearest_trees(trees, points, 1)
+        end = time.monotonic()
+    finally:
+        stop.set()
+        ticker.join()
+    # A search that held the interpreter's lock would leave no tick between
+    # its start and its end.
+    assert any(start < moment < end for moment in ticks)
