@@ -1,8 +1,9 @@
 #include "stemmapcsv.h"
 
+#include "stand/standfilereader.h"
+
 #include <QCoreApplication>
 #include <QList>
-#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -42,49 +43,18 @@ QString quoted(const QByteArray &text)
     return QStringLiteral("\u201E%1\u201C").arg(shown);
 }
 
-// Optional sign, digits with one decimal separator, optional exponent; the
-// other separator (a thousands mark in one of the two forms) is refused.
+// The stand file's number form with either decimal separator; the other
+// separator (a thousands mark in one of the two forms) is refused.
 std::optional<double> parseNumber(QByteArray text, char decimalSeparator)
 {
-    if (text.isEmpty() || text.size() > 400)
-        return std::nullopt;
     const char otherSeparator = decimalSeparator == ',' ? '.' : ',';
     if (text.contains(otherSeparator))
         return std::nullopt;
     text.replace(decimalSeparator, '.');
-    const char *p = text.constData();
-    const char *end = p + text.size();
-    bool negative = false;
-    if (*p == '+' || *p == '-')
-        negative = *p++ == '-';
-    const char *digitsBegin = p;
-    int mantissaDigits = 0;
-    while (p < end && *p >= '0' && *p <= '9')
-        ++p, ++mantissaDigits;
-    if (p < end && *p == '.') {
-        ++p;
-        while (p < end && *p >= '0' && *p <= '9')
-            ++p, ++mantissaDigits;
-    }
-    if (mantissaDigits == 0)
-        return std::nullopt;
-    if (p < end && (*p == 'e' || *p == 'E')) {
-        ++p;
-        if (p < end && (*p == '+' || *p == '-'))
-            ++p;
-        const char *exponent = p;
-        while (p < end && *p >= '0' && *p <= '9')
-            ++p;
-        if (p == exponent)
-            return std::nullopt;
-    }
-    if (p != end)
-        return std::nullopt;
     double value = 0.0;
-    const auto [parsedEnd, error] = std::from_chars(digitsBegin, end, value, std::chars_format::general);
-    if (error != std::errc() || parsedEnd != end || !std::isfinite(value))
+    if (parseStandNumber(text, value) != NumberProblem::None)
         return std::nullopt;
-    return negative ? -value : value;
+    return value;
 }
 
 struct Columns

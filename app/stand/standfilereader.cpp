@@ -165,58 +165,6 @@ private:
     qint64 m_valueCount = 0;
 };
 
-enum class NumberProblem
-{
-    None,
-    NotANumber,
-    OutOfRange
-};
-
-// Point as decimal separator, optional sign and exponent; no blanks, no
-// "inf"/"nan", no hexadecimal.
-NumberProblem parseNumber(const QByteArray &text, double &value)
-{
-    if (text.isEmpty() || text.size() > MaxValueLength)
-        return NumberProblem::NotANumber;
-    const char *begin = text.constData();
-    const char *end = begin + text.size();
-    const char *digits = begin;
-    if (*digits == '+' || *digits == '-')
-        ++digits;
-    qsizetype mantissaDigits = 0;
-    const char *p = digits;
-    while (p < end && *p >= '0' && *p <= '9')
-        ++p, ++mantissaDigits;
-    if (p < end && *p == '.') {
-        ++p;
-        while (p < end && *p >= '0' && *p <= '9')
-            ++p, ++mantissaDigits;
-    }
-    if (mantissaDigits == 0)
-        return NumberProblem::NotANumber;
-    if (p < end && (*p == 'e' || *p == 'E')) {
-        ++p;
-        if (p < end && (*p == '+' || *p == '-'))
-            ++p;
-        const char *exponentStart = p;
-        while (p < end && *p >= '0' && *p <= '9')
-            ++p;
-        if (p == exponentStart)
-            return NumberProblem::NotANumber;
-    }
-    if (p != end)
-        return NumberProblem::NotANumber;
-
-    double magnitude = 0;
-    const auto [parsedEnd, ec] = std::from_chars(digits, end, magnitude, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range || !std::isfinite(magnitude))
-        return NumberProblem::OutOfRange;
-    if (ec != std::errc() || parsedEnd != end)
-        return NumberProblem::NotANumber;
-    value = *begin == '-' ? -magnitude : magnitude;
-    return NumberProblem::None;
-}
-
 QString quoted(const QByteArray &text)
 {
     QString shown = QString::fromUtf8(text.left(QuotedValueLength));
@@ -337,7 +285,7 @@ private:
         case ValueReader::Kind::Value:
             break;
         }
-        switch (parseNumber(token.text, value)) {
+        switch (parseStandNumber(token.text, value)) {
         case NumberProblem::NotANumber:
             return fail(token, QCoreApplication::translate("StandFileReader",
                                                            "%1 erwartet, gefunden %2 (keine Zahl).")
@@ -414,6 +362,49 @@ std::optional<QString> refusalFor(mode_t mode)
 }
 
 } // namespace
+
+NumberProblem parseStandNumber(const QByteArray &text, double &value)
+{
+    if (text.isEmpty() || text.size() > MaxValueLength)
+        return NumberProblem::NotANumber;
+    const char *begin = text.constData();
+    const char *end = begin + text.size();
+    const char *digits = begin;
+    if (*digits == '+' || *digits == '-')
+        ++digits;
+    qsizetype mantissaDigits = 0;
+    const char *p = digits;
+    while (p < end && *p >= '0' && *p <= '9')
+        ++p, ++mantissaDigits;
+    if (p < end && *p == '.') {
+        ++p;
+        while (p < end && *p >= '0' && *p <= '9')
+            ++p, ++mantissaDigits;
+    }
+    if (mantissaDigits == 0)
+        return NumberProblem::NotANumber;
+    if (p < end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        if (p < end && (*p == '+' || *p == '-'))
+            ++p;
+        const char *exponentStart = p;
+        while (p < end && *p >= '0' && *p <= '9')
+            ++p;
+        if (p == exponentStart)
+            return NumberProblem::NotANumber;
+    }
+    if (p != end)
+        return NumberProblem::NotANumber;
+
+    double magnitude = 0;
+    const auto [parsedEnd, ec] = std::from_chars(digits, end, magnitude, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range || !std::isfinite(magnitude))
+        return NumberProblem::OutOfRange;
+    if (ec != std::errc() || parsedEnd != end)
+        return NumberProblem::NotANumber;
+    value = *begin == '-' ? -magnitude : magnitude;
+    return NumberProblem::None;
+}
 
 bool isSpecialFile(const QString &path)
 {

@@ -76,3 +76,15 @@ enum class StandFileTrees
 // those with StandFileTrees::FirstFifty.
 StandFileResult readStandFile(const QString &path, StandFileTrees trees);
 StandFileResult parseStandFile(QIODevice &device, const QString &filePath, StandFileTrees trees);
+
+enum class NumberProblem
+{
+    None,
+    NotANumber,
+    OutOfRange
+};
+
+// A value as stand files write it: point as decimal separator, optional sign
+// and exponent; no blanks, no "inf"/"nan", no hexadecimal, at most
+// MaxValueLength characters. Sets value only when the answer is None.
+NumberProblem parseStandNumber(const QByteArray &text, double &value);
