@@ -1,4 +1,5 @@
 #include "files/filesystemname.h"
+#include "toolrun.h"
 #include "zonescommand.h"
 
 #include <QDir>
@@ -17,24 +18,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList &arguments)
-{
-    Run run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.status = zonesMain(arguments, out, err);
-    out.flush();
-    err.flush();
-    return run;
-}
 
 // Shoelace area of a GeoJSON ring (first position repeated at the end).
 double ringArea(const QJsonArray &ring)

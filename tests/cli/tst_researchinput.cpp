@@ -1,4 +1,5 @@
 #include "researchstand.h"
+#include "toolrun.h"
 #include "zonescommand.h"
 
 #include <QFile>
@@ -8,24 +9,6 @@
 #include <cmath>
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList &arguments)
-{
-    Run run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.status = zonesMain(arguments, out, err);
-    out.flush();
-    err.flush();
-    return run;
-}
 
 QList<double> areaColumn(const QString &areasOutput)
 {

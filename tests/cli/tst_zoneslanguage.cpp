@@ -1,3 +1,4 @@
+#include "toolrun.h"
 #include "zonescommand.h"
 #include "zoneslanguage.h"
 #include "zonesoptions.h"
@@ -14,24 +15,6 @@
 #include <algorithm>
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList &arguments)
-{
-    Run run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.status = zonesMain(arguments, out, err);
-    out.flush();
-    err.flush();
-    return run;
-}
 
 QByteArray readFile(const QString &path)
 {
