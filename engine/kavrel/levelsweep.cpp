@@ -4,7 +4,6 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
-#include <tuple>
 
 namespace kavrel {
 
@@ -102,7 +101,7 @@ public:
             }
             vertices.push_back(event.point);
             at = event.point;
-            const double length = std::hypot(at.x, at.y);
+            const double length = std::sqrt(at.x * at.x + at.y * at.y);
             d = Direction{at.x / length, at.y / length};
             current = event.single && !current->twin && !event.line->twin
                           ? afterCrossing(*current, *event.line, d)
@@ -200,43 +199,70 @@ private:
 
     // The nearest crossing of the current line ahead, walking along it
     // counter-clockwise around the tree (q = c n + s u with u the normal
-    // turned left: the angle grows with s).
+    // turned left: the angle grows with s). Every point of a tree line lies at
+    // least its c from the tree, and the tree lines come nearest first: once
+    // a line lies beyond the farthest point of the way from here to the best
+    // crossing so far, it and all after it cross the current line elsewhere.
     Event nextEvent(const Line &current, Point at) const
     {
         const double ux = -current.ny;
         const double uy = current.nx;
         const double here = ux * at.x + uy * at.y;
         const double ahead = here + 1e-11 * (std::abs(here) + current.c);
-        double best = std::numeric_limits<double>::infinity();
-        double second = best;
-        const Line *bestLine = nullptr;
-        for (const std::vector<Line> *lines : {&m_trees, &m_box}) {
-            for (const Line &line : *lines) {
-                if (&line == &current)
-                    continue;
-                const double across = line.nx * ux + line.ny * uy;
-                if (std::abs(across) <= 1e-14)
-                    continue; // parallel
-                const double s =
-                    (line.c - current.c * (line.nx * current.nx + line.ny * current.ny)) / across;
-                if (!(s > ahead) || s >= second)
-                    continue;
-                if (s < best) {
-                    second = best;
-                    best = s;
-                    bestLine = &line;
-                } else {
-                    second = s;
-                }
-            }
+        Crossings crossings;
+        for (const Line &line : m_trees) {
+            if (line.c * line.c > reachSquared(current, here, crossings.best))
+                break;
+            if (&line != &current)
+                crossings.consider(line, current, ux, uy, ahead);
+        }
+        for (const Line &line : m_box) {
+            if (&line != &current)
+                crossings.consider(line, current, ux, uy, ahead);
         }
         Event event;
-        if (!bestLine || !std::isfinite(best))
+        if (!crossings.bestLine || !std::isfinite(crossings.best))
             return event;
-        event.line = bestLine;
-        event.point = Point{current.c * current.nx + best * ux, current.c * current.ny + best * uy};
-        event.single = second - best > 1e-9 * (std::abs(best) + current.c);
+        event.line = crossings.bestLine;
+        event.point =
+            Point{current.c * current.nx + crossings.best * ux, current.c * current.ny + crossings.best * uy};
+        event.single = crossings.second - crossings.best > 1e-9 * (std::abs(crossings.best) + current.c);
         return event;
+    }
+
+    // The nearest two crossings ahead found so far, as positions along the
+    // current line.
+    struct Crossings
+    {
+        double best = std::numeric_limits<double>::infinity();
+        double second = std::numeric_limits<double>::infinity();
+        const Line *bestLine = nullptr;
+
+        // Without branches on the crossing itself: whether a line crosses
+        // ahead is as good as a coin toss, and mispredicted jumps would cost
+        // more than the arithmetic.
+        void consider(const Line &line, const Line &current, double ux, double uy, double ahead)
+        {
+            constexpr double infinity = std::numeric_limits<double>::infinity();
+            const double across = line.nx * ux + line.ny * uy;
+            const double along = line.c - current.c * (line.nx * current.nx + line.ny * current.ny);
+            const bool parallel = std::abs(across) <= 1e-14;
+            double s = along / (parallel ? 1.0 : across);
+            s = !parallel && s > ahead ? s : infinity; // behind
+            bestLine = s < best ? &line : bestLine;
+            second = std::min(second, std::max(best, s));
+            best = std::min(best, s);
+        }
+    };
+
+    // The squared distance from the tree within which a line must come to
+    // cross the current one between `here` and `best` (the distance along a
+    // line is largest at an end of the way), widened so that a line left out
+    // crosses far enough beyond `best` not to count as a second line through
+    // the same point either.
+    static double reachSquared(const Line &current, double here, double best)
+    {
+        return (current.c * current.c + std::max(here * here, best * best)) * (1.0 + 1e-6);
     }
 
     const std::vector<Line> &m_trees;
@@ -280,20 +306,22 @@ double shoelace(const std::vector<Point> &polygon)
     return twice / 2.0;
 }
 
+// The lines come nearest first, so twins sit in one run of equal distances.
 void markTwins(std::vector<Line> &lines)
 {
-    std::vector<std::size_t> order(lines.size());
-    for (std::size_t l = 0; l < lines.size(); ++l)
-        order[l] = l;
-    const auto key = [&](std::size_t l) {
-        return std::make_tuple(lines[l].nx, lines[l].ny, lines[l].c);
-    };
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
-    for (std::size_t l = 1; l < order.size(); ++l) {
-        if (key(order[l]) == key(order[l - 1])) {
-            lines[order[l]].twin = true;
-            lines[order[l - 1]].twin = true;
+    for (std::size_t run = 0; run < lines.size();) {
+        std::size_t end = run + 1;
+        while (end < lines.size() && lines[end].c == lines[run].c)
+            ++end;
+        for (std::size_t a = run; a < end; ++a) {
+            for (std::size_t b = a + 1; b < end; ++b) {
+                if (lines[a].nx == lines[b].nx && lines[a].ny == lines[b].ny) {
+                    lines[a].twin = true;
+                    lines[b].twin = true;
+                }
+            }
         }
+        run = end;
     }
 }
 
@@ -307,10 +335,19 @@ std::optional<SweptZone> sweptZone(Point own, const std::vector<Point> &others, 
     for (const Point &other : others) {
         const double ex = other.x - own.x;
         const double ey = other.y - own.y;
-        const double length = std::hypot(ex, ey);
+        const double squared = ex * ex + ey * ey;
+        // Trees a hair apart are still two trees, however small the square.
+        const double length =
+            squared >= std::numeric_limits<double>::min() ? std::sqrt(squared) : std::hypot(ex, ey);
         if (length > 0.0)
             trees.push_back(Line{ex / length, ey / length, length / 2.0, false});
     }
+    // Nearest first, for the early end of the search for the next crossing.
+    const auto nearer = [](const Line &a, const Line &b) {
+        return a.c < b.c;
+    };
+    if (!std::is_sorted(trees.begin(), trees.end(), nearer))
+        std::stable_sort(trees.begin(), trees.end(), nearer);
     markTwins(trees);
     // A box around the stand and the tree bounds every ray; the zone is then
     // cut to the stand.

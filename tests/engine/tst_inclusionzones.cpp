@@ -36,6 +36,23 @@ QList<QPointF> latticeTrees(int side, double spacing)
     return trees;
 }
 
+// Tight clusters far apart: a zone's candidates lie at very different
+// distances, some a hand's breadth away and the next cluster tens of metres.
+QList<QPointF> clusteredTrees(quint64 seed, int clusters, int perCluster, StandRectangle stand)
+{
+    std::mt19937_64 generator(seed);
+    std::uniform_real_distribution<double> x(0.0, stand.width);
+    std::uniform_real_distribution<double> y(0.0, stand.length);
+    std::normal_distribution<double> spread(0.0, 0.4);
+    QList<QPointF> trees;
+    for (int c = 0; c < clusters; ++c) {
+        const QPointF centre(x(generator), y(generator));
+        for (int t = 0; t < perCluster; ++t)
+            trees.append(centre + QPointF(spread(generator), spread(generator)));
+    }
+    return trees;
+}
+
 bool strictlyInside(QPointF p, StandRectangle stand)
 {
     return p.x() > 0.0 && p.x() < stand.width && p.y() > 0.0 && p.y() < stand.length;
@@ -275,6 +292,8 @@ void TestZoneAreas::localZonesMatchCuttingByEveryTree_data()
         QTest::addRow("250 trees on whole metres, k=%d", k)
             << wholeMetres << stand.width << stand.length << 0.0 << k;
         QTest::addRow("coincident pairs, k=%d", k) << withTwins << stand.width << stand.length << 0.0 << k;
+        QTest::addRow("clusters of 15, k=%d", k)
+            << clusteredTrees(23, 18, 15, stand) << stand.width << stand.length << 0.0 << k;
         QTest::addRow("stand far from the origin, k=%d", k)
             << farAway << stand.width << stand.length << 2.5e6 << k;
     }
