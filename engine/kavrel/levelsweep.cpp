@@ -23,8 +23,15 @@ struct Line
     double ny = 0.0;
     double c = 0.0;
     // Another tree at the same point gives the same line: the two swap
-    // places at no crossing, so the level needs a full look there.
+    // places at no crossing, so the level needs a full look there. Trees a
+    // hair apart count as twins too: their lines differ in the last digits
+    // only, and where such lines cross is rounding noise, anywhere along them.
     bool twin = false;
+    // Twins share the number of the first of them; other lines have their own.
+    std::size_t family = 0;
+    // The vertex (numbered from 1) at which the sweep last went through this
+    // line: the sweep's bookkeeping, not part of the line.
+    mutable std::size_t crossedAt = 0;
 };
 
 struct Direction
@@ -67,8 +74,6 @@ double pseudoTurn(Direction from, Point q)
     return 3.0 + dot / r;
 }
 
-constexpr double FullTurn = 4.0;
-
 class LevelSweep
 {
 public:
@@ -78,7 +83,7 @@ public:
     {}
 
     // The outline as vertices relative to the tree, counter-clockwise; empty
-    // when the events do not close up.
+    // when the events do not close up or the outline strays from the level.
     std::vector<Point> outline()
     {
         const Direction start{std::cos(0.1234567), std::sin(0.1234567)};
@@ -89,16 +94,26 @@ public:
         const double t = distanceAlong(*current, d);
         Point at{t * d.x, t * d.y};
         std::vector<Point> vertices{at};
+        std::vector<const Line *> edges; // edge v runs from vertex v to the next
         const std::size_t maxEvents = 64 * (m_trees.size() + m_box.size()) + 64;
         while (vertices.size() < maxEvents) {
             const Event event = nextEvent(*current, at);
             if (!event.line)
                 return {};
+            // An edge seen from the tree spans less than half a turn; a step
+            // back is rounding gone astray, and the cut has to do.
+            const double step = pseudoTurn(d, event.point);
+            if (step >= 2.0)
+                return {};
             if (vertices.size() > 1) {
                 const double back = pseudoTurn(d, Point{start.x, start.y});
-                if (back <= SameAngle || back <= pseudoTurn(d, event.point))
-                    return vertices;
+                if (back <= SameAngle || back <= step) {
+                    edges.push_back(current);
+                    return runsAlongLevel(vertices, edges) ? vertices : std::vector<Point>{};
+                }
             }
+            markCrossed(*current, event);
+            edges.push_back(current);
             vertices.push_back(event.point);
             at = event.point;
             const double length = std::sqrt(at.x * at.x + at.y * at.y);
@@ -113,6 +128,42 @@ public:
     }
 
 private:
+    // The sweep's own check: halfway along every edge fewer than k trees are
+    // nearer, within rounding, and on a tree line the edge's own tree (or the
+    // coincident trees it stands for) takes the count to k. No line crosses
+    // an edge between its ends, so its middle speaks for all of it. Where the
+    // events went astray among nearly coincident, collinear or cocircular
+    // trees, an edge ends up off the level and fails the check.
+    bool runsAlongLevel(const std::vector<Point> &vertices, const std::vector<const Line *> &edges) const
+    {
+        for (std::size_t v = 0; v < vertices.size(); ++v) {
+            const Line &edge = *edges[v];
+            const bool onBox = isBox(&edge);
+            const Point a = vertices[v];
+            const Point b = vertices[(v + 1) % vertices.size()];
+            const Point q{(a.x + b.x) / 2.0, (a.y + b.y) / 2.0};
+            const double reach = std::sqrt(q.x * q.x + q.y * q.y);
+            const double tolerance = 1e-9 * (reach + edge.c);
+            std::size_t beyond = 0;
+            std::size_t reaching = 0;
+            std::size_t family = 0;
+            for (const Line &line : m_trees) {
+                if (line.c > reach + tolerance)
+                    break; // its half-plane lies farther out than q
+                const double f = line.nx * q.x + line.ny * q.y - line.c;
+                if (!onBox && line.family == edge.family) {
+                    ++family;
+                    continue;
+                }
+                beyond += f > tolerance ? 1 : 0;
+                reaching += f >= -tolerance ? 1 : 0;
+            }
+            if (beyond + 1 > m_order || (!onBox && reaching + family < m_order))
+                return false;
+        }
+        return true;
+    }
+
     // The line on which the zone ends just counter-clockwise of d: the k-th
     // tree line the ray enters, unless it leaves the box first.
     const Line *boundaryAfter(Direction d)
@@ -183,6 +234,28 @@ private:
         bool single = true; // no other line through the same point
     };
 
+    // The line left and the line crossed at the new vertex, with their twins,
+    // are not crossed again just ahead: two lines meet once, however rounding
+    // places their crossing along a shallow angle.
+    void markCrossed(const Line &current, const Event &event)
+    {
+        ++m_vertex;
+        markWithTwins(current);
+        markWithTwins(*event.line);
+    }
+
+    void markWithTwins(const Line &line) const
+    {
+        if (!line.twin) {
+            line.crossedAt = m_vertex;
+            return;
+        }
+        for (const Line &other : m_trees) {
+            if (other.family == line.family)
+                other.crossedAt = m_vertex;
+        }
+    }
+
     bool isBox(const Line *line) const { return line >= m_box.data() && line < m_box.data() + m_box.size(); }
 
     // Where a tree line crosses the k-th one, it becomes the k-th: it comes
@@ -208,17 +281,17 @@ private:
         const double ux = -current.ny;
         const double uy = current.nx;
         const double here = ux * at.x + uy * at.y;
-        const double ahead = here + 1e-11 * (std::abs(here) + current.c);
+        const double nearby = 1e-11 * (std::abs(here) + current.c);
         Crossings crossings;
         for (const Line &line : m_trees) {
             if (line.c * line.c > reachSquared(current, here, crossings.best))
                 break;
             if (&line != &current)
-                crossings.consider(line, current, ux, uy, ahead);
+                crossings.consider(line, current, ux, uy, here, nearby, m_vertex);
         }
         for (const Line &line : m_box) {
             if (&line != &current)
-                crossings.consider(line, current, ux, uy, ahead);
+                crossings.consider(line, current, ux, uy, here, nearby, m_vertex);
         }
         Event event;
         if (!crossings.bestLine || !std::isfinite(crossings.best))
@@ -238,17 +311,27 @@ private:
         double second = std::numeric_limits<double>::infinity();
         const Line *bestLine = nullptr;
 
+        // A line that passes the vertex we stand on closer than `nearby`
+        // goes through it: it was dealt with there and is not crossed again
+        // ahead. The distance is measured across the line, not along the
+        // current one: two lines crossing at a shallow angle meet, in floating
+        // point, anywhere along a stretch of the current line, and a lead
+        // along it would let the sweep cross back over the line it has just
+        // crossed.
+        //
         // Without branches on the crossing itself: whether a line crosses
         // ahead is as good as a coin toss, and mispredicted jumps would cost
         // more than the arithmetic.
-        void consider(const Line &line, const Line &current, double ux, double uy, double ahead)
+        void consider(const Line &line, const Line &current, double ux, double uy, double here, double nearby,
+                      std::size_t vertex)
         {
             constexpr double infinity = std::numeric_limits<double>::infinity();
             const double across = line.nx * ux + line.ny * uy;
             const double along = line.c - current.c * (line.nx * current.nx + line.ny * current.ny);
-            const bool parallel = std::abs(across) <= 1e-14;
+            const bool parallel =
+                std::abs(across) <= 1e-14 || line.family == current.family || line.crossedAt == vertex;
             double s = along / (parallel ? 1.0 : across);
-            s = !parallel && s > ahead ? s : infinity; // behind
+            s = !parallel && (s - here) * std::abs(across) > nearby ? s : infinity; // behind or here
             bestLine = s < best ? &line : bestLine;
             second = std::min(second, std::max(best, s));
             best = std::min(best, s);
@@ -267,6 +350,7 @@ private:
 
     const std::vector<Line> &m_trees;
     const std::vector<Line> &m_box;
+    std::size_t m_vertex = 1; // the first vertex, where the sweep starts
     std::size_t m_order;
     std::vector<double> &m_scratch;
     std::vector<double> m_distances;
@@ -306,18 +390,33 @@ double shoelace(const std::vector<Point> &polygon)
     return twice / 2.0;
 }
 
-// The lines come nearest first, so twins sit in one run of equal distances.
+// How far apart, relative to their distance from the tree, two trees may be
+// and still give one line: far below any measurement, far above rounding.
+constexpr double SameLine = 1e-9;
+
+bool sameLine(const Line &a, const Line &b)
+{
+    return std::abs(a.nx - b.nx) <= SameLine && std::abs(a.ny - b.ny) <= SameLine &&
+           std::abs(a.c - b.c) <= SameLine * b.c;
+}
+
+// The lines come nearest first, so twins sit in one run of (nearly) equal
+// distances.
 void markTwins(std::vector<Line> &lines)
 {
+    for (std::size_t l = 0; l < lines.size(); ++l)
+        lines[l].family = l;
     for (std::size_t run = 0; run < lines.size();) {
         std::size_t end = run + 1;
-        while (end < lines.size() && lines[end].c == lines[run].c)
+        while (end < lines.size() && lines[end].c - lines[end - 1].c <= SameLine * lines[end].c)
             ++end;
-        for (std::size_t a = run; a < end; ++a) {
-            for (std::size_t b = a + 1; b < end; ++b) {
-                if (lines[a].nx == lines[b].nx && lines[a].ny == lines[b].ny) {
+        for (std::size_t b = run + 1; b < end; ++b) {
+            for (std::size_t a = run; a < b; ++a) {
+                if (sameLine(lines[a], lines[b])) {
                     lines[a].twin = true;
                     lines[b].twin = true;
+                    lines[b].family = lines[a].family;
+                    break;
                 }
             }
         }
@@ -340,7 +439,7 @@ std::optional<SweptZone> sweptZone(Point own, const std::vector<Point> &others, 
         const double length =
             squared >= std::numeric_limits<double>::min() ? std::sqrt(squared) : std::hypot(ex, ey);
         if (length > 0.0)
-            trees.push_back(Line{ex / length, ey / length, length / 2.0, false});
+            trees.push_back(Line{ex / length, ey / length, length / 2.0, false, 0, 0});
     }
     // Nearest first, for the early end of the search for the next crossing.
     const auto nearer = [](const Line &a, const Line &b) {
@@ -357,10 +456,11 @@ std::optional<SweptZone> sweptZone(Point own, const std::vector<Point> &others, 
     const double top = stand.top() - own.y;
     // Close around the stand, so that little of the sweep runs outside it.
     const double margin = 1e-3 * (stand.width + stand.length);
-    std::vector<Line> box{{1.0, 0.0, std::max(right, 0.0) + margin, false},
-                          {0.0, 1.0, std::max(top, 0.0) + margin, false},
-                          {-1.0, 0.0, std::max(-left, 0.0) + margin, false},
-                          {0.0, -1.0, std::max(-bottom, 0.0) + margin, false}};
+    const std::size_t n = trees.size();
+    std::vector<Line> box{{1.0, 0.0, std::max(right, 0.0) + margin, false, n, 0},
+                          {0.0, 1.0, std::max(top, 0.0) + margin, false, n + 1, 0},
+                          {-1.0, 0.0, std::max(-left, 0.0) + margin, false, n + 2, 0},
+                          {0.0, -1.0, std::max(-bottom, 0.0) + margin, false, n + 3, 0}};
 
     std::vector<Point> polygon = LevelSweep(trees, box, k, scratch).outline();
     if (polygon.size() < 3)
