@@ -84,7 +84,7 @@ Point crossing(Point a, double fa, Point b, double fb)
         std::swap(fa, fb);
     }
     const double t = fa / (fa - fb);
-    return Point(a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t);
+    return Point{a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
 }
 
 struct SplitBuffers
@@ -152,8 +152,8 @@ void splitPiece(Piece &&piece, const Bisector &bisector, int k, SplitBuffers &bu
 
 std::vector<Point> rectangleVertices(StandRectangle stand)
 {
-    return {Point(stand.left(), stand.bottom()), Point(stand.right(), stand.bottom()),
-            Point(stand.right(), stand.top()), Point(stand.left(), stand.top())};
+    return {Point{stand.left(), stand.bottom()}, Point{stand.right(), stand.bottom()},
+            Point{stand.right(), stand.top()}, Point{stand.left(), stand.top()}};
 }
 
 struct Bounds
@@ -170,8 +170,8 @@ struct Bounds
 // skipping them leaves every piece as the cut would have left it.
 bool reachesInto(const Bisector &bisector, const Bounds &bounds)
 {
-    for (const Point corner : {Point(bounds.left, bounds.bottom), Point(bounds.right, bounds.bottom),
-                               Point(bounds.right, bounds.top), Point(bounds.left, bounds.top)}) {
+    for (const Point corner : {Point{bounds.left, bounds.bottom}, Point{bounds.right, bounds.bottom},
+                               Point{bounds.right, bounds.top}, Point{bounds.left, bounds.top}}) {
         if (bisector.value(corner) > 0.0)
             return true;
     }
@@ -393,9 +393,9 @@ bool joinPieces(const std::vector<Piece> &pieces, std::vector<ZoneRing> &rings)
         const PointKey start = first->first;
         PointKey current = first->second;
         outgoing.erase(first);
-        ZoneRing ring{Point(start.first, start.second)};
+        ZoneRing ring{Point{start.first, start.second}};
         while (current != start) {
-            ring.push_back(Point(current.first, current.second));
+            ring.push_back(Point{current.first, current.second});
             const auto next = outgoing.find(current);
             if (next == outgoing.end() || ring.size() > edges.size() + 1)
                 return false;
