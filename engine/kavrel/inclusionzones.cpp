@@ -471,9 +471,9 @@ double zoneAreaNearby(const TreeIndex &index, std::size_t tree, StandRectangle s
     const std::vector<Point> &trees = index.trees();
     if (std::size_t(k) >= trees.size())
         return stand.area();
-    // On small stands at order 1 the zones are single convex pieces, and
-    // cutting them costs less than setting up the sweep.
-    if (trees.size() <= 256 && k == 1)
+    // On small stands at orders 1 and 2 the zones have few pieces, and
+    // cutting them costs less than setting up and checking the sweep.
+    if (trees.size() <= 256 && k <= 2)
         return piecesArea(zonePiecesNearby(index, tree, stand, k, scratch.neighbours));
     const Point own = trees[tree];
     const std::size_t first = std::min<std::size_t>(trees.size(), 6 * std::size_t(k) + 20);

@@ -448,6 +448,11 @@ std::optional<SweptZone> sweptZone(Point own, const std::vector<Point> &others, 
     if (!std::is_sorted(trees.begin(), trees.end(), nearer))
         std::stable_sort(trees.begin(), trees.end(), nearer);
     markTwins(trees);
+    // A tree a hair from this one puts its bisector through the tree itself:
+    // seen from the tree, the zone's edge along it has no width, and the
+    // sweep cannot order its events. The cut has no such trouble.
+    if (!trees.empty() && trees.front().c < SameLine * trees[std::min(trees.size(), std::size_t(k)) - 1].c)
+        return std::nullopt;
     // A box around the stand and the tree bounds every ray; the zone is then
     // cut to the stand.
     const double left = stand.left() - own.x;

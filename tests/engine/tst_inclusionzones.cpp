@@ -63,9 +63,11 @@ QList<QPointF> jitteredGridTrees(quint64 seed, int count, double jitter, StandRe
     std::uniform_int_distribution<int> row(-3, int(stand.length / 5.0) + 3);
     std::normal_distribution<double> noise(0.0, jitter);
     QList<QPointF> trees;
-    for (int t = 0; t < count; ++t)
-        trees.append(
-            QPointF(5.0 * column(generator) + noise(generator), 5.0 * row(generator) + noise(generator)));
+    for (int t = 0; t < count; ++t) {
+        const double x = 5.0 * column(generator) + noise(generator);
+        const double y = 5.0 * row(generator) + noise(generator);
+        trees.append(QPointF(x, y));
+    }
     return trees;
 }
 
@@ -322,6 +324,8 @@ void TestZoneAreas::localZonesMatchCuttingByEveryTree_data()
             << withTwins << stand.width << stand.length << 0.0 << k << 0.0;
         QTest::addRow("5 m grid a nanometre off, k=%d", k)
             << jitteredGridTrees(24, 200, 1e-9, stand) << stand.width << stand.length << 0.0 << k << 1e-8;
+        QTest::addRow("5 m grid a picometre off, k=%d", k)
+            << jitteredGridTrees(28, 200, 1e-12, stand) << stand.width << stand.length << 0.0 << k << 1e-8;
         QTest::addRow("5 m grid a tenth of a micrometre off, k=%d", k)
             << jitteredGridTrees(25, 200, 1e-7, stand) << stand.width << stand.length << 0.0 << k << 0.0;
         QTest::addRow("clusters of 15, k=%d", k)
