@@ -158,7 +158,7 @@ private:
                 beyond += f > tolerance ? 1 : 0;
                 reaching += f >= -tolerance ? 1 : 0;
             }
-            if (beyond + 1 > m_order || (!onBox && reaching + family < m_order))
+            if (beyond >= m_order || (!onBox && reaching + family < m_order))
                 return false;
         }
         return true;
@@ -312,12 +312,10 @@ private:
         const Line *bestLine = nullptr;
 
         // A line that passes the vertex we stand on closer than `nearby`
-        // goes through it: it was dealt with there and is not crossed again
-        // ahead. The distance is measured across the line, not along the
-        // current one: two lines crossing at a shallow angle meet, in floating
-        // point, anywhere along a stretch of the current line, and a lead
-        // along it would let the sweep cross back over the line it has just
-        // crossed.
+        // goes through it and is not crossed ahead. The distance is measured
+        // across the line: along the current one, a line at a shallow angle
+        // may meet it anywhere within rounding. Parallel lines, twins of the
+        // current line and the lines met at this vertex are not crossed either.
         //
         // Without branches on the crossing itself: whether a line crosses
         // ahead is as good as a coin toss, and mispredicted jumps would cost
@@ -328,10 +326,10 @@ private:
             constexpr double infinity = std::numeric_limits<double>::infinity();
             const double across = line.nx * ux + line.ny * uy;
             const double along = line.c - current.c * (line.nx * current.nx + line.ny * current.ny);
-            const bool parallel =
+            const bool passed =
                 std::abs(across) <= 1e-14 || line.family == current.family || line.crossedAt == vertex;
-            double s = along / (parallel ? 1.0 : across);
-            s = !parallel && (s - here) * std::abs(across) > nearby ? s : infinity; // behind or here
+            double s = along / (passed ? 1.0 : across);
+            s = !passed && (s - here) * std::abs(across) > nearby ? s : infinity; // behind or here
             bestLine = s < best ? &line : bestLine;
             second = std::min(second, std::max(best, s));
             best = std::min(best, s);
