@@ -161,27 +161,6 @@ QString studyDescription()
         "Schätzer ohne endlichen Erwartungswert stehen dort mit NA und dem Vermerk infinite_expectation.");
 }
 
-std::optional<StandRectangle> standRectangle(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char(','));
-    const std::optional<std::vector<double>> values = numberList(text, int(parts.size()));
-    if (!values || (values->size() != 2 && values->size() != 4))
-        return std::nullopt;
-    StandRectangle rectangle;
-    if (values->size() == 2) {
-        rectangle.width = (*values)[0];
-        rectangle.length = (*values)[1];
-    } else {
-        rectangle.x0 = (*values)[0];
-        rectangle.y0 = (*values)[1];
-        rectangle.width = (*values)[2] - (*values)[0];
-        rectangle.length = (*values)[3] - (*values)[1];
-    }
-    if (!(rectangle.width > 0.0) || !(rectangle.length > 0.0))
-        return std::nullopt;
-    return rectangle;
-}
-
 std::optional<std::vector<StudyDesign>> designList(const QString &text)
 {
     std::vector<StudyDesign> designs;
@@ -197,17 +176,6 @@ std::optional<std::vector<StudyDesign>> designList(const QString &text)
             designs.push_back(design);
     }
     return designs;
-}
-
-std::optional<DiameterUnit> diameterUnit(const QString &text)
-{
-    if (text == QLatin1String("cm"))
-        return DiameterUnit::Centimetre;
-    if (text == QLatin1String("mm"))
-        return DiameterUnit::Millimetre;
-    if (text == QLatin1String("m"))
-        return DiameterUnit::Metre;
-    return std::nullopt;
 }
 
 QString badValue(const QString &option, const QString &value, const QString &expected)

@@ -48,6 +48,38 @@ std::optional<std::vector<double>> numberList(const QString &text, int count)
     return values;
 }
 
+std::optional<kavrel::StandRectangle> standRectangle(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    const std::optional<std::vector<double>> values = numberList(text, int(parts.size()));
+    if (!values || (values->size() != 2 && values->size() != 4))
+        return std::nullopt;
+    kavrel::StandRectangle rectangle;
+    if (values->size() == 2) {
+        rectangle.width = (*values)[0];
+        rectangle.length = (*values)[1];
+    } else {
+        rectangle.x0 = (*values)[0];
+        rectangle.y0 = (*values)[1];
+        rectangle.width = (*values)[2] - (*values)[0];
+        rectangle.length = (*values)[3] - (*values)[1];
+    }
+    if (!(rectangle.width > 0.0) || !(rectangle.length > 0.0))
+        return std::nullopt;
+    return rectangle;
+}
+
+std::optional<kavrel::DiameterUnit> diameterUnit(const QString &text)
+{
+    if (text == QLatin1String("cm"))
+        return kavrel::DiameterUnit::Centimetre;
+    if (text == QLatin1String("mm"))
+        return kavrel::DiameterUnit::Millimetre;
+    if (text == QLatin1String("m"))
+        return kavrel::DiameterUnit::Metre;
+    return std::nullopt;
+}
+
 std::vector<int> orderList(const QString &text, int maxOrder)
 {
     std::vector<int> orders;

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <kavrel/samplingsimulation.h>
+#include <kavrel/standrectangle.h>
 #include <optional>
 #include <vector>
 
@@ -24,6 +26,12 @@ std::optional<std::vector<double>> numberList(const QString &text, int count);
 // Orders as a list of whole numbers and ranges: "1-10", "1,2,5", "1-3,6".
 // Each order once, ascending; empty on an error or past maxOrder.
 std::vector<int> orderList(const QString &text, int maxOrder);
+
+// A stand rectangle "W,L" for [0, W] x [0, L] or "X0,Y0,X1,Y1", of positive area.
+std::optional<kavrel::StandRectangle> standRectangle(const QString &text);
+
+// "cm", "mm" or "m".
+std::optional<kavrel::DiameterUnit> diameterUnit(const QString &text);
 
 // The message that ends a subcommand's usage error.
 void printUsageError(QTextStream &err, const QString &command, const QString &message);
