@@ -2,6 +2,7 @@
 
 #include "researchcommand.h"
 #include "researchstand.h"
+#include "studyplot.h"
 #include "subcommandvalues.h"
 #include "zonescommand.h"
 
@@ -71,6 +72,7 @@ struct StudyCommandLine
     QString output;
     QString perReplicate;
     QString perPoint;
+    QString plot;
 };
 
 // Percentage of a long study on standard error, only when a person watches
@@ -147,6 +149,9 @@ QList<QCommandLineOption> studyOptions()
          translated("jede Schätzung jeder Stichprobe als CSV in diese Datei"), QStringLiteral("FILE")},
         {QStringLiteral("per-point"),
          translated("die Werte an jedem Stichprobenpunkt als CSV in diese Datei"), QStringLiteral("FILE")},
+        {QStringLiteral("plot"),
+         translated("Verzerrung, RMSE und Überdeckung gegen k als SVG-Bild in diese Datei"),
+         QStringLiteral("FILE.svg")},
     };
 }
 
@@ -253,6 +258,7 @@ QString readOptions(const QCommandLineParser &parser, StudyCommandLine &line)
     line.output = parser.value(QStringLiteral("output"));
     line.perReplicate = parser.value(QStringLiteral("per-replicate"));
     line.perPoint = parser.value(QStringLiteral("per-point"));
+    line.plot = parser.value(QStringLiteral("plot"));
     s.keepReplicates = !line.perReplicate.isEmpty();
     line.standFiles = parser.positionalArguments();
     if (line.standFiles.isEmpty())
@@ -320,6 +326,13 @@ int runStudyOn(const std::vector<StudyStand> &stands, const StudyCommandLine &li
             writeWholeFile(line.perReplicate, QByteArray::fromStdString(replicatesCsv(result.replicates)));
         if (!problem.isEmpty()) {
             err << "kavrel-zones study: " << notWritten(line.perReplicate, problem) << '\n';
+            return ZonesOutputNotWritten;
+        }
+    }
+    if (!line.plot.isEmpty()) {
+        const QString problem = writeWholeFile(line.plot, studyPlotSvg(result.summary));
+        if (!problem.isEmpty()) {
+            err << "kavrel-zones study: " << notWritten(line.plot, problem) << '\n';
             return ZonesOutputNotWritten;
         }
     }
