@@ -3,6 +3,7 @@
 #include "surfacecommand.h"
 #include "surfacepicture.h"
 #include "zonescommand.h"
+#include "zonestranslations.h"
 
 #include <QFile>
 #include <QImage>
@@ -225,6 +226,47 @@ private slots:
         const Run result = run(runSurfaceCommand, {"--spacing", "2", "-o", prefix, m_stand});
         QCOMPARE(result.status, int(ZonesOutputNotWritten));
         QVERIFY(result.err.contains(QStringLiteral("no-such-folder")));
+    }
+
+    // The surface's help and messages come in the tool's languages; a text
+    // missing from a translation stays German and is caught here.
+    void speaksTheToolsLanguages_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("arguments");
+        for (const char *language : {"en", "es", "sk"}) {
+            QTest::addRow("%s: help", language) << QString::fromLatin1(language) << QStringList{"--help"};
+            QTest::addRow("%s: no spacing", language)
+                << QString::fromLatin1(language) << QStringList{"x.txt"};
+            QTest::addRow("%s: bad rings", language)
+                << QString::fromLatin1(language)
+                << QStringList{"--spacing", "1", "--concentric", "1", "x.txt"};
+            QTest::addRow("%s: plot help", language)
+                << QString::fromLatin1(language) << QStringList{"--help"};
+        }
+    }
+
+    void speaksTheToolsLanguages()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, arguments);
+        const Run german = run(runSurfaceCommand, arguments);
+        Run translated;
+        {
+            const ZonesTranslations translations(language);
+            QVERIFY(translations.complete());
+            translated = run(runSurfaceCommand, arguments);
+        }
+        QCOMPARE(translated.status, german.status);
+        const QStringList germanLines = (german.out + german.err).split(u'\n', Qt::SkipEmptyParts);
+        const QStringList translatedLines =
+            (translated.out + translated.err).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(translatedLines.size(), germanLines.size());
+        for (qsizetype l = 0; l < germanLines.size(); ++l) {
+            if (germanLines[l].contains(u'\u00fc') || germanLines[l].contains(QStringLiteral(" der ")) ||
+                germanLines[l].contains(QStringLiteral(" oder ")))
+                QVERIFY2(translatedLines[l] != germanLines[l], qPrintable(translatedLines[l]));
+        }
     }
 
 private:
