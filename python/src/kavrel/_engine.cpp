@@ -3,6 +3,8 @@
 // exception. The interpreter's lock is released while the engine works on its
 // own copies of the data, and taken back only to look for Ctrl-C when the
 // engine reports progress from the calling thread.
+#include "_surface.h"
+
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
@@ -249,4 +251,5 @@ PYBIND11_MODULE(_engine, module)
     module.def("sampling_study", &samplingStudy, py::arg("stands"), py::arg("orders"), py::arg("designs"),
                py::arg("replicates"), py::arg("points"), py::arg("seed"), py::arg("buffer"), py::arg("torus"),
                py::arg("plot_radius"));
+    addSurfaceFunctions(module);
 }
