@@ -5,6 +5,10 @@
     .Call(`_kavrel_samplingStudy`, stands, orders, designs, replicates, points, seed, buffer, torus, plotRadius)
 }
 
+.sampling_surface <- function(x, y, d, stand, k, spacing, factors, plotRadius, ringRadii, ringDiameters, edgeCorrection) {
+    .Call(`_kavrel_samplingSurface`, x, y, d, stand, k, spacing, factors, plotRadius, ringRadii, ringDiameters, edgeCorrection)
+}
+
 .zone_areas <- function(x, y, stand, k) {
     .Call(`_kavrel_zoneAreas`, x, y, stand, k)
 }

@@ -29,6 +29,27 @@ BEGIN_RCPP
     return rcpp_result_gen;
 END_RCPP
 }
+// samplingSurface
+Rcpp::List samplingSurface(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::NumericVector d, Rcpp::NumericVector stand, int k, double spacing, Rcpp::NumericVector factors, double plotRadius, Rcpp::NumericVector ringRadii, Rcpp::NumericVector ringDiameters, std::string edgeCorrection);
+RcppExport SEXP _kavrel_samplingSurface(SEXP xSEXP, SEXP ySEXP, SEXP dSEXP, SEXP standSEXP, SEXP kSEXP, SEXP spacingSEXP, SEXP factorsSEXP, SEXP plotRadiusSEXP, SEXP ringRadiiSEXP, SEXP ringDiametersSEXP, SEXP edgeCorrectionSEXP) {
+BEGIN_RCPP
+    Rcpp::RObject rcpp_result_gen;
+    Rcpp::RNGScope rcpp_rngScope_gen;
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type x(xSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type y(ySEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type d(dSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type stand(standSEXP);
+    Rcpp::traits::input_parameter< int >::type k(kSEXP);
+    Rcpp::traits::input_parameter< double >::type spacing(spacingSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type factors(factorsSEXP);
+    Rcpp::traits::input_parameter< double >::type plotRadius(plotRadiusSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type ringRadii(ringRadiiSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type ringDiameters(ringDiametersSEXP);
+    Rcpp::traits::input_parameter< std::string >::type edgeCorrection(edgeCorrectionSEXP);
+    rcpp_result_gen = Rcpp::wrap(samplingSurface(x, y, d, stand, k, spacing, factors, plotRadius, ringRadii, ringDiameters, edgeCorrection));
+    return rcpp_result_gen;
+END_RCPP
+}
 // zoneAreas
 Rcpp::NumericVector zoneAreas(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::NumericVector stand, int k);
 RcppExport SEXP _kavrel_zoneAreas(SEXP xSEXP, SEXP ySEXP, SEXP standSEXP, SEXP kSEXP) {
@@ -75,6 +96,7 @@ END_RCPP
 
 static const R_CallMethodDef CallEntries[] = {
     {"_kavrel_samplingStudy", (DL_FUNC) &_kavrel_samplingStudy, 9},
+    {"_kavrel_samplingSurface", (DL_FUNC) &_kavrel_samplingSurface, 11},
     {"_kavrel_zoneAreas", (DL_FUNC) &_kavrel_zoneAreas, 4},
     {"_kavrel_inclusionZones", (DL_FUNC) &_kavrel_inclusionZones, 4},
     {"_kavrel_nearestTrees", (DL_FUNC) &_kavrel_nearestTrees, 5},
