@@ -88,6 +88,7 @@ struct PreparedOrder
     std::int64_t unreachablePlots = 0;
     std::string zoneProblem; // set when the order cannot be studied here
     std::string plotProblem;
+    std::array<std::string, EstimatorCount> notes; // why an estimator has no statistics here
 };
 
 struct PreparedStand
@@ -98,10 +99,13 @@ struct PreparedStand
     std::vector<Point> sites;  // trees, on the torus with their copies around the stand
     std::vector<int> siteTree; // the tree each site stands for
     std::vector<double> basal; // per tree, square metres
+    std::vector<bool> counted; // per tree: of the population (in the region, or wrapped on the torus)
     double expansion = 0.0;    // per-hectare factor of 1 / zone area
-    double trueTrees = 0.0;
+    double trueTrees = 0.0;    // the population per hectare of the region
     double trueBasalArea = 0.0;
     std::size_t treeCount = 0;
+    int largestCoincidence = 0; // most trees at one point
+    GridShape grid;             // of the systematic design
     double largestPlotRadius = 0.0;
     std::vector<PreparedOrder> orders;
 };
@@ -180,6 +184,30 @@ void prepareTorusZones(const PreparedStand &prepared, PreparedOrder &order, cons
         order.zoneProblem = "torus_too_small";
 }
 
+// Why an estimator gives no statistics at this order whatever the samples
+// show; empty when it gives them.
+std::string fixedNote(const PreparedStand &stand, const PreparedOrder &order, int estimator)
+{
+    if (!order.zoneProblem.empty())
+        return order.zoneProblem;
+    if (stand.treeCount == 0)
+        return "no_trees";
+    if (estimator == FixedPlot)
+        return order.plotProblem;
+    if (estimator == HorvitzThompson)
+        return "";
+    if (stand.treeCount < std::size_t(order.k))
+        return "fewer_trees_than_k";
+    if (order.k == 1 && estimator == KMinusOneOverCircle)
+        return "not_defined_for_k1";
+    // E[1 / r_k^2] diverges where r_k can come near 0 with a density that
+    // grows only like r: r_1 always, and r_k for every k up to the number of
+    // trees standing at one point.
+    if (order.k == 1 || order.k <= stand.largestCoincidence)
+        return "infinite_expectation";
+    return "";
+}
+
 void prepareOrder(const PreparedStand &prepared, const StudySettings &settings, PreparedOrder &order,
                   const Progress &progress)
 {
@@ -192,8 +220,9 @@ void prepareOrder(const PreparedStand &prepared, const StudySettings &settings, 
         order.zoneAreas = inclusionZoneAreas(relativeTo(prepared.sites, prepared.region),
                                              rectangleOf(prepared.region), order.k, progress);
     }
+    const double density = prepared.trueTrees / SquareMetresPerHectare;
     order.plotRadius = settings.plotRadiusMetres.value_or(
-        n > 0 ? std::sqrt(double(order.k) * prepared.stand.area() / (std::numbers::pi * double(n))) : 0.0);
+        density > 0.0 ? std::sqrt(double(order.k) / (std::numbers::pi * density)) : 0.0);
     if (settings.torus) {
         const double half = std::min(prepared.stand.width(), prepared.stand.length()) / 2.0;
         if (order.plotRadius > half)
@@ -203,10 +232,18 @@ void prepareOrder(const PreparedStand &prepared, const StudySettings &settings, 
         std::vector<Point> trees(prepared.sites.begin(), prepared.sites.end());
         order.plotAreas = plotZoneAreas(trees, order.plotRadius, prepared.region);
     }
+    // Trees outside the population are neighbours only: without an area
+    // they never enter an estimate.
     for (std::size_t t = 0; t < n; ++t) {
+        if (!prepared.counted[t]) {
+            order.zoneAreas[t] = order.plotAreas[t] = 0.0;
+            continue;
+        }
         order.unreachableZones += order.zoneAreas[t] > 0.0 ? 0 : 1;
         order.unreachablePlots += order.plotAreas[t] > 0.0 ? 0 : 1;
     }
+    for (int e = 0; e < EstimatorCount; ++e)
+        order.notes[std::size_t(e)] = fixedNote(prepared, order, e);
 }
 
 void checkStand(const StudyStand &stand)
@@ -223,7 +260,29 @@ void checkStand(const StudyStand &stand)
         if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(stand.diametersMetres[t]))
             throw std::invalid_argument("stand " + stand.name + ": tree " + std::to_string(t + 1) +
                                         " has a coordinate or diameter that is not a number");
+        if (stand.diametersMetres[t] < 0.0)
+            throw std::invalid_argument("stand " + stand.name + ": tree " + std::to_string(t + 1) +
+                                        " has a negative diameter");
     }
+}
+
+// The most trees standing at exactly one point (on the torus after wrapping).
+int largestCoincidence(const std::vector<Point> &trees, const Extent &stand, bool torus)
+{
+    std::vector<std::pair<double, double>> places;
+    places.reserve(trees.size());
+    for (const Point p : trees) {
+        places.emplace_back(torus ? wrapped(p.x, stand.left, stand.width()) : p.x,
+                            torus ? wrapped(p.y, stand.bottom, stand.length()) : p.y);
+    }
+    std::sort(places.begin(), places.end());
+    int largest = places.empty() ? 0 : 1;
+    int run = 1;
+    for (std::size_t i = 1; i < places.size(); ++i) {
+        run = places[i] == places[i - 1] ? run + 1 : 1;
+        largest = std::max(largest, run);
+    }
+    return largest;
 }
 
 PreparedStand prepareStand(const StudyStand &stand, const StudySettings &settings, const Progress &progress)
@@ -246,17 +305,25 @@ PreparedStand prepareStand(const StudyStand &stand, const StudySettings &setting
         for (std::size_t t = 0; t < stand.trees.size(); ++t)
             prepared.siteTree.push_back(int(t));
     }
-    const double hectares = stand.extent.area() / SquareMetresPerHectare;
-    double totalBasal = 0.0;
-    for (const double d : stand.diametersMetres) {
-        prepared.basal.push_back(basalArea(d));
-        totalBasal += prepared.basal.back();
+    // The population is what the sample points can stand for: the trees of
+    // the region (with a buffer the inner rectangle), or on the torus every
+    // tree, wrapped into the stand. The rest are neighbours only.
+    const double hectares = prepared.region.area() / SquareMetresPerHectare;
+    std::size_t counted = 0;
+    double countedBasal = 0.0;
+    for (std::size_t t = 0; t < stand.trees.size(); ++t) {
+        prepared.basal.push_back(basalArea(stand.diametersMetres[t]));
+        prepared.counted.push_back(settings.torus || prepared.region.contains(stand.trees[t]));
+        if (prepared.counted.back()) {
+            ++counted;
+            countedBasal += prepared.basal.back();
+        }
     }
-    prepared.trueTrees = double(prepared.treeCount) / hectares;
-    prepared.trueBasalArea = totalBasal / hectares;
-    // A sample point in the region stands for the region; its share of the
-    // stand turns the region's estimate into one for the whole stand.
-    prepared.expansion = SquareMetresPerHectare * prepared.region.area() / stand.extent.area();
+    prepared.trueTrees = double(counted) / hectares;
+    prepared.trueBasalArea = countedBasal / hectares;
+    prepared.expansion = SquareMetresPerHectare;
+    prepared.largestCoincidence = largestCoincidence(stand.trees, stand.extent, settings.torus);
+    prepared.grid = systematicGrid(prepared.region.width(), prepared.region.length(), settings.points);
 
     // The orders' zones are independent of each other: one order per thread.
     prepared.orders.resize(settings.orders.size());
@@ -277,7 +344,7 @@ PreparedStand prepareStand(const StudyStand &stand, const StudySettings &setting
 
 // -- sampling ----------------------------------------------------------------
 
-std::vector<Point> samplePoints(const Extent &region, StudyDesign design, std::int64_t m,
+std::vector<Point> samplePoints(const Extent &region, StudyDesign design, std::int64_t m, GridShape grid,
                                 RandomNumbers &random)
 {
     std::vector<Point> points;
@@ -290,22 +357,17 @@ std::vector<Point> samplePoints(const Extent &region, StudyDesign design, std::i
         }
         return points;
     }
-    // One grid cell per m-th of the region: the grid then holds m points on
-    // average over the random start, and the sum over its points divided by m
-    // is unbiased whatever number it holds this time.
-    const double spacing = std::sqrt(region.area() / double(m));
-    const double startX = region.left + random.uniform() * spacing;
-    const double startY = region.bottom + random.uniform() * spacing;
-    for (std::int64_t row = 0;; ++row) {
-        const double y = startY + double(row) * spacing;
-        if (y >= region.top)
-            break;
-        for (std::int64_t column = 0;; ++column) {
-            const double x = startX + double(column) * spacing;
-            if (x >= region.right)
-                break;
-            points.push_back(Point{x, y});
-        }
+    // One point in every cell, all at the same random offset: each point is
+    // uniform in its cell, and every cell is the same share of the region.
+    const double cellWidth = region.width() / double(grid.columns);
+    const double cellLength = region.length() / double(grid.rows);
+    const double offsetX = random.uniform();
+    const double offsetY = random.uniform();
+    points.reserve(std::size_t(grid.points()));
+    for (std::int64_t row = 0; row < grid.rows; ++row) {
+        const double y = region.bottom + (double(row) + offsetY) * cellLength;
+        for (std::int64_t column = 0; column < grid.columns; ++column)
+            points.push_back(Point{region.left + (double(column) + offsetX) * cellWidth, y});
     }
     return points;
 }
@@ -438,10 +500,9 @@ ReplicateOutcome runReplicate(const PreparedStand &stand, const NeighbourSearch 
 {
     const std::uint64_t designSeed = RandomNumbers::streamSeed(settings.seed, std::uint64_t(design));
     RandomNumbers random(RandomNumbers::streamSeed(designSeed, std::uint64_t(replicate)));
-    const std::vector<Point> points = samplePoints(stand.region, design, settings.points, random);
+    const std::vector<Point> points = samplePoints(stand.region, design, settings.points, stand.grid, random);
     const std::size_t orders = stand.orders.size();
     std::vector<Moments> values(orders * ValueCount);
-    std::vector<double> sums(orders * ValueCount, 0.0);
     ReplicateOutcome outcome;
     outcome.points = std::int64_t(points.size());
     std::vector<NearSite> nearest;
@@ -455,10 +516,8 @@ ReplicateOutcome runReplicate(const PreparedStand &stand, const NeighbourSearch 
         row.position = points[p];
         for (std::size_t o = 0; o < orders; ++o) {
             evaluate(stand, stand.orders[o], nearest, row);
-            for (int v = 0; v < ValueCount; ++v) {
+            for (int v = 0; v < ValueCount; ++v)
                 values[o * ValueCount + std::size_t(v)].add(row.values[std::size_t(v)]);
-                sums[o * ValueCount + std::size_t(v)] += row.values[std::size_t(v)];
-            }
             if (keepPoints)
                 outcome.pointRows.push_back(row);
         }
@@ -466,10 +525,10 @@ ReplicateOutcome runReplicate(const PreparedStand &stand, const NeighbourSearch 
     outcome.estimates.resize(values.size());
     outcome.standardErrors.resize(values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
-        // Random points: the mean. The systematic grid: its sum over m, which
-        // stays unbiased when the grid holds more or fewer points than m.
-        outcome.estimates[i] =
-            design == StudyDesign::Random ? values[i].mean() : sums[i] / double(settings.points);
+        // The systematic grid's points stand for equal cells, so its mean is
+        // unbiased too; the random-sampling standard error overstates its
+        // error, as forest inventories accept.
+        outcome.estimates[i] = values[i].mean();
         outcome.standardErrors[i] = values[i].standardDeviation() / std::sqrt(double(values[i].count()));
     }
     return outcome;
@@ -485,25 +544,18 @@ struct Accumulator
     bool unbounded = false;
 };
 
-std::string noteFor(const PreparedStand &stand, const PreparedOrder &order, int estimator,
-                    const Accumulator &a)
+std::string noteFor(const PreparedOrder &order, int estimator, const Accumulator &a)
 {
-    if (!order.zoneProblem.empty())
-        return order.zoneProblem;
-    if (stand.treeCount == 0)
-        return "no_trees";
-    if (estimator == FixedPlot)
-        return order.plotProblem.empty() && a.unbounded ? "unbounded" : order.plotProblem;
-    if (estimator == HorvitzThompson)
-        return "";
-    if (stand.treeCount < std::size_t(order.k))
-        return "fewer_trees_than_k";
-    // E[1 / r_1^2] diverges: r_1 has a density near 0 that grows only like r.
-    if (order.k == 1 && (estimator == KOverCircle || estimator == KMinusHalfOverCircle))
-        return "infinite_expectation";
-    if (order.k == 1 && estimator == KMinusOneOverCircle)
-        return "not_defined_for_k1";
+    const std::string &fixed = order.notes[std::size_t(estimator)];
+    if (!fixed.empty() || estimator == HorvitzThompson)
+        return fixed;
     return a.unbounded ? "unbounded" : "";
+}
+
+std::string replicateNote(const PreparedOrder &order, int estimator, double estimate)
+{
+    const std::string &fixed = order.notes[std::size_t(estimator)];
+    return fixed.empty() && std::isinf(estimate) ? "unbounded" : fixed;
 }
 
 class StudyRunner
@@ -576,7 +628,7 @@ private:
                         result.replicates.push_back(ReplicateRow{
                             stand.name, stand.orders[o].k, designName(design), EstimatorNames[std::size_t(e)],
                             QuantityNames[std::size_t(q)], replicate + 1, outcome.points, estimate, error,
-                            lower, upper, covered});
+                            lower, upper, covered, replicateNote(stand.orders[o], e, estimate)});
                 }
             }
         }
@@ -600,12 +652,12 @@ private:
                     row.estimator = EstimatorNames[std::size_t(e)];
                     row.quantity = QuantityNames[std::size_t(q)];
                     row.trueValue = q == TreesPerHectare ? stand.trueTrees : stand.trueBasalArea;
-                    row.note = noteFor(stand, order, e, a);
+                    row.note = noteFor(order, e, a);
                     row.unreachableTrees = e == HorvitzThompson ? order.unreachableZones
                                            : e == FixedPlot     ? order.unreachablePlots
                                                                 : 0;
                     row.seed = m_settings.seed;
-                    row.points = m_settings.points;
+                    row.points = design == StudyDesign::Systematic ? stand.grid.points() : m_settings.points;
                     row.replicates = m_settings.replicates;
                     row.bufferMetres = m_settings.bufferMetres;
                     row.plotRadiusMetres = order.plotRadius;
@@ -690,7 +742,64 @@ std::string csvText(const std::string &text)
     return quoted + '"';
 }
 
+// How much longer than wide a cell is, whichever way it lies.
+double elongation(double cellWidth, double cellLength)
+{
+    return std::max(cellWidth / cellLength, cellLength / cellWidth);
+}
+
 } // namespace
+
+GridShape systematicGrid(double width, double length, std::int64_t points)
+{
+    // The most square cells: sqrt(points * width / length) columns, but at
+    // least one column and one row.
+    const double idealColumns = std::clamp(std::sqrt(double(points) * width / length), 1.0, double(points));
+    const double idealRows = double(points) / idealColumns;
+    const double allowed = 2.0 * elongation(width / idealColumns, length / idealRows) * (1.0 + 1e-12);
+    // Searched along the shorter side of the grid, whose count stays below
+    // the square root of `points`.
+    const bool byColumns = idealColumns <= idealRows;
+    const double ideal = byColumns ? idealColumns : idealRows;
+    const auto first = std::max<std::int64_t>(1, std::int64_t(ideal / 4.0));
+    const auto last = std::int64_t(std::ceil(ideal * 4.0)) + 1;
+    GridShape best;
+    std::int64_t bestMiss = 0;
+    double bestElongation = 0.0;
+    for (std::int64_t side = first; side <= last; ++side) {
+        for (const std::int64_t other : {points / side, points / side + 1}) {
+            const GridShape grid = byColumns ? GridShape{side, other} : GridShape{other, side};
+            if (other < 1 || grid.points() < 2)
+                continue;
+            const double e = elongation(width / double(grid.columns), length / double(grid.rows));
+            const std::int64_t miss = std::abs(grid.points() - points);
+            if (e > allowed)
+                continue;
+            // Between a grid and its transpose in a square, the one with fewer columns.
+            const bool better =
+                best.points() == 0 || miss < bestMiss ||
+                (miss == bestMiss && (e < bestElongation * (1.0 - 1e-12) ||
+                                      (e <= bestElongation * (1.0 + 1e-12) && grid.columns < best.columns)));
+            if (better) {
+                best = grid;
+                bestMiss = miss;
+                bestElongation = e;
+            }
+        }
+    }
+    if (best.points() == 0) {
+        best.columns = std::max<std::int64_t>(1, std::llround(idealColumns));
+        best.rows = std::max<std::int64_t>(best.columns > 1 ? 1 : 2,
+                                           std::llround(double(points) / double(best.columns)));
+    }
+    return best;
+}
+
+std::int64_t treesOutside(const StudyStand &stand)
+{
+    return std::int64_t(std::count_if(stand.trees.begin(), stand.trees.end(),
+                                      [&](Point p) { return !stand.extent.contains(p); }));
+}
 
 double studentQuantile975(std::int64_t degrees)
 {
@@ -772,12 +881,12 @@ std::string studyCsv(const std::vector<StudyRow> &rows)
 std::string replicatesCsv(const std::vector<ReplicateRow> &rows)
 {
     std::string csv = "stand,k,design,estimator,quantity,replicate,points,estimate,standard_error,ci95_lower,"
-                      "ci95_upper,covered\n";
+                      "ci95_upper,covered,note\n";
     for (const ReplicateRow &r : rows) {
         csv += csvText(r.stand) + ',' + std::to_string(r.k) + ',' + r.design + ',' + r.estimator + ',' +
                r.quantity + ',' + std::to_string(r.replicate) + ',' + std::to_string(r.points) + ',' +
                numberText(r.estimate) + ',' + numberText(r.standardError) + ',' + numberText(r.lower) + ',' +
-               numberText(r.upper) + ',' + (r.covered ? "TRUE" : "FALSE") + '\n';
+               numberText(r.upper) + ',' + (r.covered ? "TRUE" : "FALSE") + ',' + r.note + '\n';
     }
     return csv;
 }
