@@ -108,7 +108,8 @@ std::pair<double, double> innerTruth(const StudyStand &stand, double buffer)
 // Every estimator's value at one point, by brute force: all trees sorted by
 // distance, the zones cut by every other tree, the plot discs clipped on
 // their own. In pointValueNames() order.
-std::vector<double> bruteForceValues(const StudyStand &stand, double buffer, int k, double plotRadius, Point p)
+std::vector<double> bruteForceValues(const StudyStand &stand, double buffer, int k, double plotRadius,
+                                     Point p)
 {
     const Extent inner = innerRectangle(stand.extent, buffer);
     StandRectangle rectangle;
@@ -236,8 +237,10 @@ private slots:
                              qPrintable(where));
                     QVERIFY2(r.note.empty(), qPrintable(where));
                     QCOMPARE(r.unreachableTrees, std::int64_t(0));
-                    QVERIFY2(std::abs(r.bias) < 4.0 * r.monteCarloError,
-                             qPrintable(where + QStringLiteral(": bias %1, error %2").arg(r.bias).arg(r.monteCarloError)));
+                    QVERIFY2(
+                        std::abs(r.bias) < 4.0 * r.monteCarloError,
+                        qPrintable(where +
+                                   QStringLiteral(": bias %1, error %2").arg(r.bias).arg(r.monteCarloError)));
                     QVERIFY2(std::abs(r.rmse * r.rmse - (r.empiricalStandardError * r.empiricalStandardError *
                                                              (r.replicates - 1) / double(r.replicates) +
                                                          r.bias * r.bias)) <= 1e-6 * r.rmse * r.rmse,
@@ -348,10 +351,14 @@ private slots:
         settings.points = 10;
         int checked = 0;
         const StudyResult result = runStudy({stand}, settings, {}, [&](const PointRow &p) {
-            QVERIFY(p.position.x >= 2.0 && p.position.x <= 18.0 && p.position.y >= 2.0 && p.position.y <= 8.0);
-            const double expected = p.position.x < 3.5 ? 0.0 : p.position.x < 10.0 ? 10000.0 / 39.0 : 10000.0 / 48.0;
+            QVERIFY(p.position.x >= 2.0 && p.position.x <= 18.0 && p.position.y >= 2.0 &&
+                    p.position.y <= 8.0);
+            const double expected = p.position.x < 3.5    ? 0.0
+                                    : p.position.x < 10.0 ? 10000.0 / 39.0
+                                                          : 10000.0 / 48.0;
             QVERIFY(std::abs(p.values[0] - expected) < 1e-9);
-            const bool inPlot = squaredDistance(p.position, {6, 5}) <= 1.0 || squaredDistance(p.position, {14, 5}) <= 1.0;
+            const bool inPlot =
+                squaredDistance(p.position, {6, 5}) <= 1.0 || squaredDistance(p.position, {14, 5}) <= 1.0;
             QVERIFY(std::abs(p.values[8] - (inPlot ? 10000.0 / std::numbers::pi : 0.0)) < 1e-9);
             ++checked;
         });
