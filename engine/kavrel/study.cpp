@@ -544,18 +544,14 @@ struct Accumulator
     bool unbounded = false;
 };
 
-std::string noteFor(const PreparedOrder &order, int estimator, const Accumulator &a)
+// The note of an estimator at one order, given whether any of its estimates
+// came out infinite; the same for the summary and each replicate.
+std::string noteFor(const PreparedOrder &order, int estimator, bool infiniteSeen)
 {
     const std::string &fixed = order.notes[std::size_t(estimator)];
     if (!fixed.empty() || estimator == HorvitzThompson)
         return fixed;
-    return a.unbounded ? "unbounded" : "";
-}
-
-std::string replicateNote(const PreparedOrder &order, int estimator, double estimate)
-{
-    const std::string &fixed = order.notes[std::size_t(estimator)];
-    return fixed.empty() && std::isinf(estimate) ? "unbounded" : fixed;
+    return infiniteSeen ? "unbounded" : "";
 }
 
 class StudyRunner
@@ -628,7 +624,7 @@ private:
                         result.replicates.push_back(ReplicateRow{
                             stand.name, stand.orders[o].k, designName(design), EstimatorNames[std::size_t(e)],
                             QuantityNames[std::size_t(q)], replicate + 1, outcome.points, estimate, error,
-                            lower, upper, covered, replicateNote(stand.orders[o], e, estimate)});
+                            lower, upper, covered, noteFor(stand.orders[o], e, std::isinf(estimate))});
                 }
             }
         }
@@ -652,7 +648,7 @@ private:
                     row.estimator = EstimatorNames[std::size_t(e)];
                     row.quantity = QuantityNames[std::size_t(q)];
                     row.trueValue = q == TreesPerHectare ? stand.trueTrees : stand.trueBasalArea;
-                    row.note = noteFor(order, e, a);
+                    row.note = noteFor(order, e, a.unbounded);
                     row.unreachableTrees = e == HorvitzThompson ? order.unreachableZones
                                            : e == FixedPlot     ? order.unreachablePlots
                                                                 : 0;
