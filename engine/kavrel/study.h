@@ -3,6 +3,7 @@
 #include "plotzones.h"
 #include "point.h"
 #include "progress.h"
+#include "samplelayout.h"
 
 #include <cstdint>
 #include <functional>
@@ -25,28 +26,6 @@ struct StudyStand
     std::vector<Point> trees;            // stand metres; trees outside the rectangle are allowed
     std::vector<double> diametersMetres; // one per tree
 };
-
-enum class StudyDesign
-{
-    Random,    // m points independent and uniform in the sampled region
-    Systematic // one point in each cell of a grid that tiles the region, one random offset for all
-};
-
-// The systematic grid's cells: `columns` across the width, `rows` along the
-// length, so that they tile the sampled rectangle exactly.
-struct GridShape
-{
-    std::int64_t columns = 0;
-    std::int64_t rows = 0;
-
-    std::int64_t points() const { return columns * rows; }
-};
-
-// The grid for about `points` points in a width x length rectangle: of the
-// grids whose cells are at most twice as elongated as the most square cells
-// the rectangle allows, the one whose count is nearest `points` (that count
-// itself whenever a pair of its factors qualifies), then the most square.
-GridShape systematicGrid(double width, double length, std::int64_t points);
 
 struct StudySettings
 {
