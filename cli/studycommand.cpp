@@ -149,6 +149,16 @@ QList<QCommandLineOption> studyOptions()
          translated("jede Schätzung jeder Stichprobe als CSV in diese Datei"), QStringLiteral("FILE")},
         {QStringLiteral("per-point"),
          translated("die Werte an jedem Stichprobenpunkt als CSV in diese Datei"), QStringLiteral("FILE")},
+        {QStringLiteral("baf"),
+         translated("Winkelzählprobe mit Zählfaktor F in m^2/ha; mehrere mit Komma oder wiederholt"),
+         QStringLiteral("F")},
+        {QStringLiteral("concentric"),
+         translated("konzentrische Probekreise: Radius R in m für Bäume ab D cm, etwa 6:0,12:30"),
+         QStringLiteral("R1:D1,...")},
+        {QStringLiteral("edge-correction"),
+         translated(
+             "Randkorrekturen der Kreisverfahren, Liste aus none, clip, walkthrough, mirage (Vorgabe clip)"),
+         QStringLiteral("METHOD,...")},
         {QStringLiteral("plot"),
          translated("Verzerrung, RMSE und Überdeckung gegen k als SVG-Bild in diese Datei"),
          QStringLiteral("FILE.svg")},
@@ -255,6 +265,30 @@ QString readOptions(const QCommandLineParser &parser, StudyCommandLine &line)
             return badValue(QStringLiteral("stand"), value,
                             translated("kein Rechteck W,L oder X0,Y0,X1,Y1 mit positiver Fläche"));
     }
+    if (parser.isSet(QStringLiteral("baf"))) {
+        const std::optional<std::vector<double>> factors =
+            basalAreaFactors(parser.values(QStringLiteral("baf")));
+        if (!factors)
+            return badValue(QStringLiteral("baf"), parser.values(QStringLiteral("baf")).join(u','),
+                            translated("kein Zählfaktor über 0 m^2/ha"));
+        s.basalAreaFactors = *factors;
+    }
+    if (parser.isSet(QStringLiteral("concentric"))) {
+        const QString value = parser.value(QStringLiteral("concentric"));
+        const std::optional<std::vector<ConcentricRing>> rings = concentricRings(value);
+        if (!rings)
+            return badValue(QStringLiteral("concentric"), value,
+                            translated("keine Liste R:D aus Radius über 0 m und Durchmesser ab 0 cm"));
+        s.concentric = *rings;
+    }
+    if (parser.isSet(QStringLiteral("edge-correction"))) {
+        const QString value = parser.value(QStringLiteral("edge-correction"));
+        const std::optional<std::vector<EdgeCorrection>> corrections = edgeCorrections(value);
+        if (!corrections)
+            return badValue(QStringLiteral("edge-correction"), value,
+                            translated("keine Liste aus none, clip, walkthrough und mirage, jede einmal"));
+        s.edgeCorrections = *corrections;
+    }
     line.output = parser.value(QStringLiteral("output"));
     line.perReplicate = parser.value(QStringLiteral("per-replicate"));
     line.perPoint = parser.value(QStringLiteral("per-point"));
@@ -315,7 +349,7 @@ int runStudyOn(const std::vector<StudyStand> &stands, const StudyCommandLine &li
             err << "kavrel-zones study: " << notWritten(line.perPoint, pointFile->errorString()) << '\n';
             return ZonesOutputNotWritten;
         }
-        pointFile->write(QByteArray::fromStdString(pointsCsvHeader()));
+        pointFile->write(QByteArray::fromStdString(pointsCsvHeader(line.settings)));
     }
     const PointSink sink = pointFile ? PointSink([&pointFile](const PointRow &row) {
         pointFile->write(QByteArray::fromStdString(pointCsvLine(row)));

@@ -80,6 +80,51 @@ std::optional<kavrel::DiameterUnit> diameterUnit(const QString &text)
     return std::nullopt;
 }
 
+std::optional<std::vector<double>> basalAreaFactors(const QStringList &values)
+{
+    std::vector<double> factors;
+    for (const QString &value : values) {
+        for (const QString &factor : value.split(QLatin1Char(','))) {
+            const std::optional<double> number = decimalNumber(factor);
+            if (!number || *number <= 0.0)
+                return std::nullopt;
+            if (std::find(factors.begin(), factors.end(), *number) == factors.end())
+                factors.push_back(*number);
+        }
+    }
+    return factors;
+}
+
+std::optional<std::vector<kavrel::ConcentricRing>> concentricRings(const QString &text)
+{
+    std::vector<kavrel::ConcentricRing> rings;
+    for (const QString &ring : text.split(QLatin1Char(','))) {
+        const QStringList parts = ring.split(QLatin1Char(':'));
+        if (parts.size() != 2)
+            return std::nullopt;
+        const std::optional<double> radius = decimalNumber(parts[0]);
+        const std::optional<double> diameter = decimalNumber(parts[1]);
+        if (!radius || !diameter || *radius <= 0.0 || *diameter < 0.0)
+            return std::nullopt;
+        rings.push_back({*radius, *diameter});
+    }
+    return rings;
+}
+
+std::optional<std::vector<kavrel::EdgeCorrection>> edgeCorrections(const QString &text)
+{
+    std::vector<kavrel::EdgeCorrection> corrections;
+    for (const QString &name : text.split(QLatin1Char(','))) {
+        const std::optional<kavrel::EdgeCorrection> correction =
+            kavrel::edgeCorrectionFromName(name.toStdString());
+        if (!correction ||
+            std::find(corrections.begin(), corrections.end(), *correction) != corrections.end())
+            return std::nullopt;
+        corrections.push_back(*correction);
+    }
+    return corrections;
+}
+
 std::vector<int> orderList(const QString &text, int maxOrder)
 {
     std::vector<int> orders;

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <kavrel/concentricplots.h>
+#include <kavrel/edgecorrection.h>
 #include <kavrel/samplingsimulation.h>
 #include <kavrel/standrectangle.h>
 #include <optional>
@@ -32,6 +34,18 @@ std::optional<kavrel::StandRectangle> standRectangle(const QString &text);
 
 // "cm", "mm" or "m".
 std::optional<kavrel::DiameterUnit> diameterUnit(const QString &text);
+
+// Basal area factors from each value of a repeated option, each a comma
+// list of positive numbers; every factor once, in the order given.
+std::optional<std::vector<double>> basalAreaFactors(const QStringList &values);
+
+// Concentric rings "R1:D1,R2:D2,...": radius R > 0 in metres for trees of
+// diameter D >= 0 in centimetres.
+std::optional<std::vector<kavrel::ConcentricRing>> concentricRings(const QString &text);
+
+// Edge corrections as a comma list of none, clip, walkthrough and mirage;
+// each once.
+std::optional<std::vector<kavrel::EdgeCorrection>> edgeCorrections(const QString &text);
 
 // The message that ends a subcommand's usage error.
 void printUsageError(QTextStream &err, const QString &command, const QString &message);

@@ -90,22 +90,6 @@ QString badValue(const QString &option, const QString &value, const QString &exp
     return translated("--%1: \u201E%2\u201C ist %3.").arg(option, value, expected);
 }
 
-std::optional<std::vector<ConcentricRing>> concentricRings(const QString &text)
-{
-    std::vector<ConcentricRing> rings;
-    for (const QString &ring : text.split(QLatin1Char(','))) {
-        const QStringList parts = ring.split(QLatin1Char(':'));
-        if (parts.size() != 2)
-            return std::nullopt;
-        const std::optional<double> radius = decimalNumber(parts[0]);
-        const std::optional<double> diameter = decimalNumber(parts[1]);
-        if (!radius || !diameter || *radius <= 0.0 || *diameter < 0.0)
-            return std::nullopt;
-        rings.push_back({*radius, *diameter});
-    }
-    return rings;
-}
-
 QString readDecimal(const QCommandLineParser &parser, const QString &option, double &target,
                     const QString &expected)
 {
@@ -134,15 +118,13 @@ QString readOptions(const QCommandLineParser &parser, SurfaceCommandLine &line)
         readDecimal(parser, QStringLiteral("spacing"), s.spacing, translated("kein Abstand über 0 Metern"));
     if (!problem.isEmpty())
         return problem;
-    for (const QString &value : parser.values(QStringLiteral("baf"))) {
-        for (const QString &factor : value.split(QLatin1Char(','))) {
-            const std::optional<double> number = decimalNumber(factor);
-            if (!number || *number <= 0.0)
-                return badValue(QStringLiteral("baf"), value, translated("kein Zählfaktor über 0 m^2/ha"));
-            if (std::find(s.basalAreaFactors.begin(), s.basalAreaFactors.end(), *number) ==
-                s.basalAreaFactors.end())
-                s.basalAreaFactors.push_back(*number);
-        }
+    if (parser.isSet(QStringLiteral("baf"))) {
+        const std::optional<std::vector<double>> factors =
+            basalAreaFactors(parser.values(QStringLiteral("baf")));
+        if (!factors)
+            return badValue(QStringLiteral("baf"), parser.values(QStringLiteral("baf")).join(u','),
+                            translated("kein Zählfaktor über 0 m^2/ha"));
+        s.basalAreaFactors = *factors;
     }
     if (parser.isSet(QStringLiteral("plot-radius"))) {
         double radius = 0.0;

@@ -598,6 +598,8 @@ Standardabweichung eines einzelnen Punkts.</source>
 angle-count sampling, concentric plots) at every point of a grid over the stand. Output: one CSV line
 per design and quantity with the true value, the surface's mean and the single-point standard
 deviation.</translation>
+    </message>
+    <message>
         <source>%1 Bäume der Datei „%2“ stehen außerhalb des Bestandsrechtecks; der Torus legt sie in den Bestand.</source>
         <translation>%1 trees of the file “%2” stand outside the stand rectangle; the torus wraps them into the stand.</translation>
     </message>
@@ -608,6 +610,14 @@ deviation.</translation>
     <message>
         <source>--count und --intensity schließen einander aus: genau N Bäume oder N Bäume je Hektar im Mittel.</source>
         <translation>--count and --intensity exclude each other: exactly N trees, or N trees per hectare on average.</translation>
+    </message>
+    <message>
+        <source>Randkorrekturen der Kreisverfahren, Liste aus none, clip, walkthrough, mirage (Vorgabe clip)</source>
+        <translation>edge corrections of the disc designs, a list of none, clip, walkthrough, mirage (default clip)</translation>
+    </message>
+    <message>
+        <source>keine Liste aus none, clip, walkthrough und mirage, jede einmal</source>
+        <translation>not a list of none, clip, walkthrough and mirage, each once</translation>
     </message>
 </context>
 <context>

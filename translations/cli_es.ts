@@ -598,6 +598,8 @@ Standardabweichung eines einzelnen Punkts.</source>
 parcela fija, conteo angular, parcelas concéntricas) en cada punto de una cuadrícula sobre el rodal.
 Salida: una línea CSV por diseño y magnitud con el valor verdadero, la media de la superficie y la
 desviación típica de un solo punto.</translation>
+    </message>
+    <message>
         <source>%1 Bäume der Datei „%2“ stehen außerhalb des Bestandsrechtecks; der Torus legt sie in den Bestand.</source>
         <translation>%1 árboles del archivo «%2» están fuera del rectángulo del rodal; el toro los lleva dentro del rodal.</translation>
     </message>
@@ -608,6 +610,14 @@ desviación típica de un solo punto.</translation>
     <message>
         <source>--count und --intensity schließen einander aus: genau N Bäume oder N Bäume je Hektar im Mittel.</source>
         <translation>--count y --intensity se excluyen: exactamente N árboles, o N árboles por hectárea en promedio.</translation>
+    </message>
+    <message>
+        <source>Randkorrekturen der Kreisverfahren, Liste aus none, clip, walkthrough, mirage (Vorgabe clip)</source>
+        <translation>correcciones de borde de los diseños circulares, lista de none, clip, walkthrough, mirage (por defecto clip)</translation>
+    </message>
+    <message>
+        <source>keine Liste aus none, clip, walkthrough und mirage, jede einmal</source>
+        <translation>no es una lista de none, clip, walkthrough y mirage, cada una una vez</translation>
     </message>
 </context>
 <context>

@@ -598,6 +598,8 @@ Standardabweichung eines einzelnen Punkts.</source>
 plocha, relaskopický výber, sústredné plochy) v každom bode mriežky nad porastom. Výstup: jeden riadok
 CSV na metódu a veličinu so skutočnou hodnotou, priemerom povrchu a smerodajnou odchýlkou jedného
 bodu.</translation>
+    </message>
+    <message>
         <source>%1 Bäume der Datei „%2“ stehen außerhalb des Bestandsrechtecks; der Torus legt sie in den Bestand.</source>
         <translation>%1 stromov súboru „%2“ stojí mimo obdĺžnika porastu; torus ich presunie do porastu.</translation>
     </message>
@@ -608,6 +610,14 @@ bodu.</translation>
     <message>
         <source>--count und --intensity schließen einander aus: genau N Bäume oder N Bäume je Hektar im Mittel.</source>
         <translation>--count a --intensity sa navzájom vylučujú: presne N stromov, alebo v priemere N stromov na hektár.</translation>
+    </message>
+    <message>
+        <source>Randkorrekturen der Kreisverfahren, Liste aus none, clip, walkthrough, mirage (Vorgabe clip)</source>
+        <translation>korekcie okraja kruhových metód, zoznam z none, clip, walkthrough, mirage (predvolene clip)</translation>
+    </message>
+    <message>
+        <source>keine Liste aus none, clip, walkthrough und mirage, jede einmal</source>
+        <translation>nie je zoznam z none, clip, walkthrough a mirage, každá raz</translation>
     </message>
 </context>
 <context>

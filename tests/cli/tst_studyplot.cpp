@@ -1,7 +1,13 @@
+#include "generatecommand.h"
+#include "studycommand.h"
 #include "studyplot.h"
+#include "zonescommand.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 #include <cmath>
 
 using namespace kavrel;
@@ -100,6 +106,72 @@ private slots:
         QCOMPARE(looks.size(), 6);
         looks.removeDuplicates();
         QCOMPARE(looks.size(), 6);
+    }
+
+    // One call compares k-tree sampling with angle-count, concentric and
+    // fixed plots under two corrections; the picture names every estimator.
+    void studyCallComparesAndDraws()
+    {
+        QTemporaryDir folder;
+        const QString stand = folder.filePath(QStringLiteral("stand.txt"));
+        const QString plot = folder.filePath(QStringLiteral("plot.svg"));
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        QCOMPARE(runGenerateCommand({"--count", "150", "--size", "60,50", "--seed", "3", stand}, outStream,
+                                    errStream),
+                 int(ZonesSuccess));
+        out.clear();
+        QCOMPARE(runStudyCommand({"--order", "1-3", "--replicates", "30", "--points", "6", "--baf", "2",
+                                  "--baf", "4", "--concentric", "3:0,7:25", "--edge-correction",
+                                  "clip,mirage", "--plot", plot, stand},
+                                 outStream, errStream),
+                 int(ZonesSuccess));
+        outStream.flush();
+        QStringList estimators;
+        for (const QString &line : out.split(u'\n', Qt::SkipEmptyParts).mid(1)) {
+            const QString estimator = line.section(u',', 4, 4);
+            if (!estimators.contains(estimator))
+                estimators << estimator;
+        }
+        QCOMPARE(estimators,
+                 (QStringList{"horvitz_thompson", "k_over_pi_rk2", "k_minus_1_over_pi_rk2",
+                              "k_minus_half_over_pi_rk2", "fixed_plot", "angle_count_baf2",
+                              "angle_count_baf4", "concentric", "fixed_plot_mirage",
+                              "angle_count_baf2_mirage", "angle_count_baf4_mirage", "concentric_mirage"}));
+        QFile file(plot);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString svg = QString::fromUtf8(file.readAll());
+        const QString legend = svg.mid(svg.indexOf(QStringLiteral("<g class=\"legend\">")));
+        for (const QString &estimator : estimators)
+            QVERIFY2(legend.contains(QStringLiteral(">%1 (random)<").arg(estimator)), qPrintable(estimator));
+    }
+
+    void badCorrectionsAreUsageErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("unknown") << QStringList{"--edge-correction", "reflect"};
+        QTest::newRow("twice") << QStringList{"--edge-correction", "mirage,mirage"};
+        QTest::newRow("on a torus") << QStringList{"--torus", "--edge-correction", "walkthrough"};
+        QTest::newRow("bad factor") << QStringList{"--baf", "4,0"};
+    }
+
+    void badCorrectionsAreUsageErrors()
+    {
+        QFETCH(QStringList, arguments);
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        QTemporaryDir folder;
+        const QString stand = folder.filePath(QStringLiteral("stand.txt"));
+        QFile file(stand);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("50,50\n3\n10,10,30\n20,30,25\n40,40,40\n");
+        file.close();
+        QCOMPARE(runStudyCommand(arguments + QStringList{"--replicates", "2", stand}, outStream, errStream),
+                 int(ZonesUsageError));
     }
 
     void emptySummaryGivesAPicture()

@@ -6,6 +6,7 @@
 #include <kavrel/pointpatterns.h>
 #include <kavrel/randomnumbers.h>
 #include <kavrel/samplingsurface.h>
+#include <kavrel/study.h>
 #include <numbers>
 
 using namespace kavrel;
@@ -327,6 +328,133 @@ private slots:
         settings.edgeCorrection = EdgeCorrection::None;
         const SurfaceResult result = samplingSurfaces(Square, stand.trees, stand.diameters, settings);
         QVERIFY(result.surfaces[2].mean < 0.95 * result.surfaces[2].trueValue);
+    }
+
+    // The study compares k-tree sampling with the disc designs on the same
+    // samples: every one unbiased within its Monte-Carlo error, with and
+    // without a buffer, under every correction but none.
+    void studyComparesTheDiscDesigns_data()
+    {
+        QTest::addColumn<double>("buffer");
+        QTest::newRow("whole stand") << 0.0;
+        QTest::newRow("buffer of 10 m") << 10.0;
+    }
+
+    void studyComparesTheDiscDesigns()
+    {
+        QFETCH(double, buffer);
+        const TestStand generated = poissonStand(7, 300.0);
+        const StudyStand stand{"poisson", Square, generated.trees, generated.diameters};
+        StudySettings settings;
+        settings.orders = {2, 4};
+        settings.replicates = 1500;
+        settings.points = 16;
+        settings.seed = 5;
+        settings.bufferMetres = buffer;
+        settings.basalAreaFactors = {4.0};
+        settings.concentric = {{4.0, 0.0}, {8.0, 20.0}, {12.0, 35.0}};
+        settings.edgeCorrections = {EdgeCorrection::Clip, EdgeCorrection::None, EdgeCorrection::Walkthrough,
+                                    EdgeCorrection::Mirage};
+        const StudyResult result = runStudy({stand}, settings);
+        QCOMPARE(result.summary.size(), std::size_t(2 * (5 + 2 + 3 * 3) * 2));
+        int disc = 0;
+        for (const StudyRow &r : result.summary) {
+            const QString name = QString::fromStdString(r.estimator);
+            if (!name.startsWith(QLatin1String("angle_count")) &&
+                !name.startsWith(QLatin1String("concentric")) &&
+                !name.startsWith(QLatin1String("fixed_plot")))
+                continue;
+            ++disc;
+            const QString where = QStringLiteral("k = %1 %2 %3: bias %4, Monte-Carlo error %5")
+                                      .arg(r.k)
+                                      .arg(name, QString::fromStdString(r.quantity))
+                                      .arg(r.bias)
+                                      .arg(r.monteCarloError);
+            QVERIFY2(r.note.empty() && r.unreachableTrees == 0, qPrintable(where));
+            // Only the fixed plot of k = 2 is small enough to stay near the
+            // edge's truth without a correction.
+            if (name.endsWith(QLatin1String("_none"))) {
+                if (!name.startsWith(QLatin1String("fixed_plot")) || r.k > 2)
+                    QVERIFY2(r.bias < -4.0 * r.monteCarloError, qPrintable(where));
+            } else {
+                QVERIFY2(std::abs(r.bias) < 4.0 * r.monteCarloError, qPrintable(where));
+            }
+        }
+        QCOMPARE(disc, 2 * (1 + 2 + 3 * 3) * 2);
+    }
+
+    // A study point's disc values are the sampler's at that point.
+    void studyPointsAreTheSamplersEstimates()
+    {
+        const TestStand generated = poissonStand(2, 200.0);
+        const StudyStand stand{"poisson", Square, generated.trees, generated.diameters};
+        StudySettings settings;
+        settings.replicates = 3;
+        settings.points = 10;
+        settings.basalAreaFactors = {2.0};
+        settings.edgeCorrections = {EdgeCorrection::Mirage};
+        const std::vector<std::string> names = pointValueNames(settings);
+        QCOMPARE(names.size(), std::size_t(2 * 7));
+        QCOMPARE(names[10], std::string("fixed_plot_mirage/trees_per_ha"));
+        QCOMPARE(names[12], std::string("angle_count_baf2_mirage/trees_per_ha"));
+        const DiscSampler sampler(generated.trees, generated.basal,
+                                  angleCountDesign(generated.diameters, 2.0), Square, EdgeCorrection::Mirage);
+        int points = 0;
+        runStudy({stand}, settings, {}, [&](const PointRow &row) {
+            const DiscEstimate e = sampler.estimate(row.position);
+            QCOMPARE(row.values[12], e.treesPerHectare);
+            QCOMPARE(row.values[13], e.basalAreaPerHectare);
+            ++points;
+        });
+        QCOMPARE(points, 30);
+    }
+
+    void studyRefusesBadDiscSettings_data()
+    {
+        QTest::addColumn<int>("problem");
+        QTest::newRow("factor of 0") << 0;
+        QTest::newRow("rings out of order") << 1;
+        QTest::newRow("a correction twice") << 2;
+        QTest::newRow("mirage on a torus") << 3;
+    }
+
+    void studyRefusesBadDiscSettings()
+    {
+        QFETCH(int, problem);
+        const TestStand generated = poissonStand(2, 100.0);
+        const StudyStand stand{"poisson", Square, generated.trees, generated.diameters};
+        StudySettings settings;
+        settings.replicates = 2;
+        if (problem == 0)
+            settings.basalAreaFactors = {4.0, 0.0};
+        if (problem == 1)
+            settings.concentric = {{8.0, 0.0}, {4.0, 20.0}};
+        if (problem == 2)
+            settings.edgeCorrections = {EdgeCorrection::Mirage, EdgeCorrection::Clip, EdgeCorrection::Mirage};
+        if (problem == 3) {
+            settings.torus = true;
+            settings.edgeCorrections = {EdgeCorrection::Mirage};
+        }
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, runStudy({stand}, settings));
+    }
+
+    // On the torus the discs wrap around with their whole area: unbiased
+    // without any correction.
+    void studyOnTheTorus()
+    {
+        const TestStand generated = poissonStand(4, 300.0);
+        const StudyStand stand{"poisson", Square, generated.trees, generated.diameters};
+        StudySettings settings;
+        settings.orders = {3};
+        settings.replicates = 1000;
+        settings.points = 16;
+        settings.torus = true;
+        settings.basalAreaFactors = {4.0};
+        const StudyResult result = runStudy({stand}, settings);
+        for (const StudyRow &r : result.summary) {
+            if (r.estimator == "angle_count_baf4")
+                QVERIFY2(std::abs(r.bias) < 4.0 * r.monteCarloError, r.quantity.c_str());
+        }
     }
 };
 
