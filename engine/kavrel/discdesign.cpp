@@ -58,6 +58,11 @@ DiscDesign fixedPlotDesign(std::size_t treeCount, double radiusMetres)
     return DiscDesign{"fixed_plot", std::vector<double>(treeCount, radiusMetres)};
 }
 
+std::string discEstimatorName(const std::string &design, EdgeCorrection correction)
+{
+    return correction == EdgeCorrection::Clip ? design : design + "_" + edgeCorrectionName(correction);
+}
+
 bool walkthroughDoubles(Point tree, Point p, Extent extent)
 {
     return !extent.contains(Point{2.0 * tree.x - p.x, 2.0 * tree.y - p.y});

@@ -88,6 +88,10 @@ private:
 // The fixed-area plot: every tree within the same radius.
 DiscDesign fixedPlotDesign(std::size_t treeCount, double radiusMetres);
 
+// A disc design's name in tables and file names: the design's own, with the
+// edge correction appended unless it is clip ("angle_count_baf4_mirage").
+std::string discEstimatorName(const std::string &design, EdgeCorrection correction);
+
 // The reflections of a point across the sides and corners of a rectangle:
 // the eight mirage copies, left, right, below, above and the four corners.
 std::vector<Point> mirrorImages(Point p, Extent extent);

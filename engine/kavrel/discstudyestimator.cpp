@@ -52,9 +52,4 @@ std::string DiscStudyEstimator::note(bool infiniteSeen) const
     return m_problem.empty() ? StudyEstimator::note(infiniteSeen) : m_problem;
 }
 
-std::string discEstimatorName(const std::string &design, EdgeCorrection correction)
-{
-    return correction == EdgeCorrection::Clip ? design : design + "_" + edgeCorrectionName(correction);
-}
-
 } // namespace kavrel

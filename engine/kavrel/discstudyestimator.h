@@ -36,8 +36,4 @@ private:
     std::string m_problem;
 };
 
-// The estimator's name: the design's, with the edge correction appended
-// unless it is clip.
-std::string discEstimatorName(const std::string &design, EdgeCorrection correction);
-
 } // namespace kavrel

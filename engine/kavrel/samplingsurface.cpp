@@ -141,7 +141,8 @@ SurfaceResult samplingSurfaces(Extent stand, const std::vector<Point> &trees,
     std::vector<SurfacePair> pairs;
     pairs.push_back(emptyPair("k_tree", grid.size(), trueTrees, trueBasal));
     for (const DiscSampler &sampler : samplers)
-        pairs.push_back(emptyPair(sampler.name(), grid.size(), trueTrees, trueBasal));
+        pairs.push_back(emptyPair(discEstimatorName(sampler.name(), settings.edgeCorrection), grid.size(),
+                                  trueTrees, trueBasal));
     for (const double area : zoneAreas)
         pairs[0].trees.unreachableTrees += area > 0.0 ? 0 : 1;
     for (std::size_t s = 0; s < samplers.size(); ++s)

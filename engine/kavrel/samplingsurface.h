@@ -56,7 +56,9 @@ struct SurfaceSettings
 
 struct Surface
 {
-    std::string design;   // "k_tree", "fixed_plot", "angle_count_baf4", "concentric"
+    // "k_tree", "fixed_plot", "angle_count_baf4", "concentric"; the disc
+    // designs with the edge correction appended unless it is clip.
+    std::string design;
     std::string quantity; // "trees_per_ha" or "basal_area_m2_per_ha"
     double trueValue = 0.0;
     double mean = 0.0;

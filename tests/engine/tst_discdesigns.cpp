@@ -313,9 +313,12 @@ private slots:
             QVERIFY(s.standardDeviation > 0.0);
         }
         QCOMPARE(result.surfaces[0].design, std::string("k_tree"));
-        QCOMPARE(result.surfaces[2].design, std::string("fixed_plot"));
-        QCOMPARE(result.surfaces[4].design, std::string("angle_count_baf2"));
-        QCOMPARE(result.surfaces[8].design, std::string("concentric"));
+        const std::string suffix = settings.edgeCorrection == EdgeCorrection::Clip
+                                       ? ""
+                                       : "_" + edgeCorrectionName(settings.edgeCorrection);
+        QCOMPARE(result.surfaces[2].design, "fixed_plot" + suffix);
+        QCOMPARE(result.surfaces[4].design, "angle_count_baf2" + suffix);
+        QCOMPARE(result.surfaces[8].design, "concentric" + suffix);
     }
 
     // Without correction the disc designs miss the trees beyond the edge.

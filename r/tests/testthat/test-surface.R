@@ -27,7 +27,9 @@ test_that("every surface's mean is its true value, and the matrices run north to
                           edge_correction = correction)
     expect_equal(s$statistics$surface_mean, s$statistics$true_value, tolerance = 0.015)
     expect_equal(dim(s$surfaces$k_tree_trees_per_ha), c(200L, 200L))
-    expect_equal(mean(s$surfaces$angle_count_baf4_basal_area_m2_per_ha),
+    name <- if (correction == "clip") "angle_count_baf4" else "angle_count_baf4_mirage"
+    expect_identical(s$statistics$design[6], name)
+    expect_equal(mean(s$surfaces[[paste0(name, "_basal_area_m2_per_ha")]]),
                  s$statistics$surface_mean[6], tolerance = 1e-12)
   }
   north <- sampling_surface(data.frame(x = 50, y = 95, d = 30), c(100, 100), spacing = 1, plot_radius = 3)
