@@ -70,3 +70,36 @@ def test_surface_rows_run_from_north_to_south():
 def test_surface_refuses_bad_input(arguments, error):
     with pytest.raises(error):
         kavrel.sampling_surface(poisson_trees(1, 20), (100, 100), **arguments)
+
+
+def test_study_with_the_disc_designs_gives_the_numbers_of_kavrel_zones_study(zones_tool, sample_stand):
+    path = sample_stand("sample50.txt")
+    stand, trees = read_stand_file(path)
+    output = zones_tool.run(
+        "study", "--order", "2,4", "--replicates", "20", "--points", "8", "--seed", "3",
+        "--baf", "2,4", "--concentric", "3:0,6:30", "--edge-correction", "clip,mirage", str(path),
+    )  # fmt: skip
+    rows = list(csv.DictReader(io.StringIO(output)))
+    ours = kavrel.sampling_study(
+        {str(path): trees}, stand, k=[2, 4], replicates=20, points=8, seed=3, baf=[2, 4],
+        concentric=[(3, 0), (6, 30)], edge_correction=["clip", "mirage"],
+    )  # fmt: skip
+    assert ours["estimator"] == [row["estimator"] for row in rows]
+    assert {"angle_count_baf4", "concentric_mirage", "fixed_plot_mirage"} <= set(ours["estimator"])
+    for column in ("mean", "rmse", "coverage_95"):
+        np.testing.assert_array_equal(ours[column], [float(row[column]) for row in rows], err_msg=column)
+
+
+def test_study_disc_designs_are_unbiased_under_each_correction():
+    trees = poisson_trees(8)
+    study = kavrel.sampling_study(
+        trees, (100, 100), k=3, replicates=800, points=10, seed=2, baf=4, edge_correction=["walkthrough", "mirage"]
+    )
+    chosen = [i for i, name in enumerate(study["estimator"]) if name.endswith(("_walkthrough", "_mirage"))]
+    assert len(chosen) == 2 * 2 * 2
+    for i in chosen:
+        assert abs(study["bias"][i]) < 4 * study["mc_se_of_mean"][i], study["estimator"][i]
+    with pytest.raises(ValueError):
+        kavrel.sampling_study(trees, (100, 100), edge_correction=["mirage", "mirage"])
+    with pytest.raises(ValueError):
+        kavrel.sampling_study(trees, (100, 100), baf=0)

@@ -59,16 +59,7 @@ sampling_surface <- function(trees, stand, spacing, k = 1, baf = numeric(), plot
              plot_radius <= 0) {
     stop("`plot_radius` must be a positive number of metres", call. = FALSE)
   }
-  radii <- numeric()
-  diameters <- numeric()
-  if (!is.null(concentric)) {
-    concentric <- as.data.frame(concentric)
-    if (!all(c("radius", "diameter") %in% names(concentric)) || nrow(concentric) == 0L) {
-      stop("`concentric` must have the columns radius and diameter", call. = FALSE)
-    }
-    radii <- as.numeric(concentric$radius)
-    diameters <- as.numeric(concentric$diameter)
-  }
+  rings <- concentric_rings(concentric)
   .sampling_surface(coordinates$x, coordinates$y, coordinates$d * metres, stand, k, spacing,
-                    as.numeric(baf), plot_radius, radii, diameters, edge_correction)
+                    as.numeric(baf), plot_radius, rings$radius, rings$diameter, edge_correction)
 }

@@ -11,8 +11,8 @@ Rcpp::Rostream<false>& Rcpp::Rcerr = Rcpp::Rcpp_cerr_get();
 #endif
 
 // samplingStudy
-Rcpp::DataFrame samplingStudy(Rcpp::List stands, Rcpp::IntegerVector orders, Rcpp::CharacterVector designs, double replicates, double points, double seed, double buffer, bool torus, double plotRadius);
-RcppExport SEXP _kavrel_samplingStudy(SEXP standsSEXP, SEXP ordersSEXP, SEXP designsSEXP, SEXP replicatesSEXP, SEXP pointsSEXP, SEXP seedSEXP, SEXP bufferSEXP, SEXP torusSEXP, SEXP plotRadiusSEXP) {
+Rcpp::DataFrame samplingStudy(Rcpp::List stands, Rcpp::IntegerVector orders, Rcpp::CharacterVector designs, double replicates, double points, double seed, double buffer, bool torus, double plotRadius, Rcpp::NumericVector factors, Rcpp::NumericVector ringRadii, Rcpp::NumericVector ringDiameters, Rcpp::CharacterVector corrections);
+RcppExport SEXP _kavrel_samplingStudy(SEXP standsSEXP, SEXP ordersSEXP, SEXP designsSEXP, SEXP replicatesSEXP, SEXP pointsSEXP, SEXP seedSEXP, SEXP bufferSEXP, SEXP torusSEXP, SEXP plotRadiusSEXP, SEXP factorsSEXP, SEXP ringRadiiSEXP, SEXP ringDiametersSEXP, SEXP correctionsSEXP) {
 BEGIN_RCPP
     Rcpp::RObject rcpp_result_gen;
     Rcpp::RNGScope rcpp_rngScope_gen;
@@ -25,7 +25,11 @@ BEGIN_RCPP
     Rcpp::traits::input_parameter< double >::type buffer(bufferSEXP);
     Rcpp::traits::input_parameter< bool >::type torus(torusSEXP);
     Rcpp::traits::input_parameter< double >::type plotRadius(plotRadiusSEXP);
-    rcpp_result_gen = Rcpp::wrap(samplingStudy(stands, orders, designs, replicates, points, seed, buffer, torus, plotRadius));
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type factors(factorsSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type ringRadii(ringRadiiSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type ringDiameters(ringDiametersSEXP);
+    Rcpp::traits::input_parameter< Rcpp::CharacterVector >::type corrections(correctionsSEXP);
+    rcpp_result_gen = Rcpp::wrap(samplingStudy(stands, orders, designs, replicates, points, seed, buffer, torus, plotRadius, factors, ringRadii, ringDiameters, corrections));
     return rcpp_result_gen;
 END_RCPP
 }
@@ -95,7 +99,7 @@ END_RCPP
 }
 
 static const R_CallMethodDef CallEntries[] = {
-    {"_kavrel_samplingStudy", (DL_FUNC) &_kavrel_samplingStudy, 9},
+    {"_kavrel_samplingStudy", (DL_FUNC) &_kavrel_samplingStudy, 13},
     {"_kavrel_samplingSurface", (DL_FUNC) &_kavrel_samplingSurface, 11},
     {"_kavrel_zoneAreas", (DL_FUNC) &_kavrel_zoneAreas, 4},
     {"_kavrel_inclusionZones", (DL_FUNC) &_kavrel_inclusionZones, 4},

@@ -180,6 +180,9 @@ def sampling_study(
     torus=False,
     plot_radius=None,
     diameter_unit="cm",
+    baf=(),
+    concentric=None,
+    edge_correction="clip",
 ):
     """A replicated k-tree sampling study, in the long form of the tool's study CSV.
 
@@ -193,7 +196,12 @@ def sampling_study(
     or a dict of them by the same names. ``buffer`` keeps the sample points that
     far inside the stand (the population is then the trees of the inner
     rectangle, those of the strip are neighbours only), ``torus`` wraps the stand around, ``plot_radius`` is
-    the fixed plot's radius (by default the one expecting k trees).
+    the fixed plot's radius (by default the one expecting k trees). ``baf``
+    adds angle-count sampling for each basal area factor (m2/ha), ``concentric``
+    (a sequence of (radius in m, smallest diameter in cm) pairs) concentric
+    plots; ``edge_correction`` ("clip", "none", "walkthrough", "mirage" or a
+    sequence of them) gives the disc designs' corrections, every one but clip
+    appended to the estimator's name ("fixed_plot_mirage").
 
     Returns a dict of columns (``pandas.DataFrame(result)`` makes a table of
     it; the systematic grid tiles the sampled rectangle with a x b cells, the
@@ -225,6 +233,12 @@ def sampling_study(
     buffer = float(buffer)
     if plot_radius is not None:
         plot_radius = float(plot_radius)
+    factors, rings = _disc_designs(baf, concentric)
+    corrections = [edge_correction] if isinstance(edge_correction, str) else list(edge_correction)
+    if not corrections or len(set(corrections)) != len(corrections) or any(
+        c not in ("none", "clip", "walkthrough", "mirage") for c in corrections
+    ):
+        raise ValueError('edge_correction must name each of "none", "clip", "walkthrough" and "mirage" at most once')
     return _engine.sampling_study(
         stands,
         orders,
@@ -235,7 +249,18 @@ def sampling_study(
         buffer,
         bool(torus),
         plot_radius,
+        factors,
+        rings,
+        corrections,
     )
+
+
+def _disc_designs(baf, concentric):
+    factors = [float(f) for f in (np.atleast_1d(baf) if baf is not None else [])]
+    if any(not np.isfinite(f) or f <= 0 for f in factors):
+        raise ValueError("baf must hold positive basal area factors in m2/ha")
+    rings = [(float(r), float(d)) for r, d in (concentric or [])]
+    return factors, rings
 
 
 def sampling_surface(
@@ -284,10 +309,7 @@ def sampling_surface(
     spacing = float(spacing)
     if not np.isfinite(spacing) or spacing <= 0:
         raise ValueError("spacing must be a positive number of metres")
-    factors = [float(f) for f in (np.atleast_1d(baf) if baf is not None else [])]
-    if any(not np.isfinite(f) or f <= 0 for f in factors):
-        raise ValueError("baf must hold positive basal area factors in m2/ha")
-    rings = [(float(r), float(d)) for r, d in (concentric or [])]
+    factors, rings = _disc_designs(baf, concentric)
     if plot_radius is not None:
         plot_radius = float(plot_radius)
     if edge_correction not in ("none", "clip", "walkthrough", "mirage"):

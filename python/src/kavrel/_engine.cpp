@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -189,7 +190,10 @@ template <class Field> py::list textColumn(const std::vector<kavrel::StudyRow> &
 
 py::dict samplingStudy(const py::list &stands, const std::vector<long long> &orders,
                        const std::vector<std::string> &designs, long long replicates, long long points,
-                       unsigned long long seed, double buffer, bool torus, std::optional<double> plotRadius)
+                       unsigned long long seed, double buffer, bool torus, std::optional<double> plotRadius,
+                       const std::vector<double> &factors,
+                       const std::vector<std::pair<double, double>> &concentric,
+                       const std::vector<std::string> &corrections)
 {
     std::vector<kavrel::StudyStand> studyStands;
     for (const py::handle &stand : stands)
@@ -207,6 +211,17 @@ py::dict samplingStudy(const py::list &stands, const std::vector<long long> &ord
     settings.bufferMetres = buffer;
     settings.torus = torus;
     settings.plotRadiusMetres = plotRadius;
+    settings.basalAreaFactors = factors;
+    for (const auto &[radius, diameter] : concentric)
+        settings.concentric.push_back({radius, diameter});
+    settings.edgeCorrections.clear();
+    for (const std::string &name : corrections) {
+        const std::optional<kavrel::EdgeCorrection> correction = kavrel::edgeCorrectionFromName(name);
+        if (!correction)
+            throw std::invalid_argument("edge_correction must be \"none\", \"clip\", \"walkthrough\" or "
+                                        "\"mirage\", not \"" + name + "\"");
+        settings.edgeCorrections.push_back(*correction);
+    }
 
     const kavrel::StudyResult result = withoutLock(
         [&](const kavrel::Progress &progress) { return kavrel::runStudy(studyStands, settings, progress); });
@@ -250,6 +265,8 @@ PYBIND11_MODULE(_engine, module)
     module.def("nearest_trees", &nearestTrees, py::arg("trees"), py::arg("points"), py::arg("k"));
     module.def("sampling_study", &samplingStudy, py::arg("stands"), py::arg("orders"), py::arg("designs"),
                py::arg("replicates"), py::arg("points"), py::arg("seed"), py::arg("buffer"), py::arg("torus"),
-               py::arg("plot_radius"));
+               py::arg("plot_radius"), py::arg("factors") = std::vector<double>{},
+               py::arg("concentric") = std::vector<std::pair<double, double>>{},
+               py::arg("corrections") = std::vector<std::string>{"clip"});
     addSurfaceFunctions(module);
 }

@@ -48,3 +48,36 @@ test_that("bad surface arguments are R errors", {
                "concentric")
   expect_error(sampling_surface(trees, c(50, 50), spacing = 100), "spacing")
 })
+
+test_that("a study with the disc designs gives the numbers of kavrel-zones study", {
+  tool <- zones_tool()
+  path <- sample_stand_path("sample50.txt")
+  stand <- read_stand_file(path)
+  output <- system2(tool, c("study", "--order", "2,4", "--replicates", "20", "--points", "8", "--seed", "3",
+                            "--baf", "2,4", "--concentric", "3:0,6:30", "--edge-correction", "clip,mirage",
+                            shQuote(path)),
+                    stdout = TRUE, env = "LC_ALL=C")
+  theirs <- utils::read.csv(text = output, stringsAsFactors = FALSE, na.strings = "NA")
+  ours <- sampling_study(stats::setNames(list(stand$trees), path), stand$stand, k = c(2, 4),
+                         replicates = 20, points = 8, seed = 3, baf = c(2, 4),
+                         concentric = data.frame(radius = c(3, 6), diameter = c(0, 30)),
+                         edge_correction = c("clip", "mirage"))
+  expect_true(all(c("angle_count_baf4", "concentric_mirage", "fixed_plot_mirage") %in% ours$estimator))
+  expect_identical(ours$estimator, theirs$estimator)
+  expect_identical(ours$quantity, theirs$quantity)
+  for (column in c("mean", "rmse", "coverage_95", "unreachable_trees")) {
+    expect_identical(as.double(ours[[column]]), as.double(theirs[[column]]), label = column)
+  }
+})
+
+test_that("a study's disc designs are unbiased under each correction", {
+  set.seed(8)
+  trees <- data.frame(x = runif(300, 0, 100), y = runif(300, 0, 100), d = runif(300, 10, 50))
+  s <- sampling_study(trees, c(100, 100), k = 3, replicates = 800, points = 10, seed = 2, baf = 4,
+                      edge_correction = c("walkthrough", "mirage"))
+  disc <- s[grepl("_(walkthrough|mirage)$", s$estimator), ]
+  expect_equal(nrow(disc), 2 * 2 * 2)
+  expect_true(all(abs(disc$bias) < 4 * disc$mc_se_of_mean))
+  expect_error(sampling_study(trees, c(100, 100), edge_correction = c("mirage", "mirage")), "edge_correction")
+  expect_error(sampling_study(trees, c(100, 100), baf = 0), "baf")
+})
