@@ -17,6 +17,8 @@ namespace {
 
 constexpr double SquareMetresPerHectare = 10000.0;
 constexpr int RowsPerBlock = 8;
+constexpr int QuantityCount = 2;
+constexpr double MaxSurfaceValues = 2.5e8;
 
 double basalArea(double diameterMetres)
 {
@@ -126,6 +128,13 @@ SurfaceResult samplingSurfaces(Extent stand, const std::vector<Point> &trees,
     if (!settings.concentric.empty())
         samplers.emplace_back(trees, basal, concentricDesign(diametersMetres, settings.concentric), stand,
                               settings.edgeCorrection);
+
+    // Each surface holds a number per point: past 2.5 * 10^8 numbers (2 GB)
+    // a finer grid only exhausts the memory.
+    const double values = double(grid.size()) * double(QuantityCount) * double(samplers.size() + 1);
+    if (values > MaxSurfaceValues)
+        throw std::invalid_argument("the surfaces of this grid would need more than 2 GB: a coarser grid "
+                                    "or fewer designs, please");
 
     // k-tree sampling: Horvitz-Thompson with the exact order-k zones.
     std::vector<Point> shifted;

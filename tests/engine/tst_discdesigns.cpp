@@ -278,6 +278,12 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, surfaceGrid(Square, 0.0));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, surfaceGrid(Square, 101.0));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, surfaceGrid(Square, 1e-5));
+        // 10^8 points are a grid, but not ten surfaces of them.
+        SurfaceSettings settings;
+        settings.spacing = 0.01;
+        settings.basalAreaFactors = {1.0, 2.0, 4.0};
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 samplingSurfaces(Square, {Point{50, 50}}, {0.3}, settings));
     }
 
     // The mean of the surface of every unbiased design is the true value, to
