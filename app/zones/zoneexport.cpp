@@ -155,9 +155,10 @@ QByteArray zonesToSvg(const std::vector<Point> &trees, const std::vector<Inclusi
     const double zoneLine = 0.0015 * frame.extent();
     const double treeRadius = 0.008 * frame.extent();
     const double legendHeight = (separated ? 5.0 : 4.0) * font * 1.5;
-    // Wide enough for the longest legend line (about 50 characters) even on a
-    // tall, narrow stand.
-    const double width = std::max(frame.drawingWidth(), 2.0 * frame.margin() + 30.0 * font);
+    // Wide enough for the longest legend line (about 50 characters, 60 with
+    // the note on moved trees) even on a tall, narrow stand.
+    const double width =
+        std::max(frame.drawingWidth(), 2.0 * frame.margin() + (separated ? 36.0 : 30.0) * font);
     const double height = frame.mapHeight() + legendHeight;
     const double pixelsPerUnit = 800.0 / std::max(width, height);
 
