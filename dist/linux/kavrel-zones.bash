@@ -61,7 +61,8 @@ _kavrel_zones_value()
 
 _kavrel_zones()
 {
-    local tool="${COMP_WORDS[0]}" cur="${COMP_WORDS[COMP_CWORD]}" prev=""
+    # The tool as typed; a leading ~ is not expanded in COMP_WORDS.
+    local tool="${COMP_WORDS[0]/#\~/$HOME}" cur="${COMP_WORDS[COMP_CWORD]}" prev=""
     local subcommand="" subcommands names value option
     ((COMP_CWORD > 0)) && prev="${COMP_WORDS[COMP_CWORD-1]}"
     COMPREPLY=()
