@@ -523,21 +523,6 @@ Stands from point processes: kavrel-zones generate --help
     </message>
 </context>
 <context>
-    <name>ZoneExport</name>
-    <message>
-        <source>Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m</source>
-        <translation>Order k = %1, %2 trees, stand %3 m x %4 m</translation>
-    </message>
-    <message>
-        <source>Grenze der Einschlusszonen</source>
-        <translation>Boundary of the inclusion zones</translation>
-    </message>
-    <message>
-        <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
-        <translation>Tree (number in the order of the stand file)</translation>
-    </message>
-</context>
-<context>
     <name>StemMapCsv</name>
     <message>
         <source>Die Spalte steht zweimal in der Kopfzeile.</source>

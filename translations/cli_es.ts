@@ -523,21 +523,6 @@ Rodales a partir de procesos de puntos: kavrel-zones generate --help
     </message>
 </context>
 <context>
-    <name>ZoneExport</name>
-    <message>
-        <source>Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m</source>
-        <translation>Orden k = %1, %2 árboles, rodal de %3 m x %4 m</translation>
-    </message>
-    <message>
-        <source>Grenze der Einschlusszonen</source>
-        <translation>Límite de las zonas de inclusión</translation>
-    </message>
-    <message>
-        <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
-        <translation>Árbol (número en el orden del archivo de rodal)</translation>
-    </message>
-</context>
-<context>
     <name>StemMapCsv</name>
     <message>
         <source>Die Spalte steht zweimal in der Kopfzeile.</source>

@@ -523,21 +523,6 @@ Porasty z bodových procesov: kavrel-zones generate --help
     </message>
 </context>
 <context>
-    <name>ZoneExport</name>
-    <message>
-        <source>Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m</source>
-        <translation>Stupeň k = %1, počet stromov %2, porast %3 m x %4 m</translation>
-    </message>
-    <message>
-        <source>Grenze der Einschlusszonen</source>
-        <translation>Hranica selekčných zón</translation>
-    </message>
-    <message>
-        <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
-        <translation>Strom (číslo v poradí súboru porastu)</translation>
-    </message>
-</context>
-<context>
     <name>StemMapCsv</name>
     <message>
         <source>Die Spalte steht zweimal in der Kopfzeile.</source>
