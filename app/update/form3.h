@@ -20,9 +20,11 @@ class clsDownload;
 // the newest one, and on the user's word downloads it beside the program and
 // leaves a script that puts it in place once the program has ended.
 //
-// A program is installed only when it arrived whole and its signature holds
-// with the built-in public key; until then it lies under a name of its own,
-// which the script never touches. The version file and the signature are
+// A program is installed only when it arrived whole and is the one its
+// signature names, a signature that holds with the built-in public key and
+// was made for this program file and for the very version the server
+// announces, one newer than the running program; until then it lies under a
+// name of its own, which the script never touches. The version file and the signature are
 // small and only read into memory, never stored.
 //
 // Only one download runs at a time: the check button stays disabled while
@@ -46,7 +48,7 @@ public:
     void setProgramFile(const QString &programFile);
     void setUpdateBaseUrl(const QString &baseUrl);
     void setScriptStarter(ScriptStarter starter);
-    // The key that signs releases (base64, see verifyFileSignature); the
+    // The key that signs releases (base64, see checkSignatureFile); the
     // default is the build setting. Without one nothing is installed.
     void setPublicKey(const QByteArray &publicKey);
     // The largest program accepted; the default is the build setting.
@@ -121,7 +123,8 @@ private:
     int m_silenceMs;
     int m_programDownloadMs = ProgramDownloadTimeLimitMs;
     UpdateFiles m_files;
-    QByteArray m_signature;
+    UpdateStatement m_statement;
+    QString m_announcedVersion;
     QString m_localVersion;
     QString m_serverVersion;
     bool m_serverVersionShown = false;
