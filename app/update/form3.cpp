@@ -1,14 +1,14 @@
 #include "form3.h"
 
 #include "clsdownload.h"
-#include "downloadcommit.h"
 #include "kavrelversion.h"
 #include "messageboxprompter.h"
 #include "networkconnectiontest.h"
-#include "packagemanagedinstallation.h"
-#include "replacementinstaller.h"
 #include "shell/screentwips.h"
-#include "versioncompare.h"
+#include "update/downloadcommit.h"
+#include "update/packagemanagedinstallation.h"
+#include "update/replacementinstaller.h"
+#include "update/versioncompare.h"
 #include "vistaprog.h"
 
 #include <QApplication>

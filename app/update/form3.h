@@ -1,7 +1,7 @@
 #pragma once
 
-#include "updatefiles.h"
-#include "updatesignature.h"
+#include "update/updatefiles.h"
+#include "update/updatesignature.h"
 
 #include <QWidget>
 #include <functional>
