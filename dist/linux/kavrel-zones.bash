@@ -5,7 +5,7 @@ _kavrel_zones()
     cur="${COMP_WORDS[COMP_CWORD]}"
     prev="${COMP_WORDS[COMP_CWORD-1]}"
     case "$prev" in
-        --order|--map|--select|--simulate|--seed|--grid)
+        --order|--map|--select|--simulate|--seed|--grid|--threads)
             return ;;
         --diameter-unit)
             COMPREPLY=($(compgen -W "cm mm m" -- "$cur"))
@@ -16,7 +16,7 @@ _kavrel_zones()
             return ;;
     esac
     if [[ "$cur" == -* ]]; then
-        COMPREPLY=($(compgen -W "--order --map --select --areas --simulate --seed --grid --diameter-unit --csv --geojson --svg --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "--order --map --select --areas --simulate --seed --grid --diameter-unit --csv --geojson --svg --threads --help" -- "$cur"))
     else
         COMPREPLY=($(compgen -f -- "$cur"))
         compopt -o filenames 2>/dev/null
