@@ -91,6 +91,8 @@ def _real_array(values, name):
 
 
 def _finite_rows(xy, name):
+    if np.isfinite(xy).all():
+        return np.ascontiguousarray(xy)
     bad = np.flatnonzero(~np.isfinite(xy).all(axis=1))
     if bad.size:
         raise ValueError(f"{name} has missing or non-finite coordinates in row(s) {_rows_text(bad)}")
