@@ -28,6 +28,7 @@ input raises ``ValueError`` or ``TypeError``.
 [5000.0, 5000.0]
 """
 
+import gc
 import numbers
 import operator
 import sys
@@ -328,7 +329,16 @@ def zones_geojson(trees, stand, k=1, threads=None):
     """
     trees = _trees(trees, "trees")
     width, length = _stand(stand)
-    return _engine.zones_geojson(trees.xy, width, length, _order(k), _threads(threads), _ids(trees))
+    arguments = (trees.xy, width, length, _order(k), _threads(threads), _ids(trees))
+    # Millions of new lists and dicts, none of them in a cycle, would set the
+    # cycle collector off again and again over everything built so far.
+    collecting = gc.isenabled()
+    gc.disable()
+    try:
+        return _engine.zones_geojson(*arguments)
+    finally:
+        if collecting:
+            gc.enable()
 
 
 def nearest_trees(trees, points, k=1, threads=None):
