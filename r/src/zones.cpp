@@ -85,7 +85,7 @@ private:
 
 // One zone as an sf MULTIPOLYGON: a list of polygons, each a list of one
 // closed ring matrix without column names, as sf itself makes them.
-SEXP multipolygonOf(const kavrel::InclusionZone &zone, Bounds &bounds)
+SEXP multipolygonOf(const kavrel::InclusionZone &zone, const Rcpp::CharacterVector &sfgClass, Bounds &bounds)
 {
     Rcpp::List polygons(zone.rings.size());
     for (std::size_t r = 0; r < zone.rings.size(); ++r) {
@@ -100,7 +100,7 @@ SEXP multipolygonOf(const kavrel::InclusionZone &zone, Bounds &bounds)
         }
         polygons[R_xlen_t(r)] = Rcpp::List::create(matrix);
     }
-    polygons.attr("class") = Rcpp::CharacterVector::create("XY", "MULTIPOLYGON", "sfg");
+    Rf_setAttrib(polygons, R_ClassSymbol, sfgClass);
     return polygons;
 }
 
@@ -135,11 +135,15 @@ Rcpp::List inclusionZones(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::Nu
     Rcpp::List rings(zones.size());
     Bounds bounds;
     int empty = 0;
+    // One class vector for every zone: a million copies of it would cost
+    // more than many of the outlines themselves.
+    const Rcpp::CharacterVector sfgClass = Rcpp::CharacterVector::create("XY", "MULTIPOLYGON", "sfg");
+    MARK_NOT_MUTABLE(sfgClass);
     for (std::size_t t = 0; t < zones.size(); ++t) {
         areas[R_xlen_t(t)] = zones[t].area;
         empty += zones[t].rings.empty() ? 1 : 0;
         if (sf) {
-            rings[R_xlen_t(t)] = multipolygonOf(zones[t], bounds);
+            rings[R_xlen_t(t)] = multipolygonOf(zones[t], sfgClass, bounds);
             continue;
         }
         Rcpp::List polygons(zones[t].rings.size());
