@@ -1,11 +1,11 @@
 #include "studycommand.h"
 
+#include "files/outputfile.h"
 #include "researchcommand.h"
 #include "researchstand.h"
 #include "subcommandvalues.h"
 #include "threadsoption.h"
 #include "zonescommand.h"
-#include "files/outputfile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -115,7 +115,9 @@ QList<ZonesOption> zonesOptionTable()
     };
     table += researchOptionTable();
     table.append({QStringLiteral("--threads"), QStringLiteral("N"), threadsOptionDescription(),
-                  [](ZonesOptions &, const QString &value) { return applyThreadsOption(value); }});
+                  [](ZonesOptions &, const QString &value) {
+                      return applyThreadsOption(value);
+                  }});
     table.append({QStringLiteral("--help"), QString(), translated("zeigt diese Hilfe"), applyHelp});
     return table;
 }

@@ -5,10 +5,10 @@
 #include <QCoreApplication>
 #include <QRandomGenerator>
 #include <cerrno>
-#include <csignal>
-#include <ctime>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/stat.h>
