@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>ThreadsOption</name>
+    <message>
+        <source>--threads: „%1“ ist keine ganze Zahl von 1 bis %2.</source>
+        <translation>--threads: "%1" is not a whole number from 1 to %2.</translation>
+    </message>
+    <message>
+        <source>KAVREL_THREADS: „%1“ ist keine ganze Zahl von 1 bis %2.</source>
+        <translation>KAVREL_THREADS: "%1" is not a whole number from 1 to %2.</translation>
+    </message>
+    <message>
+        <source>Zahl der Threads (Vorgabe: KAVREL_THREADS, sonst alle Prozessoren des Prozesses)</source>
+        <translation>number of threads (default: KAVREL_THREADS, otherwise every processor the process may use)</translation>
+    </message>
+</context>
+<context>
     <name>KavrelZones</name>
     <message>
         <source>Die Bäume lassen sich nicht auf eine Karte von %1 x %2 Pixeln legen.</source>

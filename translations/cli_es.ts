@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ThreadsOption</name>
+    <message>
+        <source>--threads: „%1“ ist keine ganze Zahl von 1 bis %2.</source>
+        <translation>--threads: «%1» no es un número entero de 1 a %2.</translation>
+    </message>
+    <message>
+        <source>KAVREL_THREADS: „%1“ ist keine ganze Zahl von 1 bis %2.</source>
+        <translation>KAVREL_THREADS: «%1» no es un número entero de 1 a %2.</translation>
+    </message>
+    <message>
+        <source>Zahl der Threads (Vorgabe: KAVREL_THREADS, sonst alle Prozessoren des Prozesses)</source>
+        <translation>número de hilos (por defecto: KAVREL_THREADS, si no, todos los procesadores del proceso)</translation>
+    </message>
+</context>
+<context>
     <name>KavrelZones</name>
     <message>
         <source>Die Bäume lassen sich nicht auf eine Karte von %1 x %2 Pixeln legen.</source>

@@ -14,6 +14,7 @@
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
+#include <kavrel/threads.h>
 #include <numbers>
 #include <sys/stat.h>
 
@@ -66,6 +67,8 @@ private slots:
     void areasPerTree_data();
     void areasPerTree();
     void areasTakeEveryTreeAsWritten();
+    void threadCountChangesNoNumber_data();
+    void threadCountChangesNoNumber();
     void estimatorTable_data();
     void estimatorTable();
     void humanTableIsAligned();
@@ -157,6 +160,11 @@ void TestResearchCli::badOptions_data()
     QTest::newRow("seed with line break")
         << QStringList{"--simulate", "10", "--seed", "3\n", stand} << 2 << "--seed";
     QTest::newRow("spacing with line break") << QStringList{"--grid", "5\n", stand} << 2 << "--grid";
+    QTest::newRow("no threads") << QStringList{"--areas", "--threads", "0", stand} << 2 << "--threads";
+    QTest::newRow("threads not a number")
+        << QStringList{"--areas", "--threads=all", stand} << 2 << "--threads";
+    QTest::newRow("threads beyond the limit")
+        << QStringList{"--areas", "--threads", "1025", stand} << 2 << "--threads";
 }
 
 void TestResearchCli::badOptions()
@@ -237,6 +245,26 @@ void TestResearchCli::areasPerTree()
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, expected);
     QVERIFY(run.err.isEmpty());
+}
+
+void TestResearchCli::threadCountChangesNoNumber_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("areas") << QStringList{"--areas", "--order", "3"};
+    QTest::newRow("simulation") << QStringList{"--simulate", "2000", "--order", "2", "--csv"};
+    QTest::newRow("zones") << QStringList{"--geojson", "--order", "4"};
+}
+
+void TestResearchCli::threadCountChangesNoNumber()
+{
+    QFETCH(QStringList, arguments);
+    const Run one = runTool(arguments + QStringList{"--threads", "1", m_mixed});
+    const Run three = runTool(arguments + QStringList{"--threads=3", m_mixed});
+    kavrel::setThreadCount(0);
+    QCOMPARE(one.status, 0);
+    QCOMPARE(three.status, 0);
+    QVERIFY(!one.out.isEmpty());
+    QCOMPARE(three.out, one.out);
 }
 
 // Research takes every tree at its written coordinates: no cap at 50 and
