@@ -167,6 +167,12 @@ void StandWindowTest::treeTableTexts_data()
     QTest::newRow("two trees at one point")
         << QByteArray("100,100\n2\n90,10,10\n90,10,12\n") << "1"
         << "2" << QList<QStringList>{{"1", "90.00", "10.00", "10.0"}, {"2", "90.01", "9.99", "12.0"}};
+    // The diameter is only shown: any finite number is taken as written.
+    QTest::newRow("diameters of 1e10 and -2.5e12")
+        << QByteArray("100,100\n2\n10,20,1e10\n30,40,-2.5e12\n") << "1"
+        << "2"
+        << QList<QStringList>{{"1", "10.00", "20.00", "10000000000.0"},
+                              {"2", "30.00", "40.00", "-2500000000000.0"}};
 }
 
 void StandWindowTest::treeTableTexts()
