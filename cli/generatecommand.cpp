@@ -153,6 +153,10 @@ QString readOptions(const QCommandLineParser &parser, PatternParameters &p, QStr
                             translated("nur beim Poisson-Prozess eine ganze Zahl von 0 bis 50000000"));
         p.count = *count;
     }
+    if (parser.isSet(QStringLiteral("count")) && parser.isSet(QStringLiteral("intensity")))
+        return translated(
+            "--count und --intensity schließen einander aus: genau N Bäume oder N Bäume je Hektar "
+            "im Mittel.");
     for (const auto &[option, target] : {std::pair{QStringLiteral("intensity"), &p.intensity},
                                          std::pair{QStringLiteral("parents"), &p.parentIntensity},
                                          std::pair{QStringLiteral("cluster-scale"), &p.clusterScale},

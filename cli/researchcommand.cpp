@@ -40,25 +40,8 @@ int reportNotFinite(const QString &quantity, QTextStream &err)
     return ZonesUnreadableStand;
 }
 
-// Negative diameters are read (and shown in the window as read), but no
-// basal area or zone statistic can be made of them.
-int refuseNegativeDiameters(const ResearchStand &stand, QTextStream &err)
-{
-    for (std::size_t t = 0; t < stand.diameters.size(); ++t) {
-        if (stand.diameters[t] < 0) {
-            err << translated("Standdatei \u201E%1\u201C: Baum %2 hat den negativen Durchmesser %3; die "
-                              "Auswertungen brauchen Durchmesser ab 0.")
-                       .arg(displayFileName(stand.filePath))
-                       .arg(t + 1)
-                       .arg(numberText(stand.diameters[t]))
-                << '\n';
-            return ZonesUnreadableStand;
-        }
-    }
-    return ZonesSuccess;
-}
-
-int printAreas(const ResearchStand &stand, const std::vector<double> &areas, QTextStream &out, QTextStream &err)
+int printAreas(const ResearchStand &stand, const std::vector<double> &areas, QTextStream &out,
+               QTextStream &err)
 {
     for (const double area : areas) {
         if (!std::isfinite(area) || !std::isfinite(area / stand.rectangle.area()))
@@ -323,6 +306,24 @@ std::vector<InclusionZone> zoneOutlines(const ResearchStand &stand, int k)
 }
 
 } // namespace
+
+// Negative diameters are read (and shown in the window as read), but no
+// basal area or zone statistic can be made of them.
+int refuseNegativeDiameters(const ResearchStand &stand, QTextStream &err)
+{
+    for (std::size_t t = 0; t < stand.diameters.size(); ++t) {
+        if (stand.diameters[t] < 0) {
+            err << translated("Standdatei \u201E%1\u201C: Baum %2 hat den negativen Durchmesser %3; die "
+                              "Auswertungen brauchen Durchmesser ab 0.")
+                       .arg(displayFileName(stand.filePath))
+                       .arg(t + 1)
+                       .arg(numberText(stand.diameters[t]))
+                << '\n';
+            return ZonesUnreadableStand;
+        }
+    }
+    return ZonesSuccess;
+}
 
 int runResearch(const ResearchStand &stand, const ZonesOptions &options, QTextStream &out, QTextStream &err)
 {

@@ -40,7 +40,7 @@ QString quoted(const QByteArray &text)
     }
     if (text.size() > QuotedValueLength)
         shown += QStringLiteral("...");
-    return QStringLiteral("\u201E%1\u201C").arg(shown);
+    return translated("\u201E%1\u201C").arg(shown);
 }
 
 // The stand file's number form with either decimal separator; the other
@@ -57,13 +57,28 @@ std::optional<double> parseNumber(QByteArray text, char decimalSeparator)
     return value;
 }
 
+// The values of one line; a separator within double quotes belongs to its
+// value (a species written "Fi, alt").
+QList<QByteArray> splitFields(const QByteArray &line, char separator)
+{
+    QList<QByteArray> fields(1);
+    bool quotedValue = false;
+    for (const char c : line) {
+        if (c == '"')
+            quotedValue = !quotedValue;
+        if (c == separator && !quotedValue)
+            fields.append(QByteArray());
+        else
+            fields.back().append(c);
+    }
+    return fields;
+}
+
 struct Columns
 {
     qsizetype x = -1;
     qsizetype y = -1;
     qsizetype d = -1;
-
-    qsizetype last() const { return std::max({x, y, d}); }
 };
 
 class StemMapParser
@@ -99,7 +114,8 @@ public:
 private:
     QString readHeader(const QByteArray &header)
     {
-        const QList<QByteArray> names = header.split(m_separator);
+        const QList<QByteArray> names = splitFields(header, m_separator);
+        m_headerValues = names.size();
         for (qsizetype c = 0; c < names.size(); ++c) {
             const QByteArray name = unquoted(names[c]).toLower();
             qsizetype *column = name == "x"   ? &m_columns.x
@@ -125,11 +141,9 @@ private:
 
     QString readTree(const QByteArray &line, int lineNumber, ResearchStand &stand)
     {
-        const QList<QByteArray> fields = line.split(m_separator);
-        if (fields.size() <= m_columns.last())
-            return message(
-                lineNumber, QString(),
-                translated("%1 Werte erwartet, gefunden %2.").arg(m_columns.last() + 1).arg(fields.size()));
+        const QList<QByteArray> fields = splitFields(line, m_separator);
+        if (fields.size() != m_headerValues)
+            return wrongValueCount(lineNumber, fields.size());
         double x = 0.0, y = 0.0, d = 0.0;
         QString error = readValue(fields, m_columns.x, "x", lineNumber, true, x);
         if (error.isEmpty())
@@ -169,6 +183,20 @@ private:
         return {};
     }
 
+    // A row with more or fewer values than the header would put numbers in
+    // the wrong columns. More values in a comma-separated file are most
+    // often decimal commas from a spreadsheet.
+    QString wrongValueCount(int lineNumber, qsizetype found) const
+    {
+        QString problem =
+            translated("%1 Werte gefunden, %2 erwartet wie in der Kopfzeile.").arg(found).arg(m_headerValues);
+        if (m_separator == ',' && found > m_headerValues)
+            problem +=
+                QLatin1Char(' ') +
+                translated("Schreibt die Datei Dezimalkommas? Dann müssen Semikolons die Werte trennen.");
+        return message(lineNumber, QString(), problem);
+    }
+
     QString message(int line, const QString &column, const QString &problem) const
     {
         if (column.isEmpty())
@@ -184,6 +212,7 @@ private:
     char m_separator = ',';
     char m_decimal = '.';
     Columns m_columns;
+    qsizetype m_headerValues = 0;
 };
 
 } // namespace

@@ -310,6 +310,25 @@ QString notWritten(const QString &path, const QString &reason)
     return translated("Die Datei \u201E%1\u201C lässt sich nicht schreiben: %2").arg(path, reason);
 }
 
+// Trees beyond the stand's edge are legitimate (a stem map's neighbours), but
+// a mistyped coordinate would put one there too: say so once.
+void reportTreesOutside(const StudyStand &stand, bool torus, QTextStream &err)
+{
+    const std::int64_t outside = treesOutside(stand);
+    if (outside == 0)
+        return;
+    const QString file = QString::fromStdString(stand.name);
+    err << "kavrel-zones study: "
+        << (torus
+                ? translated("%1 Bäume der Datei \u201E%2\u201C stehen außerhalb des Bestandsrechtecks; der "
+                             "Torus legt sie in den Bestand.")
+                : translated("%1 Bäume der Datei \u201E%2\u201C stehen außerhalb des Bestandsrechtecks; sie "
+                             "zählen nur als Nachbarn, nicht zum wahren Wert."))
+               .arg(outside)
+               .arg(file)
+        << '\n';
+}
+
 int runStudyOn(const std::vector<StudyStand> &stands, const StudyCommandLine &line, QTextStream &out,
                QTextStream &err)
 {
@@ -402,7 +421,10 @@ int runStudyCommand(const QStringList &arguments, QTextStream &out, QTextStream 
             err << read.error << '\n';
             return read.usageError ? ZonesUsageError : ZonesUnreadableStand;
         }
+        if (const int refusal = refuseNegativeDiameters(*read.stand, err); refusal != ZonesSuccess)
+            return refusal;
         stands.push_back(studyStand(*read.stand, line.diameterUnit));
+        reportTreesOutside(stands.back(), line.settings.torus, err);
     }
     return runStudyOn(stands, line, out, err);
 }

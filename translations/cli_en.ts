@@ -13,15 +13,15 @@
     </message>
     <message>
         <source>--order: „%1“ ist keine ganze Zahl ab 1.</source>
-        <translation>--order: "%1" is not a whole number of at least 1.</translation>
+        <translation>--order: “%1” is not a whole number of at least 1.</translation>
     </message>
     <message>
         <source>--map: „%1“ ist keine Kartengröße WxH aus zwei ganzen Zahlen ab 1 (etwa 441x441).</source>
-        <translation>--map: "%1" is not a map size WxH of two whole numbers of at least 1 (such as 441x441).</translation>
+        <translation>--map: “%1” is not a map size WxH of two whole numbers of at least 1 (such as 441x441).</translation>
     </message>
     <message>
         <source>--select: „%1“ ist kein Kartenpunkt X,Y aus zwei Zahlen (etwa 120.5,80).</source>
-        <translation>--select: "%1" is not a map point X,Y of two numbers (such as 120.5,80).</translation>
+        <translation>--select: “%1” is not a map point X,Y of two numbers (such as 120.5,80).</translation>
     </message>
     <message>
         <source>Ordnung der Einschlusszonen, eine ganze Zahl ab 1 (Vorgabe 1)</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>wählt den nächsten Baum zum Kartenpunkt X,Y und gibt „S,N“ (sortierter Index, Baumnummer) und die Kanten seiner Zone aus</source>
-        <translation>selects the tree nearest to the map point X,Y and prints "S,N" (sorted index, tree number) and the edges of its zone</translation>
+        <translation>selects the tree nearest to the map point X,Y and prints “S,N” (sorted index, tree number) and the edges of its zone</translation>
     </message>
     <message>
         <source>zeigt diese Hilfe</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Unbekannte Option „%1“.</source>
-        <translation>Unknown option "%1".</translation>
+        <translation>Unknown option “%1”.</translation>
     </message>
     <message>
         <source>Die Option %1 nimmt keinen Wert.</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Nur eine Standdatei, bitte: „%1“ ist zu viel.</source>
-        <translation>Only one stand file, please: "%1" is one too many.</translation>
+        <translation>Only one stand file, please: “%1” is one too many.</translation>
     </message>
     <message>
         <source>Aufruf: kavrel-zones [--order K] [--map WxH] [--select X,Y] STANDFILE
@@ -87,19 +87,19 @@ Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file no
     </message>
     <message>
         <source>--simulate: „%1“ ist keine Punktzahl von 1 bis %2.</source>
-        <translation>--simulate: "%1" is not a number of points from 1 to %2.</translation>
+        <translation>--simulate: “%1” is not a number of points from 1 to %2.</translation>
     </message>
     <message>
         <source>--seed: „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.</source>
-        <translation>--seed: "%1" is not a whole number from 0 to 18446744073709551615.</translation>
+        <translation>--seed: “%1” is not a whole number from 0 to 18446744073709551615.</translation>
     </message>
     <message>
         <source>--grid: „%1“ ist kein Rasterabstand in Metern größer als 0.</source>
-        <translation>--grid: "%1" is not a grid spacing in metres greater than 0.</translation>
+        <translation>--grid: “%1” is not a grid spacing in metres greater than 0.</translation>
     </message>
     <message>
         <source>--diameter-unit: „%1“ ist keine der Einheiten cm, mm, m.</source>
-        <translation>--diameter-unit: "%1" is none of the units cm, mm, m.</translation>
+        <translation>--diameter-unit: “%1” is none of the units cm, mm, m.</translation>
     </message>
     <message>
         <source>--svg: Der Name der SVG-Datei fehlt.</source>
@@ -107,7 +107,7 @@ Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file no
     </message>
     <message>
         <source>gibt je Baum in Dateireihenfolge „tree,x,y,d,area,probability“ aus: Fläche seiner Einschlusszone der Ordnung K im Bestand (m²) und seine Einschlusswahrscheinlichkeit</source>
-        <translation>prints for each tree in file order "tree,x,y,d,area,probability": the area of its inclusion zone of order K within the stand (m²) and its inclusion probability</translation>
+        <translation>prints for each tree in file order “tree,x,y,d,area,probability”: the area of its inclusion zone of order K within the stand (m²) and its inclusion probability</translation>
     </message>
     <message>
         <source>simuliert die Stichprobe an M gleichverteilten Zufallspunkten</source>
@@ -257,7 +257,7 @@ Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file no
     </message>
     <message>
         <source>Die SVG-Datei „%1“ lässt sich nicht schreiben: %2</source>
-        <translation>The SVG file "%1" cannot be written: %2</translation>
+        <translation>The SVG file “%1” cannot be written: %2</translation>
     </message>
     <message>
         <source>--grid: Ein Abstand von %1 m ergibt auf %2 m x %3 m mehr als %4 Punkte.</source>
@@ -265,7 +265,7 @@ Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file no
     </message>
     <message>
         <source>--select: „%1“ liegt außerhalb von -1000000000 bis 1000000000 Pixeln.</source>
-        <translation>--select: "%1" lies outside -1000000000 to 1000000000 pixels.</translation>
+        <translation>--select: “%1” lies outside -1000000000 to 1000000000 pixels.</translation>
     </message>
     <message>
         <source>%1 lässt sich für diesen Bestand nicht endlich berechnen; sind die Durchmesser und Koordinaten in der richtigen Einheit?</source>
@@ -273,7 +273,7 @@ Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file no
     </message>
     <message>
         <source>Standdatei „%1“: Baum %2 hat den negativen Durchmesser %3; die Auswertungen brauchen Durchmesser ab 0.</source>
-        <translation>Stand file "%1": tree %2 has the negative diameter %3; the evaluations need diameters of 0 or more.</translation>
+        <translation>Stand file “%1”: tree %2 has the negative diameter %3; the evaluations need diameters of 0 or more.</translation>
     </message>
     <message>
         <source>Studie</source>
@@ -347,7 +347,7 @@ Estimators without a finite expectation show NA there and the note infinite_expe
     </message>
     <message>
         <source>--%1: „%2“ ist %3.</source>
-        <translation>--%1: &quot;%2&quot; is %3.</translation>
+        <translation>--%1: “%2” is %3.</translation>
     </message>
     <message>
         <source>keine Liste von Ordnungen zwischen 1 und 1000 (etwa 1-10 oder 1,2,5)</source>
@@ -379,7 +379,7 @@ Estimators without a finite expectation show NA there and the note infinite_expe
     </message>
     <message>
         <source>Die Datei „%1“ lässt sich nicht schreiben: %2</source>
-        <translation>The file &quot;%1&quot; cannot be written: %2</translation>
+        <translation>The file “%1” cannot be written: %2</translation>
     </message>
     <message>
         <source>kavrel-zones study [Optionen] STANDDATEI...</source>
@@ -455,7 +455,7 @@ The parameters go into FILE.json beside it, so the stand can be traced back.</tr
     </message>
     <message>
         <source>Nur eine Ausgabedatei, bitte: „%1“ ist zu viel.</source>
-        <translation>Only one output file, please: &quot;%1&quot; is one too many.</translation>
+        <translation>Only one output file, please: “%1” is one too many.</translation>
     </message>
     <message>
         <source>kavrel-zones generate [Optionen] DATEI</source>
@@ -521,20 +521,17 @@ Stands from point processes: kavrel-zones generate --help
         <source>abgebrochen, keine Datei geschrieben.</source>
         <translation>interrupted, no file written.</translation>
     </message>
-</context>
-<context>
-    <name>ZoneExport</name>
     <message>
-        <source>Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m</source>
-        <translation>Order k = %1, %2 trees, stand %3 m x %4 m</translation>
+        <source>%1 Bäume der Datei „%2“ stehen außerhalb des Bestandsrechtecks; der Torus legt sie in den Bestand.</source>
+        <translation>%1 trees of the file “%2” stand outside the stand rectangle; the torus wraps them into the stand.</translation>
     </message>
     <message>
-        <source>Grenze der Einschlusszonen</source>
-        <translation>Boundary of the inclusion zones</translation>
+        <source>%1 Bäume der Datei „%2“ stehen außerhalb des Bestandsrechtecks; sie zählen nur als Nachbarn, nicht zum wahren Wert.</source>
+        <translation>%1 trees of the file “%2” stand outside the stand rectangle; they count as neighbours only, not in the true value.</translation>
     </message>
     <message>
-        <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
-        <translation>Tree (number in the order of the stand file)</translation>
+        <source>--count und --intensity schließen einander aus: genau N Bäume oder N Bäume je Hektar im Mittel.</source>
+        <translation>--count and --intensity exclude each other: exactly N trees, or N trees per hectare on average.</translation>
     </message>
 </context>
 <context>
@@ -546,10 +543,6 @@ Stands from point processes: kavrel-zones generate --help
     <message>
         <source>Die Kopfzeile nennt diese Spalte nicht (sie braucht x, y und d).</source>
         <translation>The header row does not name this column (it needs x, y and d).</translation>
-    </message>
-    <message>
-        <source>%1 Werte erwartet, gefunden %2.</source>
-        <translation>%1 values expected, found %2.</translation>
     </message>
     <message>
         <source>Zahl mit Dezimalkomma erwartet, gefunden %1.</source>
@@ -582,6 +575,18 @@ Stands from point processes: kavrel-zones generate --help
     <message>
         <source>Die Stammkarte „%1“ braucht das Bestandsrechteck: --stand W,L oder --stand X0,Y0,X1,Y1.</source>
         <translation>The stem map “%1” needs the stand rectangle: --stand W,L or --stand X0,Y0,X1,Y1.</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>%1 Werte gefunden, %2 erwartet wie in der Kopfzeile.</source>
+        <translation>%1 values found, %2 expected as in the header.</translation>
+    </message>
+    <message>
+        <source>Schreibt die Datei Dezimalkommas? Dann müssen Semikolons die Werte trennen.</source>
+        <translation>Does the file write decimal commas? Then semicolons must separate the values.</translation>
     </message>
 </context>
 </TS>

@@ -521,20 +521,17 @@ Rodales a partir de procesos de puntos: kavrel-zones generate --help
         <source>abgebrochen, keine Datei geschrieben.</source>
         <translation>interrumpido, no se ha escrito ningún archivo.</translation>
     </message>
-</context>
-<context>
-    <name>ZoneExport</name>
     <message>
-        <source>Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m</source>
-        <translation>Orden k = %1, %2 árboles, rodal de %3 m x %4 m</translation>
+        <source>%1 Bäume der Datei „%2“ stehen außerhalb des Bestandsrechtecks; der Torus legt sie in den Bestand.</source>
+        <translation>%1 árboles del archivo «%2» están fuera del rectángulo del rodal; el toro los lleva dentro del rodal.</translation>
     </message>
     <message>
-        <source>Grenze der Einschlusszonen</source>
-        <translation>Límite de las zonas de inclusión</translation>
+        <source>%1 Bäume der Datei „%2“ stehen außerhalb des Bestandsrechtecks; sie zählen nur als Nachbarn, nicht zum wahren Wert.</source>
+        <translation>%1 árboles del archivo «%2» están fuera del rectángulo del rodal; cuentan solo como vecinos, no en el valor verdadero.</translation>
     </message>
     <message>
-        <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
-        <translation>Árbol (número en el orden del archivo de rodal)</translation>
+        <source>--count und --intensity schließen einander aus: genau N Bäume oder N Bäume je Hektar im Mittel.</source>
+        <translation>--count y --intensity se excluyen: exactamente N árboles, o N árboles por hectárea en promedio.</translation>
     </message>
 </context>
 <context>
@@ -546,10 +543,6 @@ Rodales a partir de procesos de puntos: kavrel-zones generate --help
     <message>
         <source>Die Kopfzeile nennt diese Spalte nicht (sie braucht x, y und d).</source>
         <translation>La fila de encabezado no nombra esta columna (necesita x, y y d).</translation>
-    </message>
-    <message>
-        <source>%1 Werte erwartet, gefunden %2.</source>
-        <translation>Se esperaban %1 valores, hay %2.</translation>
     </message>
     <message>
         <source>Zahl mit Dezimalkomma erwartet, gefunden %1.</source>
@@ -582,6 +575,18 @@ Rodales a partir de procesos de puntos: kavrel-zones generate --help
     <message>
         <source>Die Stammkarte „%1“ braucht das Bestandsrechteck: --stand W,L oder --stand X0,Y0,X1,Y1.</source>
         <translation>El mapa de árboles «%1» necesita el rectángulo del rodal: --stand W,L o --stand X0,Y0,X1,Y1.</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>%1 Werte gefunden, %2 erwartet wie in der Kopfzeile.</source>
+        <translation>Hay %1 valores, se esperaban %2 como en la cabecera.</translation>
+    </message>
+    <message>
+        <source>Schreibt die Datei Dezimalkommas? Dann müssen Semikolons die Werte trennen.</source>
+        <translation>¿Usa el archivo comas decimales? Entonces los valores deben separarse con punto y coma.</translation>
     </message>
 </context>
 </TS>

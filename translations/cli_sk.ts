@@ -521,20 +521,17 @@ Porasty z bodových procesov: kavrel-zones generate --help
         <source>abgebrochen, keine Datei geschrieben.</source>
         <translation>prerušené, nezapísal sa žiadny súbor.</translation>
     </message>
-</context>
-<context>
-    <name>ZoneExport</name>
     <message>
-        <source>Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m</source>
-        <translation>Stupeň k = %1, počet stromov %2, porast %3 m x %4 m</translation>
+        <source>%1 Bäume der Datei „%2“ stehen außerhalb des Bestandsrechtecks; der Torus legt sie in den Bestand.</source>
+        <translation>%1 stromov súboru „%2“ stojí mimo obdĺžnika porastu; torus ich presunie do porastu.</translation>
     </message>
     <message>
-        <source>Grenze der Einschlusszonen</source>
-        <translation>Hranica selekčných zón</translation>
+        <source>%1 Bäume der Datei „%2“ stehen außerhalb des Bestandsrechtecks; sie zählen nur als Nachbarn, nicht zum wahren Wert.</source>
+        <translation>%1 stromov súboru „%2“ stojí mimo obdĺžnika porastu; rátajú sa len ako susedia, nie do skutočnej hodnoty.</translation>
     </message>
     <message>
-        <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
-        <translation>Strom (číslo v poradí súboru porastu)</translation>
+        <source>--count und --intensity schließen einander aus: genau N Bäume oder N Bäume je Hektar im Mittel.</source>
+        <translation>--count a --intensity sa navzájom vylučujú: presne N stromov, alebo v priemere N stromov na hektár.</translation>
     </message>
 </context>
 <context>
@@ -546,10 +543,6 @@ Porasty z bodových procesov: kavrel-zones generate --help
     <message>
         <source>Die Kopfzeile nennt diese Spalte nicht (sie braucht x, y und d).</source>
         <translation>Hlavička tento stĺpec neuvádza (potrebuje x, y a d).</translation>
-    </message>
-    <message>
-        <source>%1 Werte erwartet, gefunden %2.</source>
-        <translation>Očakávaných %1 hodnôt, nájdených %2.</translation>
     </message>
     <message>
         <source>Zahl mit Dezimalkomma erwartet, gefunden %1.</source>
@@ -582,6 +575,18 @@ Porasty z bodových procesov: kavrel-zones generate --help
     <message>
         <source>Die Stammkarte „%1“ braucht das Bestandsrechteck: --stand W,L oder --stand X0,Y0,X1,Y1.</source>
         <translation>Mapa stromov „%1“ potrebuje obdĺžnik porastu: --stand W,L alebo --stand X0,Y0,X1,Y1.</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>%1 Werte gefunden, %2 erwartet wie in der Kopfzeile.</source>
+        <translation>Nájdených %1 hodnôt, očakávaných %2 ako v hlavičke.</translation>
+    </message>
+    <message>
+        <source>Schreibt die Datei Dezimalkommas? Dann müssen Semikolons die Werte trennen.</source>
+        <translation>Používa súbor desatinné čiarky? Potom musia hodnoty oddeľovať bodkočiarky.</translation>
     </message>
 </context>
 </TS>

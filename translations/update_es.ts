@@ -76,6 +76,18 @@
         <translation>La firma de la actualización no es válida. La actualización no se instala.</translation>
     </message>
     <message>
+        <source>Die Signatur des Updates gilt für eine andere Programmdatei. Das Update wird nicht installiert.</source>
+        <translation>La firma de la actualización es para otro fichero de programa. La actualización no se instala.</translation>
+    </message>
+    <message>
+        <source>Das Update ist für Version %1 signiert, der Server kündigt aber Version %2 an. Das Update wird nicht installiert.</source>
+        <translation>La actualización está firmada para la versión %1, pero el servidor anuncia la versión %2. La actualización no se instala.</translation>
+    </message>
+    <message>
+        <source>Das signierte Update (Version %1) ist nicht neuer als dieses Programm (Version %2). Das Update wird nicht installiert.</source>
+        <translation>La actualización firmada (versión %1) no es más reciente que este programa (versión %2). La actualización no se instala.</translation>
+    </message>
+    <message>
         <source>Die Programmdatei auf dem Server ist zu groß. Das Update wird nicht installiert.</source>
         <translation>El fichero del programa en el servidor es demasiado grande. La actualización no se instala.</translation>
     </message>

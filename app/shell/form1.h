@@ -1,8 +1,8 @@
 #pragma once
 
-#include "decimalseparatorswitch.h"
 #include "languageswitcher.h"
-#include "localesettings.h"
+#include "shell/decimalseparatorswitch.h"
+#include "shell/localesettings.h"
 #include "zonereadout.h"
 #include "zones/zoneexportformat.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "downloadaddress.h"
-#include "httpresponsereader.h"
+#include "update/downloadaddress.h"
+#include "update/httpresponsereader.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,19 +1,20 @@
 #include "form3.h"
 
 #include "clsdownload.h"
-#include "downloadcommit.h"
 #include "kavrelversion.h"
 #include "messageboxprompter.h"
 #include "networkconnectiontest.h"
-#include "packagemanagedinstallation.h"
-#include "replacementinstaller.h"
 #include "shell/screentwips.h"
-#include "versioncompare.h"
+#include "update/downloadcommit.h"
+#include "update/packagemanagedinstallation.h"
+#include "update/replacementinstaller.h"
+#include "update/versioncompare.h"
 #include "vistaprog.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -390,6 +391,7 @@ void Form3::evaluateServerVersion(const QString &serverVersion)
         m_prompter->inform(QMessageBox::Information,
                            tr("Neue Version verfügbar!") + u'\n' + verificationFailureText(key));
     } else if (m_prompter->askYesNo(tr("Neue Version verfügbar!") + u'\n' + tr("Downloaden?"))) {
+        m_announcedVersion = serverVersion;
         startProgramDownload();
     }
 }
@@ -415,7 +417,7 @@ void Form3::VersionDownload_Failed()
 // fetching.
 void Form3::startProgramDownload()
 {
-    m_signature.clear();
+    m_statement = UpdateStatement();
     SignatureDownload = createDownload(SignatureFileLimit);
     connect(SignatureDownload, &clsDownload::Finished, this, &Form3::SignatureDownload_Finished,
             Qt::QueuedConnection);
@@ -434,11 +436,17 @@ void Form3::SignatureDownload_Finished()
     }
     const bool received = SignatureDownload->statusCode() == 200 &&
                           (SignatureDownload->isComplete() || SignatureDownload->endedByClose());
-    m_signature = SignatureDownload->body();
+    const QByteArray published = SignatureDownload->body();
     releaseDownload(SignatureDownload);
-    if (!received || signatureBytes(m_signature).isEmpty()) {
+    // The signature names the version and file it was made for: an older
+    // release or another platform's program is refused before it is fetched.
+    const SignatureCheck check =
+        received ? checkSignatureFile(m_publicKey, published, QFileInfo(m_files.programFile).fileName(),
+                                      m_announcedVersion, m_localVersion, &m_statement)
+                 : SignatureCheck::NoSignature;
+    if (check != SignatureCheck::Valid) {
         setBusy(false);
-        m_prompter->inform(QMessageBox::Critical, verificationFailureText(SignatureCheck::NoSignature));
+        m_prompter->inform(QMessageBox::Critical, verificationFailureText(check));
         return;
     }
     startFileDownload();
@@ -498,8 +506,8 @@ void Form3::FileDownload_Finished()
     const qint64 bytesReceived = FileDownload->bytesReceived();
     releaseDownload(FileDownload);
 
-    const SignatureCheck check = received ? verifyFileSignature(m_publicKey, m_files.partialFile, m_signature)
-                                          : SignatureCheck::FileUnreadable;
+    const SignatureCheck check =
+        received ? checkProgramFile(m_statement, m_files.partialFile) : SignatureCheck::FileUnreadable;
     QString error;
     const bool committed =
         check == SignatureCheck::Valid &&
@@ -564,6 +572,17 @@ QString Form3::verificationFailureText(SignatureCheck check) const
         return tr("Die Signatur des Updates fehlt auf dem Server. Das Update wird nicht installiert.");
     case SignatureCheck::Mismatch:
         return tr("Die Signatur des Updates ist ungültig. Das Update wird nicht installiert.");
+    case SignatureCheck::OtherFile:
+        return tr("Die Signatur des Updates gilt für eine andere Programmdatei. Das Update wird nicht "
+                  "installiert.");
+    case SignatureCheck::OtherVersion:
+        return tr("Das Update ist für Version %1 signiert, der Server kündigt aber Version %2 an. Das Update "
+                  "wird nicht installiert.")
+            .arg(m_statement.version, m_announcedVersion);
+    case SignatureCheck::NotNewer:
+        return tr("Das signierte Update (Version %1) ist nicht neuer als dieses Programm (Version %2). Das "
+                  "Update wird nicht installiert.")
+            .arg(m_statement.version, m_localVersion);
     case SignatureCheck::Valid:
     case SignatureCheck::FileUnreadable:
         break;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "updatefiles.h"
-#include "updatesignature.h"
+#include "update/updatefiles.h"
+#include "update/updatesignature.h"
 
 #include <QWidget>
 #include <functional>
@@ -20,10 +20,12 @@ class clsDownload;
 // the newest one, and on the user's word downloads it beside the program and
 // leaves a script that puts it in place once the program has ended.
 //
-// A program is installed only when its signature holds with the built-in
-// public key: that also decides for a body that only the server's closing
-// connection ended, whole or cut. Until then it lies under a name of its
-// own, which the script never touches. The version file and the signature are
+// A program is installed only when it is the one its signature names, a
+// signature that holds with the built-in public key and was made for this
+// program file and for the very version the server announces, one newer than
+// the running program. That also decides for a body that only the server's
+// closing connection ended, whole or cut. Until then it lies under a name of
+// its own, which the script never touches. The version file and the signature are
 // small and only read into memory, never stored.
 //
 // Only one download runs at a time: the check button stays disabled while
@@ -48,7 +50,7 @@ public:
     void setProgramFile(const QString &programFile);
     void setUpdateBaseUrl(const QString &baseUrl);
     void setScriptStarter(ScriptStarter starter);
-    // The key that signs releases (base64, see verifyFileSignature); the
+    // The key that signs releases (base64, see checkSignatureFile); the
     // default is the build setting. Without one nothing is installed.
     void setPublicKey(const QByteArray &publicKey);
     // The largest program accepted; the default is the build setting.
@@ -120,7 +122,8 @@ private:
     qint64 m_programSizeLimit;
     int m_silenceMs;
     UpdateFiles m_files;
-    QByteArray m_signature;
+    UpdateStatement m_statement;
+    QString m_announcedVersion;
     QString m_localVersion;
     QString m_serverVersion;
     bool m_serverVersionShown = false;

@@ -1,46 +1,21 @@
 #include "study.h"
 
-#include "inclusionzones.h"
-#include "nearesttrees.h"
+#include "neighboursearch.h"
 #include "parallelblocks.h"
+#include "preparedstand.h"
 #include "progress.h"
 #include "randomnumbers.h"
-#include "standrectangle.h"
+#include "samplelayout.h"
+#include "studyestimator.h"
+#include "studysummary.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
-#include <exception>
-#include <limits>
-#include <numbers>
 #include <stdexcept>
 
 namespace kavrel {
 
 namespace {
-
-constexpr double SquareMetresPerHectare = 10000.0;
-constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
-constexpr double Infinite = std::numeric_limits<double>::infinity();
-
-// Estimators and quantities index the per-point values.
-constexpr int HorvitzThompson = 0;
-constexpr int KOverCircle = 1;
-constexpr int KMinusOneOverCircle = 2;
-constexpr int KMinusHalfOverCircle = 3;
-constexpr int FixedPlot = 4;
-constexpr int EstimatorCount = 5;
-
-constexpr int TreesPerHectare = 0;
-constexpr int BasalAreaPerHectare = 1;
-constexpr int QuantityCount = 2;
-
-constexpr int ValueCount = EstimatorCount * QuantityCount;
-
-constexpr std::array<const char *, EstimatorCount> EstimatorNames{
-    "horvitz_thompson", "k_over_pi_rk2", "k_minus_1_over_pi_rk2", "k_minus_half_over_pi_rk2", "fixed_plot"};
-constexpr std::array<const char *, QuantityCount> QuantityNames{"trees_per_ha", "basal_area_m2_per_ha"};
 
 // Replicates handed to the threads at a time; between blocks the calling
 // thread merges the results in replicate order and reports progress.
@@ -49,14 +24,16 @@ constexpr std::int64_t ReplicatesPerBlock = 64;
 // Most sample points of one study: beyond this the run takes hours.
 constexpr double MaxStudyPoints = 1.0e10;
 
-int valueIndex(int estimator, int quantity)
+std::size_t estimatorCount()
 {
-    return estimator * QuantityCount + quantity;
+    return studyEstimators().size();
 }
 
-double basalArea(double diameterMetres)
+// Per-point values and their statistics are laid out order by order, then
+// estimator by estimator, then quantity by quantity.
+std::size_t valueIndex(std::size_t order, std::size_t estimator, int quantity)
 {
-    return std::numbers::pi / 4.0 * diameterMetres * diameterMetres;
+    return (order * estimatorCount() + estimator) * QuantityCount + std::size_t(quantity);
 }
 
 std::string designName(StudyDesign design)
@@ -71,358 +48,30 @@ std::string edgeName(const StudySettings &settings)
     return settings.bufferMetres > 0.0 ? "buffer" : "none";
 }
 
-struct NearSite
-{
-    double squared = 0.0;
-    int tree = 0;
-};
-
-// What one order needs at every sample point.
-struct PreparedOrder
-{
-    int k = 1;
-    std::vector<double> zoneAreas; // per tree, within the sampled region (on the torus: the wrapped zone)
-    std::vector<double> plotAreas; // per tree
-    double plotRadius = 0.0;
-    std::int64_t unreachableZones = 0;
-    std::int64_t unreachablePlots = 0;
-    std::string zoneProblem; // set when the order cannot be studied here
-    std::string plotProblem;
-};
-
-struct PreparedStand
-{
-    std::string name;
-    Extent stand;
-    Extent region;             // where sample points go
-    std::vector<Point> sites;  // trees, on the torus with their copies around the stand
-    std::vector<int> siteTree; // the tree each site stands for
-    std::vector<double> basal; // per tree, square metres
-    double expansion = 0.0;    // per-hectare factor of 1 / zone area
-    double trueTrees = 0.0;
-    double trueBasalArea = 0.0;
-    std::size_t treeCount = 0;
-    double largestPlotRadius = 0.0;
-    std::vector<PreparedOrder> orders;
-};
-
-// -- preparation -----------------------------------------------------------
-
-double wrapped(double value, double origin, double extent)
-{
-    double offset = std::fmod(value - origin, extent);
-    if (offset < 0.0)
-        offset += extent;
-    return origin + offset;
-}
-
-// On the torus every tree stands for itself and its copies shifted by the
-// stand's width and length. Copies farther from the stand than half its
-// shorter side cannot be among the k nearest of a point in it as long as
-// r_k stays below that half side, which is checked on the zones.
-void placeTorusCopies(PreparedStand &prepared, const std::vector<Point> &trees)
-{
-    const Extent &s = prepared.stand;
-    const double margin = std::min(s.width(), s.length()) / 2.0;
-    const Extent reach{s.left - margin, s.bottom - margin, s.right + margin, s.top + margin};
-    for (std::size_t t = 0; t < trees.size(); ++t) {
-        const Point home{wrapped(trees[t].x, s.left, s.width()), wrapped(trees[t].y, s.bottom, s.length())};
-        for (int dy = -1; dy <= 1; ++dy) {
-            for (int dx = -1; dx <= 1; ++dx) {
-                const Point copy{home.x + dx * s.width(), home.y + dy * s.length()};
-                if (reach.contains(copy)) {
-                    prepared.sites.push_back(copy);
-                    prepared.siteTree.push_back(int(t));
-                }
-            }
-        }
-    }
-}
-
-std::vector<Point> relativeTo(const std::vector<Point> &points, Extent extent)
-{
-    std::vector<Point> shifted;
-    shifted.reserve(points.size());
-    for (const Point p : points)
-        shifted.push_back(Point{p.x - extent.left, p.y - extent.bottom});
-    return shifted;
-}
-
-StandRectangle rectangleOf(Extent extent)
-{
-    StandRectangle rectangle;
-    rectangle.width = extent.width();
-    rectangle.length = extent.length();
-    return rectangle;
-}
-
-// Zone areas of the trees on the torus: the copies' zones within the stand
-// add up to the wrapped zone. They are right only while every point of the
-// stand has its k nearest sites nearer than half the shorter side, which the
-// zones' farthest vertices tell.
-void prepareTorusZones(const PreparedStand &prepared, PreparedOrder &order, const Progress &progress)
-{
-    const Extent &s = prepared.stand;
-    const std::vector<InclusionZone> zones =
-        inclusionZones(relativeTo(prepared.sites, s), rectangleOf(s), order.k, progress);
-    const double half = std::min(s.width(), s.length()) / 2.0;
-    order.zoneAreas.assign(prepared.treeCount, 0.0);
-    double farthest = 0.0;
-    for (std::size_t site = 0; site < zones.size(); ++site) {
-        order.zoneAreas[std::size_t(prepared.siteTree[site])] += zones[site].area;
-        const Point own{prepared.sites[site].x - s.left, prepared.sites[site].y - s.bottom};
-        for (const ZoneRing &ring : zones[site].rings) {
-            for (const Point vertex : ring)
-                farthest = std::max(farthest, std::sqrt(squaredDistance(vertex, own)));
-        }
-    }
-    if (!(farthest < half) || prepared.treeCount < std::size_t(order.k))
-        order.zoneProblem = "torus_too_small";
-}
-
-void prepareOrder(const PreparedStand &prepared, const StudySettings &settings, PreparedOrder &order,
-                  const Progress &progress)
-{
-    const std::size_t n = prepared.treeCount;
-    if (settings.torus) {
-        prepareTorusZones(prepared, order, progress);
-    } else {
-        // Zones within the sampled region: with a buffer only the inner
-        // rectangle, which keeps Horvitz-Thompson unbiased there.
-        order.zoneAreas = inclusionZoneAreas(relativeTo(prepared.sites, prepared.region),
-                                             rectangleOf(prepared.region), order.k, progress);
-    }
-    order.plotRadius = settings.plotRadiusMetres.value_or(
-        n > 0 ? std::sqrt(double(order.k) * prepared.stand.area() / (std::numbers::pi * double(n))) : 0.0);
-    if (settings.torus) {
-        const double half = std::min(prepared.stand.width(), prepared.stand.length()) / 2.0;
-        if (order.plotRadius > half)
-            order.plotProblem = "plot_radius_too_large_for_torus";
-        order.plotAreas.assign(n, std::numbers::pi * order.plotRadius * order.plotRadius);
-    } else {
-        std::vector<Point> trees(prepared.sites.begin(), prepared.sites.end());
-        order.plotAreas = plotZoneAreas(trees, order.plotRadius, prepared.region);
-    }
-    for (std::size_t t = 0; t < n; ++t) {
-        order.unreachableZones += order.zoneAreas[t] > 0.0 ? 0 : 1;
-        order.unreachablePlots += order.plotAreas[t] > 0.0 ? 0 : 1;
-    }
-}
-
-void checkStand(const StudyStand &stand)
-{
-    const Extent &e = stand.extent;
-    const bool finite =
-        std::isfinite(e.left) && std::isfinite(e.right) && std::isfinite(e.bottom) && std::isfinite(e.top);
-    if (!finite || !(e.width() > 0.0) || !(e.length() > 0.0))
-        throw std::invalid_argument("stand " + stand.name + ": the stand rectangle has no area");
-    if (stand.diametersMetres.size() != stand.trees.size())
-        throw std::invalid_argument("stand " + stand.name + ": one diameter per tree is needed");
-    for (std::size_t t = 0; t < stand.trees.size(); ++t) {
-        const Point p = stand.trees[t];
-        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(stand.diametersMetres[t]))
-            throw std::invalid_argument("stand " + stand.name + ": tree " + std::to_string(t + 1) +
-                                        " has a coordinate or diameter that is not a number");
-    }
-}
-
-PreparedStand prepareStand(const StudyStand &stand, const StudySettings &settings, const Progress &progress)
-{
-    checkStand(stand);
-    PreparedStand prepared;
-    prepared.name = stand.name;
-    prepared.stand = stand.extent;
-    prepared.treeCount = stand.trees.size();
-    const double b = settings.bufferMetres;
-    prepared.region = {stand.extent.left + b, stand.extent.bottom + b, stand.extent.right - b,
-                       stand.extent.top - b};
-    if (!(prepared.region.width() > 0.0) || !(prepared.region.length() > 0.0))
-        throw std::invalid_argument("stand " + stand.name + ": the buffer leaves no room for sample points");
-
-    if (settings.torus) {
-        placeTorusCopies(prepared, stand.trees);
-    } else {
-        prepared.sites = stand.trees;
-        for (std::size_t t = 0; t < stand.trees.size(); ++t)
-            prepared.siteTree.push_back(int(t));
-    }
-    const double hectares = stand.extent.area() / SquareMetresPerHectare;
-    double totalBasal = 0.0;
-    for (const double d : stand.diametersMetres) {
-        prepared.basal.push_back(basalArea(d));
-        totalBasal += prepared.basal.back();
-    }
-    prepared.trueTrees = double(prepared.treeCount) / hectares;
-    prepared.trueBasalArea = totalBasal / hectares;
-    // A sample point in the region stands for the region; its share of the
-    // stand turns the region's estimate into one for the whole stand.
-    prepared.expansion = SquareMetresPerHectare * prepared.region.area() / stand.extent.area();
-
-    // The orders' zones are independent of each other: one order per thread.
-    prepared.orders.resize(settings.orders.size());
-    parallelBlocks(
-        std::int64_t(settings.orders.size()), 1,
-        [&](std::int64_t begin, std::int64_t end) {
-            for (std::int64_t o = begin; o < end; ++o) {
-                PreparedOrder &order = prepared.orders[std::size_t(o)];
-                order.k = settings.orders[std::size_t(o)];
-                prepareOrder(prepared, settings, order, {});
-            }
-        },
-        progress);
-    for (const PreparedOrder &order : prepared.orders)
-        prepared.largestPlotRadius = std::max(prepared.largestPlotRadius, order.plotRadius);
-    return prepared;
-}
-
-// -- sampling ----------------------------------------------------------------
-
-std::vector<Point> samplePoints(const Extent &region, StudyDesign design, std::int64_t m,
-                                RandomNumbers &random)
-{
-    std::vector<Point> points;
-    if (design == StudyDesign::Random) {
-        points.reserve(std::size_t(m));
-        for (std::int64_t i = 0; i < m; ++i) {
-            const double x = random.uniform(region.left, region.right);
-            const double y = random.uniform(region.bottom, region.top);
-            points.push_back(Point{x, y});
-        }
-        return points;
-    }
-    // One grid cell per m-th of the region: the grid then holds m points on
-    // average over the random start, and the sum over its points divided by m
-    // is unbiased whatever number it holds this time.
-    const double spacing = std::sqrt(region.area() / double(m));
-    const double startX = region.left + random.uniform() * spacing;
-    const double startY = region.bottom + random.uniform() * spacing;
-    for (std::int64_t row = 0;; ++row) {
-        const double y = startY + double(row) * spacing;
-        if (y >= region.top)
-            break;
-        for (std::int64_t column = 0;; ++column) {
-            const double x = startX + double(column) * spacing;
-            if (x >= region.right)
-                break;
-            points.push_back(Point{x, y});
-        }
-    }
-    return points;
-}
-
-// The sites within the largest radius any estimator looks at, nearest first
-// (ties by site, so the order never depends on the search).
-class NeighbourSearch
-{
-public:
-    NeighbourSearch(const PreparedStand &stand, int largestOrder)
-        : m_stand(stand), m_order(largestOrder), m_index(stand.sites),
-          m_plotSquared(stand.largestPlotRadius * stand.largestPlotRadius)
-    {}
-
-    void find(Point p, std::vector<NearSite> &found) const
-    {
-        thread_local std::vector<Neighbour> neighbours;
-        found.clear();
-        if (m_stand.sites.empty())
-            return;
-        // The k nearest with everything tied to the k-th; when a plot reaches
-        // farther, every site within it (which holds the nearest as well).
-        m_index.nearestWithTies(p, m_order, neighbours);
-        if (neighbours.back().squaredDistance < m_plotSquared)
-            m_index.within(p, m_plotSquared, neighbours);
-        for (const Neighbour &n : neighbours)
-            found.push_back(NearSite{n.squaredDistance, int(n.index)});
-        std::sort(found.begin(), found.end(), [](const NearSite &a, const NearSite &b) {
-            return a.squared != b.squared ? a.squared < b.squared : a.tree < b.tree;
-        });
-        for (NearSite &n : found)
-            n.tree = m_stand.siteTree[std::size_t(n.tree)];
-    }
-
-private:
-    const PreparedStand &m_stand;
-    int m_order;
-    TreeIndex m_index;
-    double m_plotSquared;
-};
-
-// The per-hectare value of every estimator at one point for one order.
+// Every estimator's values at one point for one order, with the point's own
+// figures.
 void evaluate(const PreparedStand &stand, const PreparedOrder &order, const std::vector<NearSite> &nearest,
               PointRow &row)
 {
-    std::array<double, ValueCount> y{};
     const std::size_t k = std::size_t(order.k);
     const bool enough = nearest.size() >= k && stand.treeCount >= k;
-    const double kthSquared = enough ? nearest[k - 1].squared : Infinite;
-    double sampledBasal = 0.0;
-    int sampled = 0;
-    for (const NearSite &n : nearest) {
-        if (n.squared > kthSquared)
-            break;
-        const auto t = std::size_t(n.tree);
-        ++sampled;
-        sampledBasal += stand.basal[t];
-        if (order.zoneAreas[t] > 0.0) {
-            y[valueIndex(HorvitzThompson, TreesPerHectare)] += stand.expansion / order.zoneAreas[t];
-            y[valueIndex(HorvitzThompson, BasalAreaPerHectare)] +=
-                stand.expansion * stand.basal[t] / order.zoneAreas[t];
-        }
-    }
-    const double circle = std::numbers::pi * kthSquared;
-    const std::array<double, 3> numerators{double(k), double(k) - 1.0, double(k) - 0.5};
-    for (int c = 0; c < 3; ++c) {
-        double density = NotANumber;
-        if (enough)
-            density =
-                kthSquared > 0.0 ? numerators[std::size_t(c)] / circle * SquareMetresPerHectare : Infinite;
-        y[valueIndex(KOverCircle + c, TreesPerHectare)] = density;
-        y[valueIndex(KOverCircle + c, BasalAreaPerHectare)] =
-            enough ? density * sampledBasal / double(sampled) : NotANumber;
-    }
+    SamplePoint point{row.position, order.k, nearest, enough, enough ? nearest[k - 1].squared : Infinite, 0};
+    while (point.sampled < nearest.size() && !(nearest[point.sampled].squared > point.kthSquared))
+        ++point.sampled;
     const double plotSquared = order.plotRadius * order.plotRadius;
     int inPlot = 0;
-    for (const NearSite &n : nearest) {
-        if (n.squared > plotSquared)
-            break;
-        const auto t = std::size_t(n.tree);
+    while (std::size_t(inPlot) < nearest.size() && !(nearest[std::size_t(inPlot)].squared > plotSquared))
         ++inPlot;
-        if (order.plotAreas[t] > 0.0) {
-            y[valueIndex(FixedPlot, TreesPerHectare)] += stand.expansion / order.plotAreas[t];
-            y[valueIndex(FixedPlot, BasalAreaPerHectare)] +=
-                stand.expansion * stand.basal[t] / order.plotAreas[t];
-        }
-    }
     row.k = order.k;
-    row.kthDistance = enough ? std::sqrt(kthSquared) : NotANumber;
-    row.sampledTrees = sampled;
+    row.kthDistance = enough ? std::sqrt(point.kthSquared) : NotANumber;
+    row.sampledTrees = int(point.sampled);
     row.plotTrees = inPlot;
-    row.values.assign(y.begin(), y.end());
+    row.values.clear();
+    for (const std::unique_ptr<StudyEstimator> &estimator : order.estimators) {
+        const Estimate estimate = estimator->at(point);
+        row.values.insert(row.values.end(), estimate.begin(), estimate.end());
+    }
 }
-
-// Mean and spread of a stream of values (Welford's update).
-class Moments
-{
-public:
-    void add(double value)
-    {
-        ++m_count;
-        const double delta = value - m_mean;
-        m_mean += delta / double(m_count);
-        m_squares += delta * (value - m_mean);
-    }
-    std::int64_t count() const { return m_count; }
-    double mean() const { return m_count > 0 ? m_mean : NotANumber; }
-    double standardDeviation() const
-    {
-        return m_count > 1 ? std::sqrt(m_squares / double(m_count - 1)) : NotANumber;
-    }
-
-private:
-    std::int64_t m_count = 0;
-    double m_mean = 0.0;
-    double m_squares = 0.0;
-};
 
 struct ReplicateOutcome
 {
@@ -438,10 +87,9 @@ ReplicateOutcome runReplicate(const PreparedStand &stand, const NeighbourSearch 
 {
     const std::uint64_t designSeed = RandomNumbers::streamSeed(settings.seed, std::uint64_t(design));
     RandomNumbers random(RandomNumbers::streamSeed(designSeed, std::uint64_t(replicate)));
-    const std::vector<Point> points = samplePoints(stand.region, design, settings.points, random);
+    const std::vector<Point> points = samplePoints(stand.region, design, settings.points, stand.grid, random);
     const std::size_t orders = stand.orders.size();
-    std::vector<Moments> values(orders * ValueCount);
-    std::vector<double> sums(orders * ValueCount, 0.0);
+    std::vector<Moments> values(orders * estimatorCount() * QuantityCount);
     ReplicateOutcome outcome;
     outcome.points = std::int64_t(points.size());
     std::vector<NearSite> nearest;
@@ -455,10 +103,8 @@ ReplicateOutcome runReplicate(const PreparedStand &stand, const NeighbourSearch 
         row.position = points[p];
         for (std::size_t o = 0; o < orders; ++o) {
             evaluate(stand, stand.orders[o], nearest, row);
-            for (int v = 0; v < ValueCount; ++v) {
-                values[o * ValueCount + std::size_t(v)].add(row.values[std::size_t(v)]);
-                sums[o * ValueCount + std::size_t(v)] += row.values[std::size_t(v)];
-            }
+            for (std::size_t v = 0; v < row.values.size(); ++v)
+                values[valueIndex(o, 0, 0) + v].add(row.values[v]);
             if (keepPoints)
                 outcome.pointRows.push_back(row);
         }
@@ -466,44 +112,13 @@ ReplicateOutcome runReplicate(const PreparedStand &stand, const NeighbourSearch 
     outcome.estimates.resize(values.size());
     outcome.standardErrors.resize(values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
-        // Random points: the mean. The systematic grid: its sum over m, which
-        // stays unbiased when the grid holds more or fewer points than m.
-        outcome.estimates[i] =
-            design == StudyDesign::Random ? values[i].mean() : sums[i] / double(settings.points);
+        // The systematic grid's points stand for equal cells, so its mean is
+        // unbiased too; the random-sampling standard error overstates its
+        // error, as forest inventories accept.
+        outcome.estimates[i] = values[i].mean();
         outcome.standardErrors[i] = values[i].standardDeviation() / std::sqrt(double(values[i].count()));
     }
     return outcome;
-}
-
-// Over the replicates, for one order, estimator and quantity.
-struct Accumulator
-{
-    Moments estimates;
-    Moments standardErrors;
-    double squaredErrors = 0.0;
-    std::int64_t covered = 0;
-    bool unbounded = false;
-};
-
-std::string noteFor(const PreparedStand &stand, const PreparedOrder &order, int estimator,
-                    const Accumulator &a)
-{
-    if (!order.zoneProblem.empty())
-        return order.zoneProblem;
-    if (stand.treeCount == 0)
-        return "no_trees";
-    if (estimator == FixedPlot)
-        return order.plotProblem.empty() && a.unbounded ? "unbounded" : order.plotProblem;
-    if (estimator == HorvitzThompson)
-        return "";
-    if (stand.treeCount < std::size_t(order.k))
-        return "fewer_trees_than_k";
-    // E[1 / r_1^2] diverges: r_1 has a density near 0 that grows only like r.
-    if (order.k == 1 && (estimator == KOverCircle || estimator == KMinusHalfOverCircle))
-        return "infinite_expectation";
-    if (order.k == 1 && estimator == KMinusOneOverCircle)
-        return "not_defined_for_k1";
-    return a.unbounded ? "unbounded" : "";
 }
 
 class StudyRunner
@@ -518,7 +133,7 @@ public:
     {
         const int largestOrder = *std::max_element(m_settings.orders.begin(), m_settings.orders.end());
         const NeighbourSearch search(stand, largestOrder);
-        std::vector<Accumulator> accumulators(stand.orders.size() * ValueCount);
+        std::vector<Accumulator> accumulators(stand.orders.size() * estimatorCount() * QuantityCount);
         const std::int64_t replicates = m_settings.replicates;
         for (std::int64_t first = 0; first < replicates; first += ReplicatesPerBlock) {
             const std::int64_t count = std::min(ReplicatesPerBlock, replicates - first);
@@ -557,26 +172,23 @@ private:
     {
         const double t = studentQuantile975(outcome.points - 1);
         for (std::size_t o = 0; o < stand.orders.size(); ++o) {
-            for (int e = 0; e < EstimatorCount; ++e) {
+            const PreparedOrder &order = stand.orders[o];
+            for (std::size_t e = 0; e < estimatorCount(); ++e) {
                 for (int q = 0; q < QuantityCount; ++q) {
-                    const std::size_t i = o * ValueCount + std::size_t(valueIndex(e, q));
+                    const std::size_t i = valueIndex(o, e, q);
                     const double truth = q == TreesPerHectare ? stand.trueTrees : stand.trueBasalArea;
                     const double estimate = outcome.estimates[i];
                     const double error = outcome.standardErrors[i];
                     const double lower = estimate - t * error;
                     const double upper = estimate + t * error;
                     const bool covered = lower <= truth && truth <= upper;
-                    Accumulator &a = accumulators[i];
-                    a.estimates.add(estimate);
-                    a.standardErrors.add(error);
-                    a.squaredErrors += (estimate - truth) * (estimate - truth);
-                    a.covered += covered ? 1 : 0;
-                    a.unbounded = a.unbounded || std::isinf(estimate);
+                    accumulators[i].add(estimate, error, truth, covered);
                     if (m_settings.keepReplicates)
                         result.replicates.push_back(ReplicateRow{
-                            stand.name, stand.orders[o].k, designName(design), EstimatorNames[std::size_t(e)],
+                            stand.name, order.k, designName(design), studyEstimators()[e].name,
                             QuantityNames[std::size_t(q)], replicate + 1, outcome.points, estimate, error,
-                            lower, upper, covered});
+                            lower, upper, covered,
+                            studyNote(stand, order, *order.estimators[e], std::isinf(estimate))});
                 }
             }
         }
@@ -589,23 +201,22 @@ private:
     {
         for (std::size_t o = 0; o < stand.orders.size(); ++o) {
             const PreparedOrder &order = stand.orders[o];
-            for (int e = 0; e < EstimatorCount; ++e) {
+            for (std::size_t e = 0; e < estimatorCount(); ++e) {
+                const StudyEstimator &estimator = *order.estimators[e];
                 for (int q = 0; q < QuantityCount; ++q) {
-                    const Accumulator &a = accumulators[o * ValueCount + std::size_t(valueIndex(e, q))];
+                    const Accumulator &a = accumulators[valueIndex(o, e, q)];
                     StudyRow row;
                     row.stand = stand.name;
                     row.k = order.k;
                     row.design = designName(design);
                     row.edge = edgeName(m_settings);
-                    row.estimator = EstimatorNames[std::size_t(e)];
+                    row.estimator = studyEstimators()[e].name;
                     row.quantity = QuantityNames[std::size_t(q)];
                     row.trueValue = q == TreesPerHectare ? stand.trueTrees : stand.trueBasalArea;
-                    row.note = noteFor(stand, order, e, a);
-                    row.unreachableTrees = e == HorvitzThompson ? order.unreachableZones
-                                           : e == FixedPlot     ? order.unreachablePlots
-                                                                : 0;
+                    row.note = studyNote(stand, order, estimator, a.unbounded);
+                    row.unreachableTrees = estimator.unreachableTrees();
                     row.seed = m_settings.seed;
-                    row.points = m_settings.points;
+                    row.points = design == StudyDesign::Systematic ? stand.grid.points() : m_settings.points;
                     row.replicates = m_settings.replicates;
                     row.bufferMetres = m_settings.bufferMetres;
                     row.plotRadiusMetres = order.plotRadius;
@@ -614,24 +225,6 @@ private:
                 }
             }
         }
-    }
-
-    void fillStatistics(const Accumulator &a, StudyRow &row) const
-    {
-        if (!row.note.empty()) {
-            row.mean = row.bias = row.relativeBias = row.empiricalStandardError = row.monteCarloError =
-                row.rmse = row.meanEstimatedStandardError = row.coverage = NotANumber;
-            return;
-        }
-        const double replicates = double(a.estimates.count());
-        row.mean = a.estimates.mean();
-        row.bias = row.mean - row.trueValue;
-        row.relativeBias = row.trueValue != 0.0 ? row.bias / row.trueValue : NotANumber;
-        row.empiricalStandardError = a.estimates.standardDeviation();
-        row.monteCarloError = row.empiricalStandardError / std::sqrt(replicates);
-        row.rmse = std::sqrt(a.squaredErrors / replicates);
-        row.meanEstimatedStandardError = a.standardErrors.mean();
-        row.coverage = double(a.covered) / replicates;
     }
 
     const StudySettings &m_settings;
@@ -664,58 +257,12 @@ void checkSettings(const StudySettings &settings)
         throw std::invalid_argument("the plot radius must be positive");
 }
 
-// Shortest text that reads back as the same double, with a decimal point
-// whatever the locale.
-std::string numberText(double value)
-{
-    if (std::isnan(value))
-        return "NA";
-    if (std::isinf(value))
-        return value > 0.0 ? "Inf" : "-Inf";
-    std::array<char, 32> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-    return std::string(buffer.data(), end);
-}
-
-std::string csvText(const std::string &text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
 } // namespace
 
-double studentQuantile975(std::int64_t degrees)
+std::int64_t treesOutside(const StudyStand &stand)
 {
-    static constexpr std::array<double, 30> Table{
-        12.706204736174, 4.302652729696, 3.182446305284, 2.776445105198, 2.570581835637, 2.446911851146,
-        2.364624251593,  2.306004135204, 2.262157162799, 2.228138851986, 2.200985160082, 2.178812829667,
-        2.160368656461,  2.144786687917, 2.131449545559, 2.119905299221, 2.109815577833, 2.100922040241,
-        2.093024054408,  2.085963447266, 2.079613844728, 2.073873067904, 2.068657610419, 2.063898561628,
-        2.059538552753,  2.055529438642, 2.051830516480, 2.048407141795, 2.045229642133, 2.042272456301};
-    if (degrees < 1)
-        return NotANumber;
-    if (degrees <= std::int64_t(Table.size()))
-        return Table[std::size_t(degrees - 1)];
-    // Cornish-Fisher expansion around the normal quantile; beyond 30 degrees
-    // of freedom its error is below 1e-7.
-    const double z = 1.959963984540054;
-    const double v = double(degrees);
-    const double z2 = z * z;
-    const double z3 = z2 * z;
-    const double z5 = z3 * z2;
-    const double z7 = z5 * z2;
-    const double z9 = z7 * z2;
-    return z + (z3 + z) / (4.0 * v) + (5.0 * z5 + 16.0 * z3 + 3.0 * z) / (96.0 * v * v) +
-           (3.0 * z7 + 19.0 * z5 + 17.0 * z3 - 15.0 * z) / (384.0 * v * v * v) +
-           (79.0 * z9 + 776.0 * z7 + 1482.0 * z5 - 1920.0 * z3 - 945.0 * z) / (92160.0 * v * v * v * v);
+    return std::int64_t(std::count_if(stand.trees.begin(), stand.trees.end(),
+                                      [&](Point p) { return !stand.extent.contains(p); }));
 }
 
 StudyResult runStudy(const std::vector<StudyStand> &stands, const StudySettings &settings,
@@ -732,76 +279,11 @@ StudyResult runStudy(const std::vector<StudyStand> &stands, const StudySettings 
         const Progress zoneProgress = [&](std::int64_t, std::int64_t) {
             return !progress || progress(runner.done(), total);
         };
-        const PreparedStand prepared = prepareStand(stand, settings, zoneProgress);
+        const std::unique_ptr<PreparedStand> prepared = prepareStand(stand, settings, zoneProgress);
         for (const StudyDesign design : settings.designs)
-            runner.run(prepared, design, result);
+            runner.run(*prepared, design, result);
     }
     return result;
-}
-
-std::vector<std::string> pointValueNames()
-{
-    std::vector<std::string> names;
-    for (const char *estimator : EstimatorNames) {
-        for (const char *quantity : QuantityNames)
-            names.push_back(std::string(estimator) + "/" + quantity);
-    }
-    return names;
-}
-
-std::string studyCsv(const std::vector<StudyRow> &rows)
-{
-    std::string csv =
-        "stand,k,design,edge,estimator,quantity,true_value,mean,bias,relative_bias,empirical_se,"
-        "mc_se_of_mean,rmse,mean_estimated_se,coverage_95,unreachable_trees,note,seed,points,"
-        "replicates,buffer_m,plot_radius_m\n";
-    for (const StudyRow &r : rows) {
-        csv += csvText(r.stand) + ',' + std::to_string(r.k) + ',' + r.design + ',' + r.edge + ',' +
-               r.estimator + ',' + r.quantity + ',' + numberText(r.trueValue) + ',' + numberText(r.mean) +
-               ',' + numberText(r.bias) + ',' + numberText(r.relativeBias) + ',' +
-               numberText(r.empiricalStandardError) + ',' + numberText(r.monteCarloError) + ',' +
-               numberText(r.rmse) + ',' + numberText(r.meanEstimatedStandardError) + ',' +
-               numberText(r.coverage) + ',' + std::to_string(r.unreachableTrees) + ',' +
-               (r.note.empty() ? "" : r.note) + ',' + std::to_string(r.seed) + ',' +
-               std::to_string(r.points) + ',' + std::to_string(r.replicates) + ',' +
-               numberText(r.bufferMetres) + ',' + numberText(r.plotRadiusMetres) + '\n';
-    }
-    return csv;
-}
-
-std::string replicatesCsv(const std::vector<ReplicateRow> &rows)
-{
-    std::string csv = "stand,k,design,estimator,quantity,replicate,points,estimate,standard_error,ci95_lower,"
-                      "ci95_upper,covered\n";
-    for (const ReplicateRow &r : rows) {
-        csv += csvText(r.stand) + ',' + std::to_string(r.k) + ',' + r.design + ',' + r.estimator + ',' +
-               r.quantity + ',' + std::to_string(r.replicate) + ',' + std::to_string(r.points) + ',' +
-               numberText(r.estimate) + ',' + numberText(r.standardError) + ',' + numberText(r.lower) + ',' +
-               numberText(r.upper) + ',' + (r.covered ? "TRUE" : "FALSE") + '\n';
-    }
-    return csv;
-}
-
-std::string pointsCsvHeader()
-{
-    std::string header = "stand,design,replicate,point,x_m,y_m,k,r_k_m,trees_within_r_k,trees_in_plot";
-    for (const char *estimator : EstimatorNames) {
-        for (const char *quantity : QuantityNames)
-            header += std::string(",") + estimator + "__" + quantity;
-    }
-    return header + '\n';
-}
-
-std::string pointCsvLine(const PointRow &row)
-{
-    std::string line = csvText(row.stand) + ',' + row.design + ',' + std::to_string(row.replicate) + ',' +
-                       std::to_string(row.point) + ',' + numberText(row.position.x) + ',' +
-                       numberText(row.position.y) + ',' + std::to_string(row.k) + ',' +
-                       numberText(row.kthDistance) + ',' + std::to_string(row.sampledTrees) + ',' +
-                       std::to_string(row.plotTrees);
-    for (const double value : row.values)
-        line += ',' + numberText(value);
-    return line + '\n';
 }
 
 } // namespace kavrel

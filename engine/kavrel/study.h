@@ -3,6 +3,7 @@
 #include "plotzones.h"
 #include "point.h"
 #include "progress.h"
+#include "samplelayout.h"
 
 #include <cstdint>
 #include <functional>
@@ -26,12 +27,6 @@ struct StudyStand
     std::vector<double> diametersMetres; // one per tree
 };
 
-enum class StudyDesign
-{
-    Random,    // m points independent and uniform in the sampled region
-    Systematic // a square grid of m points per region area, random start
-};
-
 struct StudySettings
 {
     std::vector<int> orders{1};
@@ -39,7 +34,9 @@ struct StudySettings
     std::int64_t replicates = 100;
     std::int64_t points = 20; // per sample
     std::uint64_t seed = 1;
-    // Sample points only at least this far inside the stand (metres).
+    // Sample points only at least this far inside the stand (metres). The
+    // trees of the strip are neighbours only: the population is the trees of
+    // the inner rectangle.
     double bufferMetres = 0.0;
     // The stand wraps around: distances, zones and plots cross its edges.
     bool torus = false;
@@ -73,7 +70,7 @@ struct StudyRow
     std::int64_t unreachableTrees = 0; // trees the estimator can never sample
     std::string note;                  // empty, or why the statistics are missing
     std::uint64_t seed = 1;
-    std::int64_t points = 0;
+    std::int64_t points = 0; // per sample; for the systematic grid the cells it has
     std::int64_t replicates = 0;
     double bufferMetres = 0.0;
     double plotRadiusMetres = 0.0;
@@ -94,6 +91,7 @@ struct ReplicateRow
     double lower = 0.0;         // 95 % confidence interval
     double upper = 0.0;
     bool covered = false;
+    std::string note; // as the summary's, or "unbounded" for an infinite estimate
 };
 
 // The figures at one sample point for one order.
@@ -128,6 +126,10 @@ using StudyProgress = Progress;
 // cannot be studied (the message says which and why).
 StudyResult runStudy(const std::vector<StudyStand> &stands, const StudySettings &settings,
                      const StudyProgress &progress = {}, const PointSink &pointSink = {});
+
+// The trees of `stand` outside its rectangle: on a plain stand they are
+// neighbours only, on a torus they are wrapped into it.
+std::int64_t treesOutside(const StudyStand &stand);
 
 // "estimator/quantity" names of PointRow::values.
 std::vector<std::string> pointValueNames();

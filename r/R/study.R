@@ -18,11 +18,14 @@
 #' @param replicates Samples per stand, order and design.
 #' @param points Sample points per sample, at least 2.
 #' @param design `"random"` (independent uniform points), `"systematic"` (a
-#'   square grid with a random start) or both.
+#'   grid of a x b cells that tiles the sampled rectangle, one point per cell
+#'   at a random offset; a x b is `points` or, without fitting factors, the
+#'   nearest count, given in the result's `points`) or both.
 #' @param seed The seed, a whole number from 0 to 2^53; the same seed gives
 #'   the same numbers.
 #' @param buffer Sample points only at least this far inside the stand
-#'   (metres).
+#'   (metres); the population is then the trees of the inner rectangle, those
+#'   of the strip are neighbours only.
 #' @param torus Whether the stand wraps around at its edges.
 #' @param plot_radius Radius of the fixed-area plot in metres; by default the
 #'   one whose expected tree count is k.

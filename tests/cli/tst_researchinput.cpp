@@ -75,6 +75,8 @@ void TestResearchInput::stemMapForms_data()
     QTest::newRow("rectangle with its own corner")
         << QByteArray("x,y,d\n1010.5,2050,25.5\n1029.5,2050,37\n") << "1000,2000,1100,2100"
         << QStringLiteral("1,1010.5,2050,25.5,2000,0.2\n2,1029.5,2050,37,8000,0.8\n");
+    QTest::newRow("separator within quotes")
+        << QByteArray("Nr,x,y,d,Art\n1,10.5,50,25.5,\"Fi, alt\"\n2,29.5,50,37,Ta\n") << "100,100" << expected;
     QTest::newRow("header only: no trees") << QByteArray("x,y,d\n") << "50,20" << QString();
 }
 
@@ -107,7 +109,14 @@ void TestResearchInput::stemMapBadLines_data()
                                     << ", Zeile 2, Spalte \u201Ex\u201C: Zahl mit Dezimalkomma erwartet";
     QTest::newRow("empty diameter") << QByteArray("x,y,d\n1,2,\n") << ", Zeile 2, Spalte \u201Ed\u201C:";
     QTest::newRow("missing value") << QByteArray("x,y,d,note\n1,2,3,a\n1,2\n")
-                                   << ", Zeile 3: 3 Werte erwartet, gefunden 2.";
+                                   << ", Zeile 3: 2 Werte gefunden, 4 erwartet wie in der Kopfzeile.\n";
+    // 12,4;3,75;31,5 written with commas between the values as well.
+    QTest::newRow("one value too many, commas")
+        << QByteArray("x,y,d\n12,4,3,75,31,5\n")
+        << ", Zeile 2: 6 Werte gefunden, 3 erwartet wie in der Kopfzeile. Schreibt die Datei Dezimalkommas?";
+    QTest::newRow("one value too many, semicolons")
+        << QByteArray("x;y;d\n12,4;3,75;31,5\n1;2;3;4\n")
+        << ", Zeile 3: 4 Werte gefunden, 3 erwartet wie in der Kopfzeile.\n";
     QTest::newRow("column missing in the header")
         << QByteArray("x,y,dbh\n1,2,3\n") << ", Zeile 1, Spalte \u201Ed\u201C: Die Kopfzeile nennt";
     QTest::newRow("column twice") << QByteArray("x,y,d,X\n1,2,3,4\n") << ", Zeile 1, Spalte \u201Ex\u201C:";

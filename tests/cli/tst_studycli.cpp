@@ -62,6 +62,14 @@ private slots:
         QFile csv(m_folder.filePath(QStringLiteral("stems.csv")));
         QVERIFY(csv.open(QIODevice::WriteOnly));
         csv.write("tree;x;y;d\n1;10,5;20;31,5\n2;40;12,25;22\n3;25;40;40\n4;5;5;18\n");
+        for (const auto &[name, content] :
+             {std::pair{"commas.csv", "x,y,d\n10,20,31\n12,4,3,75,31,5\n"},
+              std::pair{"negative.txt", "20,20\n2\n5,5,30\n15,15,-4\n"},
+              std::pair{"outside.txt", "20,20\n4\n5,5,30\n15,15,40\n-3,10,20\n25,10,20\n"}}) {
+            QFile file(m_folder.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
     }
 
     void generatedStandTracesBack()
@@ -135,6 +143,10 @@ private slots:
         QTest::newRow("no stand") << QStringList{"--order", "2"} << 2 << "kavrel-zones study";
         QTest::newRow("missing stand") << QStringList{"MISSING"} << 1 << "missing.txt";
         QTest::newRow("stem map without rectangle") << QStringList{"STEMS"} << 2 << "stand";
+        QTest::newRow("stem map row with decimal commas")
+            << QStringList{"--stand", "50,50", "-o", "OUTPUT", "COMMAS"} << 1 << "Zeile 3: 6 Werte gefunden";
+        QTest::newRow("negative diameter")
+            << QStringList{"-o", "OUTPUT", "NEGATIVE"} << 1 << "Baum 2 hat den negativen Durchmesser -4";
         QTest::newRow("output not writable")
             << QStringList{"-o", "/nonexistent/dir/out.csv", "STAND"} << 3 << "/nonexistent/dir/out.csv";
     }
@@ -148,10 +160,16 @@ private slots:
         arguments.replaceInStrings(QStringLiteral("MISSING"),
                                    m_folder.filePath(QStringLiteral("missing.txt")));
         arguments.replaceInStrings(QStringLiteral("STEMS"), m_folder.filePath(QStringLiteral("stems.csv")));
+        arguments.replaceInStrings(QStringLiteral("COMMAS"), m_folder.filePath(QStringLiteral("commas.csv")));
+        arguments.replaceInStrings(QStringLiteral("NEGATIVE"),
+                                   m_folder.filePath(QStringLiteral("negative.txt")));
+        const QString output = m_folder.filePath(QStringLiteral("refused.csv"));
+        arguments.replaceInStrings(QStringLiteral("OUTPUT"), output);
         const Run result = study(arguments);
         QCOMPARE(result.status, status);
         QVERIFY(result.out.isEmpty());
         QVERIFY2(result.err.contains(errorPiece), qPrintable(result.err));
+        QVERIFY(!QFile::exists(output));
     }
 
     void badPatternsAreRefused_data()
@@ -163,6 +181,8 @@ private slots:
             << QStringList{"--process", "thomas", "--count", "5"} << "--count";
         QTest::newRow("size with decimals") << QStringList{"--size", "10.5,20"} << "--size";
         QTest::newRow("diameters") << QStringList{"--diameters", "gamma:2,3"} << "--diameters";
+        QTest::newRow("count and intensity")
+            << QStringList{"--count", "5", "--intensity", "400"} << "--count";
         QTest::newRow("hard core too dense")
             << QStringList{"--process", "matern-hardcore", "--hard-core", "10", "--intensity", "200"}
             << "hard-core";
@@ -177,6 +197,51 @@ private slots:
         QCOMPARE(result.status, int(ZonesUsageError));
         QVERIFY2(result.err.contains(errorPiece), qPrintable(result.err));
         QVERIFY(!QFile::exists(file));
+    }
+
+    // Trees beyond the stand's edge are said once, and the study goes on with
+    // them as neighbours: two trees on 0.04 ha, 50 per hectare.
+    void treesOutsideAreReported()
+    {
+        const Run result = study({"--replicates", "5", m_folder.filePath(QStringLiteral("outside.txt"))});
+        QCOMPARE(result.status, int(ZonesSuccess));
+        QCOMPARE(result.err.count(QLatin1Char('\n')), 1);
+        QVERIFY2(result.err.contains(QStringLiteral("2 Bäume der Datei")), qPrintable(result.err));
+        QVERIFY(result.out.contains(QStringLiteral(",horvitz_thompson,trees_per_ha,50,")));
+    }
+
+    // English messages quote as English does, whatever the German source.
+    void englishQuotesAreEnglish_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("bad value") << QStringList{"study", "--design", "cluster", "STAND"};
+        QTest::newRow("bad stem map value") << QStringList{"study", "--stand", "50,50", "BADVALUE"};
+        QTest::newRow("too many values") << QStringList{"study", "--stand", "50,50", "COMMAS"};
+        QTest::newRow("negative diameter") << QStringList{"study", "NEGATIVE"};
+        QTest::newRow("output") << QStringList{"study", "-o", "/nonexistent/dir/out.csv", "STAND"};
+    }
+
+    void englishQuotesAreEnglish()
+    {
+        QFETCH(QStringList, arguments);
+        const QString badValue = m_folder.filePath(QStringLiteral("badvalue.csv"));
+        QFile file(badValue);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("x;y;d\n1;2;x\n");
+        file.close();
+        arguments.replaceInStrings(QStringLiteral("STAND"), m_stand);
+        arguments.replaceInStrings(QStringLiteral("BADVALUE"), badValue);
+        arguments.replaceInStrings(QStringLiteral("COMMAS"), m_folder.filePath(QStringLiteral("commas.csv")));
+        arguments.replaceInStrings(QStringLiteral("NEGATIVE"),
+                                   m_folder.filePath(QStringLiteral("negative.txt")));
+        QProcess program;
+        program.setEnvironment({QStringLiteral("LANG=en_US.UTF-8")});
+        program.start(QStringLiteral(KAVREL_ZONES_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(30000));
+        QVERIFY(program.exitCode() != 0);
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(err.contains(QChar(0x201C)) && err.contains(QChar(0x201D)), qPrintable(err));
+        QVERIFY2(!err.contains(QChar(0x201E)) && !err.contains(QLatin1Char('"')), qPrintable(err));
     }
 
     void helpListsTheOptions_data()

@@ -134,6 +134,14 @@ const QString NoSignature =
     QStringLiteral("Die Signatur des Updates fehlt auf dem Server. Das Update wird nicht installiert.");
 const QString WrongSignature =
     QStringLiteral("Die Signatur des Updates ist ungültig. Das Update wird nicht installiert.");
+const QString OtherFile = QStringLiteral(
+    "Die Signatur des Updates gilt für eine andere Programmdatei. Das Update wird nicht installiert.");
+QString otherVersion(const QString &signedVersion)
+{
+    return QStringLiteral("Das Update ist für Version %1 signiert, der Server kündigt aber Version 9.0.0 an. "
+                          "Das Update wird nicht installiert.")
+        .arg(signedVersion);
+}
 const QString TooLarge =
     QStringLiteral("Die Programmdatei auf dem Server ist zu groß. Das Update wird nicht installiert.");
 const QString NoAnswer = QStringLiteral("Der Update-Server antwortet nicht.");
@@ -182,6 +190,7 @@ private:
     bool waitForAnswer(Form3 *window, int said = 1) const;
     QStringList folder() const;
     QByteArray programPath() const;
+    QByteArray programName() const { return programPath().mid(1); }
     void serveUpdate(ScriptedServer *server, const QByteArray &program, const QByteArray &version = "9.0.0");
 
     Recorder m_recorder;
@@ -249,7 +258,8 @@ QByteArray TestForm3::programPath() const
 void TestForm3::serveUpdate(ScriptedServer *server, const QByteArray &program, const QByteArray &version)
 {
     server->reply("/current_version.txt", {okReply(version)});
-    server->reply(programPath() + ".sig", {okReply(m_keys.sign(program))});
+    server->reply(programPath() + ".sig",
+                  {okReply(m_keys.signRelease(version.trimmed(), programName(), program))});
     server->reply(programPath(), {okReply(program)});
 }
 
@@ -274,6 +284,7 @@ void TestForm3::texts_data()
     QTest::addColumn<QString>("noAnswer");
     QTest::addColumn<QString>("cancel");
     QTest::addColumn<QString>("noSignature");
+    QTest::addColumn<QString>("otherVersion");
 
     QTest::newRow("German") << "de"
                             << "Willkommen bei Kavrel Update. Dieses Feature überprüft,"
@@ -281,7 +292,7 @@ void TestForm3::texts_data()
                             << "Auf Updates überprüfen"
                             << "Version des Programms: 1.0.1"
                             << "Der Update-Server antwortet nicht."
-                            << "Abbrechen" << NoSignature;
+                            << "Abbrechen" << NoSignature << otherVersion(QStringLiteral("1.0.1"));
     QTest::newRow("English")
         << "en"
         << "Welcome to Kavrel Update. This feature checks,"
@@ -290,24 +301,33 @@ void TestForm3::texts_data()
         << "Program version: 1.0.1"
         << "The update server does not answer."
         << "Cancel"
-        << "The update's signature is missing on the server. The update is not installed.";
-    QTest::newRow("Spanish") << "es"
-                             << "Benvenido a Kavrel Update. Esta herramienta controla"
-                             << "Una conexión a internet es indispensable."
-                             << "Controla actualización"
-                             << "Versión de programa: 1.0.1"
-                             << "El servidor de actualizaciones no responde."
-                             << "Cancelar"
-                             << "Falta la firma de la actualización en el servidor. La actualización no se "
-                                "instala.";
-    QTest::newRow("Slovak") << "sk"
-                            << "Vitajte v Kavrel Update. Tento nastroj zisti,"
-                            << "potrebne internetove pripojenie."
-                            << "Zkontroluj aktualizaciu"
-                            << "Verzia programu: 1.0.1"
-                            << "Aktualizacny server neodpoveda."
-                            << "Zrusit"
-                            << "Podpis aktualizacie na serveri chyba. Aktualizacia sa nenainstaluje.";
+        << "The update's signature is missing on the server. The update is not installed."
+        << "The update is signed for version 1.0.1, but the server announces version 9.0.0. The update is "
+           "not "
+           "installed.";
+    QTest::newRow("Spanish")
+        << "es"
+        << "Benvenido a Kavrel Update. Esta herramienta controla"
+        << "Una conexión a internet es indispensable."
+        << "Controla actualización"
+        << "Versión de programa: 1.0.1"
+        << "El servidor de actualizaciones no responde."
+        << "Cancelar"
+        << "Falta la firma de la actualización en el servidor. La actualización no se "
+           "instala."
+        << "La actualización está firmada para la versión 1.0.1, pero el servidor anuncia "
+           "la versión 9.0.0. La actualización no se instala.";
+    QTest::newRow("Slovak")
+        << "sk"
+        << "Vitajte v Kavrel Update. Tento nastroj zisti,"
+        << "potrebne internetove pripojenie."
+        << "Zkontroluj aktualizaciu"
+        << "Verzia programu: 1.0.1"
+        << "Aktualizacny server neodpoveda."
+        << "Zrusit"
+        << "Podpis aktualizacie na serveri chyba. Aktualizacia sa nenainstaluje."
+        << "Aktualizacia je podpisana pre verziu 1.0.1, server vsak ohlasuje verziu 9.0.0. "
+           "Aktualizacia sa nenainstaluje.";
 }
 
 // Texts follow a language switch while the window is open, messages included.
@@ -321,6 +341,7 @@ void TestForm3::texts()
     QFETCH(QString, noAnswer);
     QFETCH(QString, cancel);
     QFETCH(QString, noSignature);
+    QFETCH(QString, otherVersion);
 
     ScriptedServer server;
     server.reply("/current_version.txt", {});
@@ -363,6 +384,11 @@ void TestForm3::texts()
     button(window.get())->click();
     QVERIFY(waitForAnswer(window.get(), 3));
     QCOMPARE(m_recorder.messages.last().text, noSignature);
+
+    server.reply(programPath() + ".sig", {okReply(m_keys.signRelease("1.0.1", programName(), "program"))});
+    button(window.get())->click();
+    QVERIFY(waitForAnswer(window.get(), 5));
+    QCOMPARE(m_recorder.messages.last().text, otherVersion);
 }
 
 void TestForm3::versionCheck_data()
@@ -503,7 +529,7 @@ void TestForm3::longVersionStaysClearOfCancel()
     QFETCH(QString, language);
     QFETCH(QString, prefix);
 
-    const QByteArray version = "9.0.0.202612091405000000000000000000000000000000000000001";
+    const QByteArray version = "9.0.0.2026120914050000000000001";
     ScriptedServer server;
     serveUpdate(&server, "new program", version);
     server.reply(programPath(), {"HTTP/1.1 200 OK\r\nContent-Length: 20\r\n\r\n", "new program"});
@@ -625,7 +651,8 @@ void TestForm3::programDownload_data()
     QTest::addColumn<QString>("message");
 
     const QByteArray program = programOf(10000);
-    const QList<QByteArray> signedReply{okReply(m_keys.sign(program))};
+    const QList<QByteArray> signedReply{okReply(m_keys.signRelease("9.0.0", programName(), program))};
+    const QByteArray older = programOf(9000, 13);
     const QByteArray script = "#!/bin/sh\necho installed > /tmp/kavrel-was-here\n";
     QTest::newRow("complete and signed") << inPieces(okReply(program), 4) << signedReply << true << Finished;
     QTest::newRow("not found")
@@ -672,6 +699,23 @@ void TestForm3::programDownload_data()
     QTest::newRow("signature file beyond any signature")
         << QList<QByteArray>{okReply(program)} << QList<QByteArray>{okReply(QByteArray(5000, 'A'))} << true
         << NoSignature;
+    QTest::newRow("bare signature of the program's bytes")
+        << QList<QByteArray>{okReply(program)} << QList<QByteArray>{okReply(m_keys.sign(program))} << true
+        << NoSignature;
+    QTest::newRow("older signed build replayed")
+        << QList<QByteArray>{okReply(older)}
+        << QList<QByteArray>{okReply(m_keys.signRelease("1.0.0", programName(), older))} << true
+        << otherVersion(QStringLiteral("1.0.0"));
+    QTest::newRow("the running build's signature under a newer version file")
+        << QList<QByteArray>{okReply(older)}
+        << QList<QByteArray>{okReply(m_keys.signRelease("1.0.1", programName(), older))} << true
+        << otherVersion(QStringLiteral("1.0.1"));
+    QTest::newRow("signature for another file name")
+        << QList<QByteArray>{okReply(program)}
+        << QList<QByteArray>{okReply(m_keys.signRelease("9.0.0", programName() + ".exe", program))} << true
+        << OtherFile;
+    QTest::newRow("signed program, another program served")
+        << QList<QByteArray>{okReply(older)} << signedReply << true << WrongSignature;
 }
 
 // Whatever the server does, the program folder ends with either the old
@@ -712,13 +756,16 @@ void TestForm3::programDownload()
                  shellReplacementScript(QCoreApplication::applicationPid(), m_files.downloadedFile,
                                         m_files.programFile, m_files.scriptFile));
     }
-    // Without a signature the program is not even fetched.
+    // Without a signature for this version and file the program is not even
+    // fetched.
     const QList<QByteArray> requests = server.requests();
     const bool programFetched =
         std::any_of(requests.begin(), requests.end(), [this](const QByteArray &request) {
             return request.startsWith("GET " + programPath() + " ");
         });
-    QCOMPARE(programFetched, message != NoSignature);
+    const bool refusedFirst =
+        message == NoSignature || message == OtherFile || message.startsWith(u"Das Update ist für Version");
+    QCOMPARE(programFetched, !refusedFirst);
 }
 
 void TestForm3::slowLiveDownloadRunsOn_data()
@@ -830,7 +877,7 @@ void TestForm3::secondDownloadKeepsTheFinishedUpdate()
     const QStringList installed = folder();
     QCOMPARE(installed.size(), 3);
 
-    server.reply(programPath() + ".sig", {okReply(m_keys.sign(second))});
+    server.reply(programPath() + ".sig", {okReply(m_keys.signRelease("9.0.0", programName(), second))});
     server.reply(programPath(), {"HTTP/1.1 200 OK\r\nContent-Length: 12000\r\n\r\n" + second.left(5000)});
     button(window.get())->click();
     QVERIFY(waitForAnswer(window.get(), 4));
@@ -914,7 +961,13 @@ void TestForm3::endToEndAgainstHttpServer()
     }
     QVERIFY(writeFile(served.filePath("current_version.txt"), "1.0.2\n"));
     QVERIFY(writeFile(served.filePath(m_files.programUrl.section(u'/', -1)), program));
-    QVERIFY(writeFile(served.filePath(m_files.signatureUrl.section(u'/', -1)), m_keys.sign(program)));
+    // Signed as a release is: with the signing command, beside the program.
+    QProcess signing;
+    signing.start(QStringLiteral(KAVREL_SIGN_UPDATE),
+                  {m_keys.signingKeyFile(), QStringLiteral("1.0.2"), served.filePath(programName())});
+    QVERIFY(signing.waitForFinished(30000));
+    QCOMPARE(signing.exitCode(), 0);
+    QVERIFY(QFile::exists(served.filePath(m_files.signatureUrl.section(u'/', -1))));
 
     QTcpServer probe;
     QVERIFY(probe.listen(QHostAddress::LocalHost));

@@ -190,11 +190,14 @@ def sampling_study(
     x, y and the diameter d (in ``diameter_unit``: "cm", "mm" or "m") of one
     stand, or a dict of such arrays by stand name; ``stand`` is (width, length)
     or a dict of them by the same names. ``buffer`` keeps the sample points that
-    far inside the stand, ``torus`` wraps the stand around, ``plot_radius`` is
+    far inside the stand (the population is then the trees of the inner
+    rectangle, those of the strip are neighbours only), ``torus`` wraps the stand around, ``plot_radius`` is
     the fixed plot's radius (by default the one expecting k trees).
 
     Returns a dict of columns (``pandas.DataFrame(result)`` makes a table of
-    it): stand, k, design, edge, estimator, quantity, true_value, mean, bias,
+    it; the systematic grid tiles the sampled rectangle with a x b cells, the
+    count ``points`` or the nearest one whose cells stay near square, as the
+    result's points column says): stand, k, design, edge, estimator, quantity, true_value, mean, bias,
     relative_bias, empirical_se, mc_se_of_mean, rmse, mean_estimated_se,
     coverage_95, unreachable_trees, note, seed, points, replicates, buffer_m and
     plot_radius_m; missing numbers are NaN and ``note`` says why.

@@ -222,6 +222,8 @@ public:
             stand.treeX.push_back(x);
             stand.treeY.push_back(y);
             stand.treeD.push_back(d);
+            stand.writtenX.push_back(x);
+            stand.writtenY.push_back(y);
         }
         StandFileResult result;
         result.stand = std::move(stand);
