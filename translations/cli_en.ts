@@ -568,6 +568,10 @@ Stands from point processes: kavrel-zones generate --help
         <translation>number with a decimal point expected, found %1.</translation>
     </message>
     <message>
+        <source>Zahl von -1000000000 bis 1000000000 erwartet, gefunden %1.</source>
+        <translation>number from -1000000000 to 1000000000 expected, found %1.</translation>
+    </message>
+    <message>
         <source>Zahl von -1000000000 bis 1000000000 Metern erwartet, gefunden %1.</source>
         <translation>number from -1000000000 to 1000000000 metres expected, found %1.</translation>
     </message>

@@ -568,6 +568,10 @@ Rodales a partir de procesos de puntos: kavrel-zones generate --help
         <translation>se esperaba un número con punto decimal, hay %1.</translation>
     </message>
     <message>
+        <source>Zahl von -1000000000 bis 1000000000 erwartet, gefunden %1.</source>
+        <translation>se esperaba un número de -1000000000 a 1000000000, hay %1.</translation>
+    </message>
+    <message>
         <source>Zahl von -1000000000 bis 1000000000 Metern erwartet, gefunden %1.</source>
         <translation>se esperaba un número de -1000000000 a 1000000000 metros, hay %1.</translation>
     </message>

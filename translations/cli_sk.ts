@@ -568,6 +568,10 @@ Porasty z bodových procesov: kavrel-zones generate --help
         <translation>očakávané číslo s desatinnou bodkou, nájdené %1.</translation>
     </message>
     <message>
+        <source>Zahl von -1000000000 bis 1000000000 erwartet, gefunden %1.</source>
+        <translation>očakávané číslo od -1000000000 do 1000000000, nájdené %1.</translation>
+    </message>
+    <message>
         <source>Zahl von -1000000000 bis 1000000000 Metern erwartet, gefunden %1.</source>
         <translation>očakávané číslo od -1000000000 do 1000000000 metrov, nájdené %1.</translation>
     </message>

@@ -92,10 +92,6 @@
         <translation>The program file on the server is too large. The update is not installed.</translation>
     </message>
     <message>
-        <source>Der Download dauert zu lange und wurde abgebrochen.</source>
-        <translation>The download takes too long and was stopped.</translation>
-    </message>
-    <message>
         <source>Die sichere Verbindung zum Update-Server ist fehlgeschlagen:</source>
         <translation>The secure connection to the update server failed:</translation>
     </message>

@@ -92,10 +92,6 @@
         <translation>El fichero del programa en el servidor es demasiado grande. La actualización no se instala.</translation>
     </message>
     <message>
-        <source>Der Download dauert zu lange und wurde abgebrochen.</source>
-        <translation>La descarga tarda demasiado y fue cancelada.</translation>
-    </message>
-    <message>
         <source>Die sichere Verbindung zum Update-Server ist fehlgeschlagen:</source>
         <translation>La conexión segura con el servidor de actualizaciones ha fallado:</translation>
     </message>

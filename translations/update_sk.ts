@@ -92,10 +92,6 @@
         <translation>Subor programu na serveri je prilis velky. Aktualizacia sa nenainstaluje.</translation>
     </message>
     <message>
-        <source>Der Download dauert zu lange und wurde abgebrochen.</source>
-        <translation>Stahovanie trva prilis dlho a bolo zrusene.</translation>
-    </message>
-    <message>
         <source>Die sichere Verbindung zum Update-Server ist fehlgeschlagen:</source>
         <translation>Zabezpecene spojenie so serverom aktualizacii zlyhalo:</translation>
     </message>

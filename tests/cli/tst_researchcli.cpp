@@ -80,7 +80,8 @@ private slots:
     void svgThroughLinkAndAnyName();
     void refusesDiametersNoResultCanUse_data();
     void refusesDiametersNoResultCanUse();
-    void edgeTableTakesNegativeDiameters();
+    void edgeTableTakesAnyDiameter_data();
+    void edgeTableTakesAnyDiameter();
 
 private:
     QString writeStand(const QString &name, const QByteArray &content);
@@ -181,8 +182,9 @@ void TestResearchCli::badOptions()
     QVERIFY2(run.err.size() < 300, qPrintable(run.err));
 }
 
-// A diameter that would overflow the basal area is refused by the reader;
-// a negative one is read, but no research mode works with it.
+// A diameter beyond 1e9, which the window shows, is refused by the research
+// modes, whose basal areas square it; a negative one is read, but no research
+// mode works with it either.
 void TestResearchCli::refusesDiametersNoResultCanUse_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -193,6 +195,11 @@ void TestResearchCli::refusesDiametersNoResultCanUse_data()
     const QByteArray negative = "10,10\n2\n1,1,20\n5,5,-3\n";
     QTest::newRow("1e160 simulated as csv") << huge << QStringList{"--simulate", "2", "--csv"} << "Baum 1";
     QTest::newRow("1e160 on a grid") << huge << QStringList{"--grid", "0.5"} << "Baum 1";
+    QTest::newRow("1e10 areas") << QByteArray("10,10\n2\n1,1,20\n5,5,1e10\n") << QStringList{"--areas"}
+                                << "Baum 2";
+    QTest::newRow("1e10 in a stem map")
+        << QByteArray("x,y,d\n1,1,20\n5,5,1e10\n") << QStringList{"--areas", "--stand", "10,10"}
+        << "Zeile 3, Spalte \u201Ed\u201C";
     QTest::newRow("negative simulated") << negative << QStringList{"--simulate", "20", "--csv"} << "Baum 2";
     QTest::newRow("negative on a grid") << negative << QStringList{"--grid", "1"} << "Baum 2";
     QTest::newRow("negative areas") << negative << QStringList{"--areas"} << "Baum 2";
@@ -212,11 +219,20 @@ void TestResearchCli::refusesDiametersNoResultCanUse()
     QVERIFY2(run.err.contains(QStringLiteral("diameters.txt")), qPrintable(run.err));
 }
 
-// The edge table never looks at diameters: a negative one is no reason to
-// refuse it, as the window shows such a stand too.
-void TestResearchCli::edgeTableTakesNegativeDiameters()
+void TestResearchCli::edgeTableTakesAnyDiameter_data()
 {
-    const QString stand = writeStand(QStringLiteral("negative.txt"), "10,10\n2\n1,1,20\n5,5,-3\n");
+    QTest::addColumn<QByteArray>("diameter");
+    QTest::newRow("negative") << QByteArray("-3");
+    QTest::newRow("1e10") << QByteArray("1e10");
+    QTest::newRow("-1e300") << QByteArray("-1e300");
+}
+
+// The edge table never looks at diameters: a negative or a huge one is no
+// reason to refuse it, as the window shows such a stand too.
+void TestResearchCli::edgeTableTakesAnyDiameter()
+{
+    QFETCH(QByteArray, diameter);
+    const QString stand = writeStand(QStringLiteral("any.txt"), "10,10\n2\n1,1,20\n5,5," + diameter + "\n");
     const Run run = runTool({stand});
     QCOMPARE(run.status, 0);
     QVERIFY(!run.out.isEmpty());

@@ -144,7 +144,6 @@ QString otherVersion(const QString &signedVersion)
 }
 const QString TooLarge =
     QStringLiteral("Die Programmdatei auf dem Server ist zu groß. Das Update wird nicht installiert.");
-const QString TooLong = QStringLiteral("Der Download dauert zu lange und wurde abgebrochen.");
 const QString NoAnswer = QStringLiteral("Der Update-Server antwortet nicht.");
 
 } // namespace
@@ -161,6 +160,10 @@ private slots:
     void texts();
     void versionCheck_data();
     void versionCheck();
+    void serverVersionShownAsRead_data();
+    void serverVersionShownAsRead();
+    void longVersionStaysClearOfCancel_data();
+    void longVersionStaysClearOfCancel();
     void noConnectionAsksNoServer();
     void buttonDisabledDuringCheck();
     void closingDuringCheckRestoresCursor();
@@ -168,7 +171,8 @@ private slots:
     void newerVersionWithoutKeyIsOnlyReported();
     void programDownload_data();
     void programDownload();
-    void tricklingDownloadMeetsTheTimeLimit();
+    void slowLiveDownloadRunsOn_data();
+    void slowLiveDownloadRunsOn();
     void downloadEndsWithTheAnnouncedLength();
     void cancelStopsTheDownload();
     void secondDownloadKeepsTheFinishedUpdate();
@@ -398,8 +402,8 @@ void TestForm3::versionCheck_data()
     QTest::newRow("newer version") << QList<QByteArray>{okReply("1.0.2")} << "Version am Server: 1.0.2"
                                    << "Neue Version verfügbar!\nDownloaden?" << QString() << 0;
     QTest::newRow("same version with a line end")
-        << QList<QByteArray>{okReply("1.0.1\n")} << "Version am Server: 1.0.1\n"
-        << QString() << "Keine neue Programmversion verfügbar!" << int(QMessageBox::NoIcon);
+        << QList<QByteArray>{okReply("1.0.1\n")} << "Version am Server: 1.0.1" << QString()
+        << "Keine neue Programmversion verfügbar!" << int(QMessageBox::NoIcon);
     QTest::newRow("letters in the version")
         << QList<QByteArray>{okReply("1.0.a")} << "Version am Server: 1.0.a" << QString()
         << "Ungültige Datei auf Server!" << int(QMessageBox::Critical);
@@ -416,11 +420,6 @@ void TestForm3::versionCheck_data()
     QTest::newRow("server closes without a reply")
         << QList<QByteArray>{} << QString() << QString() << "Der Update-Server antwortet nicht."
         << int(QMessageBox::Warning);
-    QTest::newRow("web page, not shown")
-        << QList<QByteArray>{okReply(
-               "<!DOCTYPE html>\n<html><head><title>Welcome</title></head>\n"
-               "<body>It works! This is the default page of the server.</body></html>\n")}
-        << QString() << QString() << "Ungültige Datei auf Server!" << int(QMessageBox::Critical);
     QTest::newRow("version file of 5 KiB")
         << QList<QByteArray>{okReply(QByteArray(5 * 1024, '1'))} << QString() << QString()
         << "Ungültige Datei auf Server!" << int(QMessageBox::Critical);
@@ -457,6 +456,104 @@ void TestForm3::versionCheck()
     // program may not write to does not stop the check.
     QCOMPARE(folder(), QStringList{ProgramName});
     QCOMPARE(server.requests().size(), 1);
+}
+
+void TestForm3::serverVersionShownAsRead_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("shownStart");
+    QTest::addColumn<bool>("cut");
+
+    const QString mark(QChar::ReplacementCharacter);
+    QTest::newRow("longer than the label")
+        << QByteArray("1.0.1-beta-for-the-field-stations-of-the-northern-districts") << "1.0.1-beta-for"
+        << true;
+    QTest::newRow("control characters")
+        << QByteArray("1.0\x1b[2J\x07.2") << "1.0" + mark + "[2J" + mark + ".2" << false;
+    QTest::newRow("line breaks inside") << QByteArray("1.0\r\n2\n") << "1.0" + mark + mark + "2" << false;
+    QTest::newRow("zero byte and tab") << QByteArray("1.0\0\t1", 6) << "1.0" + mark + mark + "1" << false;
+    QTest::newRow("writing direction turned") << QByteArray("1.0\xE2\x80\xAE"
+                                                            "2.0")
+                                              << "1.0" + mark + "2.0" << false;
+    QTest::newRow("bytes that are no UTF-8") << QByteArray("1.\xFF.1") << "1." + mark + ".1" << false;
+    QTest::newRow("web page")
+        << QByteArray("<!DOCTYPE html>\n<html><head><title>Welcome</title></head>\n"
+                      "<body>It works! This is the default page of the server.</body></html>\n")
+        << "<!DOCTYPE html>" + mark + "<html>" << true;
+}
+
+// Whatever the version file holds is shown, with what would act on the line
+// as visible marks, and cut with an ellipsis before the window's edge.
+void TestForm3::serverVersionShownAsRead()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, shownStart);
+    QFETCH(bool, cut);
+
+    ScriptedServer server;
+    server.reply("/current_version.txt", {okReply(content)});
+    auto window = makeWindow(server.url("/"));
+    button(window.get())->click();
+    QVERIFY(waitForAnswer(window.get()));
+    QCOMPARE(m_recorder.messages.size(), 1);
+    QCOMPARE(m_recorder.messages.first().text, QStringLiteral("Ungültige Datei auf Server!"));
+
+    const auto *label = window->findChild<QLabel *>(QStringLiteral("lblCurrent"));
+    const QString prefix = QStringLiteral("Version am Server: ");
+    QVERIFY2(label->text().startsWith(prefix + shownStart), qPrintable(label->text()));
+    QCOMPARE(label->text().endsWith(QChar(0x2026)), cut);
+    QCOMPARE(label->toolTip().isEmpty(), !cut);
+    for (const QChar c : label->text()) {
+        QVERIFY(c.category() != QChar::Other_Control && c.category() != QChar::Other_Format);
+    }
+    const auto *line = window->findChild<QFrame *>(QStringLiteral("Line3D1"));
+    QVERIFY(label->geometry().right() <= line->geometry().right());
+    QVERIFY(label->geometry().right() <= window->rect().right());
+}
+
+void TestForm3::longVersionStaysClearOfCancel_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("German") << "de"
+                            << "Version am Server: ";
+    QTest::newRow("Spanish") << "es"
+                             << "Versión a server: ";
+}
+
+// A valid version with a long fourth part is offered; while its program
+// downloads, the version line ends before the Cancel button, and takes the
+// room back once the button has gone.
+void TestForm3::longVersionStaysClearOfCancel()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, prefix);
+
+    const QByteArray version = "9.0.0.2026120914050000000000001";
+    ScriptedServer server;
+    serveUpdate(&server, "new program", version);
+    server.reply(programPath(), {"HTTP/1.1 200 OK\r\nContent-Length: 20\r\n\r\n", "new program"});
+    server.holdOpen(programPath());
+    auto window = makeWindow(server.url("/"));
+    Translation translation(language);
+    const auto *label = window->findChild<QLabel *>(QStringLiteral("lblCurrent"));
+    QPushButton *cancel = button(window.get(), "cmdCancel");
+
+    button(window.get())->click();
+    const auto *bar = window->findChild<VistaProg *>(QStringLiteral("pgbDownload"));
+    QTRY_VERIFY_WITH_TIMEOUT(bar->isVisible() && bar->value() == 11, WaitMs);
+    QVERIFY(cancel->isVisible());
+    QVERIFY2(label->text().startsWith(prefix + "9.0.0."), qPrintable(label->text()));
+    QVERIFY(label->text().endsWith(QChar(0x2026)));
+    QCOMPARE(label->toolTip(), prefix + QString::fromLatin1(version));
+    QVERIFY(label->geometry().right() < cancel->x());
+    const qsizetype besideCancel = label->text().size();
+
+    cancel->click();
+    QVERIFY(!cancel->isVisible());
+    QVERIFY(label->text().size() > besideCancel);
+    QVERIFY(label->text().startsWith(prefix + "9.0.0."));
+    server.release();
 }
 
 // 20 MiB that claim to be a version file: read up to the limit, then the
@@ -564,10 +661,21 @@ void TestForm3::programDownload_data()
     QTest::newRow("cut short of its length")
         << QList<QByteArray>{"HTTP/1.1 200 OK\r\nContent-Length: 10000\r\n\r\n" + program.left(4000)}
         << signedReply << true << Failed;
+    // Without a length only the server's close ends the body; the signature
+    // tells a whole program from a cut one.
     QTest::newRow("HTTP/1.0 without a length, cut after 40 %")
-        << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\n", program.left(4000)} << signedReply << true << Failed;
+        << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\n", program.left(4000)} << signedReply << true
+        << WrongSignature;
     QTest::newRow("HTTP/1.0 without a length, whole")
-        << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\n", program} << signedReply << true << Failed;
+        << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\n", program.left(6000), program.mid(6000)} << signedReply
+        << true << Finished;
+    QTest::newRow("HTTP/1.1 without a length, whole")
+        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + program} << signedReply << true
+        << Finished;
+    QTest::newRow("without a length, beyond the size limit")
+        << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\n", program, program} << signedReply << true << TooLarge;
+    QTest::newRow("without a length, not found")
+        << QList<QByteArray>{"HTTP/1.0 404 Not Found\r\n\r\nnot found"} << signedReply << true << Failed;
     QTest::newRow("empty body") << QList<QByteArray>{okReply("")} << signedReply << true << Failed;
     QTest::newRow("script does not start")
         << QList<QByteArray>{okReply(program)} << signedReply << false << Failed;
@@ -660,25 +768,52 @@ void TestForm3::programDownload()
     QCOMPARE(programFetched, !refusedFirst);
 }
 
-void TestForm3::tricklingDownloadMeetsTheTimeLimit()
+void TestForm3::slowLiveDownloadRunsOn_data()
 {
-    const QByteArray program = programOf(200);
+    QTest::addColumn<bool>("cancelled");
+    QTest::newRow("left to finish") << false;
+    QTest::newRow("cancelled") << true;
+}
+
+// A line that delivers a few bytes at a time keeps its download going far
+// beyond the server's silence timeout; the user may cancel it at any time.
+void TestForm3::slowLiveDownloadRunsOn()
+{
+    QFETCH(bool, cancelled);
+    const QByteArray program = programOf(40);
     ScriptedServer server;
     serveUpdate(&server, program);
-    QList<QByteArray> trickle{"HTTP/1.1 200 OK\r\nContent-Length: 200\r\n\r\n"};
+    QList<QByteArray> trickle{"HTTP/1.1 200 OK\r\nContent-Length: 40\r\n\r\n"};
     for (const char byte : program) {
         trickle.append(QByteArray(1, byte));
     }
     server.reply(programPath(), trickle);
+    server.holdOpen(programPath());
     server.setPause(100);
     auto window = makeWindow(server.url("/"));
-    window->setTimeLimits(5000, 1500);
+    window->setSilenceTimeout(1000);
+    const auto *bar = window->findChild<VistaProg *>(QStringLiteral("pgbDownload"));
+    QPushButton *cancel = button(window.get(), "cmdCancel");
 
     button(window.get())->click();
-    QVERIFY(waitForAnswer(window.get(), 2));
-    QCOMPARE(m_recorder.messages.size(), 1);
-    QCOMPARE(m_recorder.messages.first().text, TooLong);
-    QCOMPARE(folder(), QStringList{ProgramName});
+    QTRY_VERIFY_WITH_TIMEOUT(bar->isVisible() && bar->value() >= 25, WaitMs);
+    // By now the download has lasted well over twice the silence timeout.
+    QVERIFY(m_recorder.messages.isEmpty());
+    QVERIFY(cancel->isVisible());
+    if (cancelled) {
+        cancel->click();
+        QTest::qWait(300);
+        QVERIFY(m_recorder.messages.isEmpty());
+        QVERIFY(!bar->isVisible());
+        QVERIFY(button(window.get())->isEnabled());
+        QCOMPARE(folder(), QStringList{ProgramName});
+    } else {
+        QVERIFY(waitForAnswer(window.get(), 2));
+        QCOMPARE(m_recorder.messages.size(), 1);
+        QCOMPARE(m_recorder.messages.first().text, Finished);
+        QCOMPARE(readAll(m_files.downloadedFile), program);
+    }
+    server.release();
 }
 
 // A server that keeps the connection after the whole program: it is
@@ -690,7 +825,7 @@ void TestForm3::downloadEndsWithTheAnnouncedLength()
     serveUpdate(&server, program);
     server.holdOpen(programPath());
     auto window = makeWindow(server.url("/"));
-    window->setTimeLimits(60000, 60000);
+    window->setSilenceTimeout(60000);
 
     button(window.get())->click();
     QVERIFY(waitForAnswer(window.get(), 2));
@@ -866,7 +1001,7 @@ void TestForm3::endToEndAgainstHttpServer()
     httpServer.waitForFinished();
     QVERIFY(answered);
 
-    QCOMPARE(labelText(window.get(), "lblCurrent"), QStringLiteral("Version am Server: 1.0.2\n"));
+    QCOMPARE(labelText(window.get(), "lblCurrent"), QStringLiteral("Version am Server: 1.0.2"));
     QCOMPARE(m_recorder.questions, QStringList{QStringLiteral("Neue Version verfügbar!\nDownloaden?")});
     QCOMPARE(m_recorder.messages.size(), 1);
     QVERIFY(m_recorder.messages.first().text.startsWith(QLatin1String("Download beendet!")));
