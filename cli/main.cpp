@@ -3,6 +3,7 @@
 #include "researchcommand.h"
 #include "studycommand.h"
 #include "surfacecommand.h"
+#include "threadsoption.h"
 #include "zonescommand.h"
 #include "zoneslanguage.h"
 #include "zonestranslations.h"
@@ -47,7 +48,12 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    int status = runCommand(arguments, out, err);
+    int status = ZonesUsageError;
+    const QString threadsProblem = checkThreadsEnvironment();
+    if (threadsProblem.isEmpty())
+        status = runCommand(arguments, out, err);
+    else
+        err << "kavrel-zones: " << threadsProblem << '\n';
     out.flush();
     // Results that never reached their destination (a full disk, a closed
     // pipe) must not end in a success status.

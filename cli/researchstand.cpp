@@ -36,7 +36,9 @@ ResearchStandResult fromStandFile(const QByteArray &content, const QString &path
     QByteArray copy = content;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    StandFileResult read = parseStandFile(buffer, path, StandFileTrees::All);
+    // The basal areas square the diameters: they are bounded here, not in
+    // the window, which only shows them.
+    StandFileResult read = parseStandFile(buffer, path, StandFileTrees::All, StandFileDiameters::Bounded);
     if (!read.ok())
         return failure(read.error.message);
     const Stand &stand = *read.stand;

@@ -173,6 +173,12 @@ private:
             return message(lineNumber, QString::fromLatin1(name),
                            translated("Zahl von -1000000000 bis 1000000000 Metern erwartet, gefunden %1.")
                                .arg(quoted(text)));
+        // Stem maps are read for the research computations only, whose basal
+        // areas square the diameter.
+        if (!coordinate && std::abs(*number) > MaxTreeDiameter)
+            return message(
+                lineNumber, QString::fromLatin1(name),
+                translated("Zahl von -1000000000 bis 1000000000 erwartet, gefunden %1.").arg(quoted(text)));
         value = *number;
         return {};
     }

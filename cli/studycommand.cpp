@@ -1,15 +1,16 @@
 #include "studycommand.h"
 
+#include "files/outputfile.h"
 #include "researchcommand.h"
 #include "researchstand.h"
 #include "studyplot.h"
 #include "subcommandvalues.h"
+#include "threadsoption.h"
 #include "zonescommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QSaveFile>
 #include <QTextStream>
 #include <atomic>
 #include <csignal>
@@ -139,6 +140,7 @@ QList<QCommandLineOption> studyOptions()
          QStringLiteral("R")},
         {QStringLiteral("diameter-unit"), translated("Einheit der Durchmesser: cm, mm oder m (Vorgabe cm)"),
          QStringLiteral("UNIT")},
+        {QStringLiteral("threads"), threadsOptionDescription(), QStringLiteral("N")},
         {QStringLiteral("stand"),
          translated("Bestandsrechteck für CSV-Stammverteilungen: W,L oder X0,Y0,X1,Y1 in Metern"),
          QStringLiteral("RECT")},
@@ -202,6 +204,11 @@ QString badValue(const QString &option, const QString &value, const QString &exp
 QString readOptions(const QCommandLineParser &parser, StudyCommandLine &line)
 {
     StudySettings &s = line.settings;
+    if (parser.isSet(QStringLiteral("threads"))) {
+        const QString problem = applyThreadsOption(parser.value(QStringLiteral("threads")));
+        if (!problem.isEmpty())
+            return problem;
+    }
     if (parser.isSet(QStringLiteral("order"))) {
         const QString value = parser.value(QStringLiteral("order"));
         s.orders = orderList(value, MaxStudyOrder);
@@ -342,10 +349,10 @@ int runStudyOn(const std::vector<StudyStand> &stands, const StudyCommandLine &li
 {
     // Point figures go straight to their file as the study produces them;
     // the file only replaces an old one when the study is complete.
-    std::optional<QSaveFile> pointFile;
+    std::optional<OutputFile> pointFile;
     if (!line.perPoint.isEmpty()) {
         pointFile.emplace(line.perPoint);
-        if (!pointFile->open(QIODevice::WriteOnly)) {
+        if (!pointFile->open()) {
             err << "kavrel-zones study: " << notWritten(line.perPoint, pointFile->errorString()) << '\n';
             return ZonesOutputNotWritten;
         }

@@ -1,10 +1,11 @@
 #include "subcommandvalues.h"
 
+#include "files/outputfile.h"
+
 #include <QCommandLineOption>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTextStream>
 #include <algorithm>
 #include <cmath>
@@ -152,9 +153,11 @@ void printUsageError(QTextStream &err, const QString &command, const QString &me
 
 QString writeWholeFile(const QString &path, const QByteArray &text)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        return file.errorString();
+    // Through the program's output writer: a regular file is replaced only
+    // when complete, and /dev/stdout, a pipe or a device is written in place.
+    QString error;
+    if (!OutputFile::writeFile(path, text, &error))
+        return error;
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "argumenttext.h"
 #include "stand/standfilereader.h"
+#include "threadsoption.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -113,6 +114,10 @@ QList<ZonesOption> zonesOptionTable()
          applySelect},
     };
     table += researchOptionTable();
+    table.append({QStringLiteral("--threads"), QStringLiteral("N"), threadsOptionDescription(),
+                  [](ZonesOptions &, const QString &value) {
+                      return applyThreadsOption(value);
+                  }});
     table.append({QStringLiteral("--help"), QString(), translated("zeigt diese Hilfe"), applyHelp});
     return table;
 }

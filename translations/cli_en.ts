@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>ThreadsOption</name>
+    <message>
+        <source>--threads: „%1“ ist keine ganze Zahl von 1 bis %2.</source>
+        <translation>--threads: "%1" is not a whole number from 1 to %2.</translation>
+    </message>
+    <message>
+        <source>KAVREL_THREADS: „%1“ ist keine ganze Zahl von 1 bis %2.</source>
+        <translation>KAVREL_THREADS: "%1" is not a whole number from 1 to %2.</translation>
+    </message>
+    <message>
+        <source>Zahl der Threads (Vorgabe: KAVREL_THREADS, sonst alle Prozessoren des Prozesses)</source>
+        <translation>number of threads (default: KAVREL_THREADS, otherwise every processor the process may use)</translation>
+    </message>
+</context>
+<context>
     <name>KavrelZones</name>
     <message>
         <source>Die Bäume lassen sich nicht auf eine Karte von %1 x %2 Pixeln legen.</source>
@@ -621,21 +636,6 @@ deviation.</translation>
     </message>
 </context>
 <context>
-    <name>ZoneExport</name>
-    <message>
-        <source>Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m</source>
-        <translation>Order k = %1, %2 trees, stand %3 m x %4 m</translation>
-    </message>
-    <message>
-        <source>Grenze der Einschlusszonen</source>
-        <translation>Boundary of the inclusion zones</translation>
-    </message>
-    <message>
-        <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
-        <translation>Tree (number in the order of the stand file)</translation>
-    </message>
-</context>
-<context>
     <name>StemMapCsv</name>
     <message>
         <source>Die Spalte steht zweimal in der Kopfzeile.</source>
@@ -652,6 +652,10 @@ deviation.</translation>
     <message>
         <source>Zahl mit Dezimalpunkt erwartet, gefunden %1.</source>
         <translation>number with a decimal point expected, found %1.</translation>
+    </message>
+    <message>
+        <source>Zahl von -1000000000 bis 1000000000 erwartet, gefunden %1.</source>
+        <translation>number from -1000000000 to 1000000000 expected, found %1.</translation>
     </message>
     <message>
         <source>Zahl von -1000000000 bis 1000000000 Metern erwartet, gefunden %1.</source>

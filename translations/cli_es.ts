@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ThreadsOption</name>
+    <message>
+        <source>--threads: „%1“ ist keine ganze Zahl von 1 bis %2.</source>
+        <translation>--threads: «%1» no es un número entero de 1 a %2.</translation>
+    </message>
+    <message>
+        <source>KAVREL_THREADS: „%1“ ist keine ganze Zahl von 1 bis %2.</source>
+        <translation>KAVREL_THREADS: «%1» no es un número entero de 1 a %2.</translation>
+    </message>
+    <message>
+        <source>Zahl der Threads (Vorgabe: KAVREL_THREADS, sonst alle Prozessoren des Prozesses)</source>
+        <translation>número de hilos (por defecto: KAVREL_THREADS, si no, todos los procesadores del proceso)</translation>
+    </message>
+</context>
+<context>
     <name>KavrelZones</name>
     <message>
         <source>Die Bäume lassen sich nicht auf eine Karte von %1 x %2 Pixeln legen.</source>
@@ -621,21 +636,6 @@ desviación típica de un solo punto.</translation>
     </message>
 </context>
 <context>
-    <name>ZoneExport</name>
-    <message>
-        <source>Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m</source>
-        <translation>Orden k = %1, %2 árboles, rodal de %3 m x %4 m</translation>
-    </message>
-    <message>
-        <source>Grenze der Einschlusszonen</source>
-        <translation>Límite de las zonas de inclusión</translation>
-    </message>
-    <message>
-        <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
-        <translation>Árbol (número en el orden del archivo de rodal)</translation>
-    </message>
-</context>
-<context>
     <name>StemMapCsv</name>
     <message>
         <source>Die Spalte steht zweimal in der Kopfzeile.</source>
@@ -652,6 +652,10 @@ desviación típica de un solo punto.</translation>
     <message>
         <source>Zahl mit Dezimalpunkt erwartet, gefunden %1.</source>
         <translation>se esperaba un número con punto decimal, hay %1.</translation>
+    </message>
+    <message>
+        <source>Zahl von -1000000000 bis 1000000000 erwartet, gefunden %1.</source>
+        <translation>se esperaba un número de -1000000000 a 1000000000, hay %1.</translation>
     </message>
     <message>
         <source>Zahl von -1000000000 bis 1000000000 Metern erwartet, gefunden %1.</source>

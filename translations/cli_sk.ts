@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sk">
 <context>
+    <name>ThreadsOption</name>
+    <message>
+        <source>--threads: „%1“ ist keine ganze Zahl von 1 bis %2.</source>
+        <translation>--threads: „%1“ nie je celé číslo od 1 do %2.</translation>
+    </message>
+    <message>
+        <source>KAVREL_THREADS: „%1“ ist keine ganze Zahl von 1 bis %2.</source>
+        <translation>KAVREL_THREADS: „%1“ nie je celé číslo od 1 do %2.</translation>
+    </message>
+    <message>
+        <source>Zahl der Threads (Vorgabe: KAVREL_THREADS, sonst alle Prozessoren des Prozesses)</source>
+        <translation>počet vlákien (predvolene: KAVREL_THREADS, inak všetky procesory procesu)</translation>
+    </message>
+</context>
+<context>
     <name>KavrelZones</name>
     <message>
         <source>Die Bäume lassen sich nicht auf eine Karte von %1 x %2 Pixeln legen.</source>
@@ -621,21 +636,6 @@ bodu.</translation>
     </message>
 </context>
 <context>
-    <name>ZoneExport</name>
-    <message>
-        <source>Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m</source>
-        <translation>Stupeň k = %1, počet stromov %2, porast %3 m x %4 m</translation>
-    </message>
-    <message>
-        <source>Grenze der Einschlusszonen</source>
-        <translation>Hranica selekčných zón</translation>
-    </message>
-    <message>
-        <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
-        <translation>Strom (číslo v poradí súboru porastu)</translation>
-    </message>
-</context>
-<context>
     <name>StemMapCsv</name>
     <message>
         <source>Die Spalte steht zweimal in der Kopfzeile.</source>
@@ -652,6 +652,10 @@ bodu.</translation>
     <message>
         <source>Zahl mit Dezimalpunkt erwartet, gefunden %1.</source>
         <translation>očakávané číslo s desatinnou bodkou, nájdené %1.</translation>
+    </message>
+    <message>
+        <source>Zahl von -1000000000 bis 1000000000 erwartet, gefunden %1.</source>
+        <translation>očakávané číslo od -1000000000 do 1000000000, nájdené %1.</translation>
     </message>
     <message>
         <source>Zahl von -1000000000 bis 1000000000 Metern erwartet, gefunden %1.</source>

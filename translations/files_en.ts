@@ -32,4 +32,23 @@
         <translation>The target changed while it was opened.</translation>
     </message>
 </context>
+<context>
+    <name>ZoneExport</name>
+    <message>
+        <source>Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m</source>
+        <translation>Order k = %1, %2 trees, stand %3 m x %4 m</translation>
+    </message>
+    <message>
+        <source>Grenze der Einschlusszonen</source>
+        <translation>Boundary of the inclusion zones</translation>
+    </message>
+    <message>
+        <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
+        <translation>Tree (number in the order of the stand file)</translation>
+    </message>
+    <message>
+        <source>Wie auf der Karte: gleiche X- oder Y-Werte auseinandergerückt</source>
+        <translation>As on the map: equal X or Y values moved apart</translation>
+    </message>
+</context>
 </TS>

@@ -32,4 +32,23 @@
         <translation>El destino cambió mientras se abría.</translation>
     </message>
 </context>
+<context>
+    <name>ZoneExport</name>
+    <message>
+        <source>Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m</source>
+        <translation>Orden k = %1, %2 árboles, rodal de %3 m x %4 m</translation>
+    </message>
+    <message>
+        <source>Grenze der Einschlusszonen</source>
+        <translation>Límite de las zonas de inclusión</translation>
+    </message>
+    <message>
+        <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
+        <translation>Árbol (número en el orden del archivo de rodal)</translation>
+    </message>
+    <message>
+        <source>Wie auf der Karte: gleiche X- oder Y-Werte auseinandergerückt</source>
+        <translation>Como en el mapa: valores iguales de X o Y separados</translation>
+    </message>
+</context>
 </TS>

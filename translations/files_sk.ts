@@ -32,4 +32,23 @@
         <translation>Cieľ sa pri otváraní zmenil.</translation>
     </message>
 </context>
+<context>
+    <name>ZoneExport</name>
+    <message>
+        <source>Ordnung k = %1, %2 Bäume, Bestand %3 m x %4 m</source>
+        <translation>Stupeň k = %1, počet stromov %2, porast %3 m x %4 m</translation>
+    </message>
+    <message>
+        <source>Grenze der Einschlusszonen</source>
+        <translation>Hranica selekčných zón</translation>
+    </message>
+    <message>
+        <source>Baum (Nummer in der Reihenfolge der Standdatei)</source>
+        <translation>Strom (číslo v poradí súboru porastu)</translation>
+    </message>
+    <message>
+        <source>Wie auf der Karte: gleiche X- oder Y-Werte auseinandergerückt</source>
+        <translation>Ako na mape: rovnaké hodnoty X alebo Y posunuté od seba</translation>
+    </message>
+</context>
 </TS>

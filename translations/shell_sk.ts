@@ -167,4 +167,19 @@
         <translation>Do tohto priecinka sa nesmie zapisovat.</translation>
     </message>
 </context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>Án&amp;o</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nie</translation>
+    </message>
+</context>
 </TS>

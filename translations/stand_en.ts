@@ -47,6 +47,10 @@
         <translation>%1 (number from -1000000000 to 1000000000 metres)</translation>
     </message>
     <message>
+        <source>der Durchmesser von Baum %1 (Zahl)</source>
+        <translation>the diameter of tree %1 (number)</translation>
+    </message>
+    <message>
         <source>der Durchmesser von Baum %1 (Zahl von -1000000000 bis 1000000000)</source>
         <translation>the diameter of tree %1 (number from -1000000000 to 1000000000)</translation>
     </message>

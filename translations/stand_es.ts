@@ -47,6 +47,10 @@
         <translation>%1 (número de -1000000000 a 1000000000 metros)</translation>
     </message>
     <message>
+        <source>der Durchmesser von Baum %1 (Zahl)</source>
+        <translation>el diámetro del árbol %1 (número)</translation>
+    </message>
+    <message>
         <source>der Durchmesser von Baum %1 (Zahl von -1000000000 bis 1000000000)</source>
         <translation>el diámetro del árbol %1 (número de -1000000000 a 1000000000)</translation>
     </message>

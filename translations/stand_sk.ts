@@ -47,6 +47,10 @@
         <translation>%1 (cislo od -1000000000 do 1000000000 metrov)</translation>
     </message>
     <message>
+        <source>der Durchmesser von Baum %1 (Zahl)</source>
+        <translation>priemer stromu %1 (cislo)</translation>
+    </message>
+    <message>
         <source>der Durchmesser von Baum %1 (Zahl von -1000000000 bis 1000000000)</source>
         <translation>priemer stromu %1 (cislo od -1000000000 do 1000000000)</translation>
     </message>

@@ -76,12 +76,20 @@
         <translation>The update's signature is not valid. The update is not installed.</translation>
     </message>
     <message>
-        <source>Die Programmdatei auf dem Server ist zu groß. Das Update wird nicht installiert.</source>
-        <translation>The program file on the server is too large. The update is not installed.</translation>
+        <source>Die Signatur des Updates gilt für eine andere Programmdatei. Das Update wird nicht installiert.</source>
+        <translation>The update's signature is for another program file. The update is not installed.</translation>
     </message>
     <message>
-        <source>Der Download dauert zu lange und wurde abgebrochen.</source>
-        <translation>The download takes too long and was stopped.</translation>
+        <source>Das Update ist für Version %1 signiert, der Server kündigt aber Version %2 an. Das Update wird nicht installiert.</source>
+        <translation>The update is signed for version %1, but the server announces version %2. The update is not installed.</translation>
+    </message>
+    <message>
+        <source>Das signierte Update (Version %1) ist nicht neuer als dieses Programm (Version %2). Das Update wird nicht installiert.</source>
+        <translation>The signed update (version %1) is not newer than this program (version %2). The update is not installed.</translation>
+    </message>
+    <message>
+        <source>Die Programmdatei auf dem Server ist zu groß. Das Update wird nicht installiert.</source>
+        <translation>The program file on the server is too large. The update is not installed.</translation>
     </message>
     <message>
         <source>Die sichere Verbindung zum Update-Server ist fehlgeschlagen:</source>

@@ -76,12 +76,20 @@
         <translation>La firma de la actualización no es válida. La actualización no se instala.</translation>
     </message>
     <message>
-        <source>Die Programmdatei auf dem Server ist zu groß. Das Update wird nicht installiert.</source>
-        <translation>El fichero del programa en el servidor es demasiado grande. La actualización no se instala.</translation>
+        <source>Die Signatur des Updates gilt für eine andere Programmdatei. Das Update wird nicht installiert.</source>
+        <translation>La firma de la actualización es para otro fichero de programa. La actualización no se instala.</translation>
     </message>
     <message>
-        <source>Der Download dauert zu lange und wurde abgebrochen.</source>
-        <translation>La descarga tarda demasiado y fue cancelada.</translation>
+        <source>Das Update ist für Version %1 signiert, der Server kündigt aber Version %2 an. Das Update wird nicht installiert.</source>
+        <translation>La actualización está firmada para la versión %1, pero el servidor anuncia la versión %2. La actualización no se instala.</translation>
+    </message>
+    <message>
+        <source>Das signierte Update (Version %1) ist nicht neuer als dieses Programm (Version %2). Das Update wird nicht installiert.</source>
+        <translation>La actualización firmada (versión %1) no es más reciente que este programa (versión %2). La actualización no se instala.</translation>
+    </message>
+    <message>
+        <source>Die Programmdatei auf dem Server ist zu groß. Das Update wird nicht installiert.</source>
+        <translation>El fichero del programa en el servidor es demasiado grande. La actualización no se instala.</translation>
     </message>
     <message>
         <source>Die sichere Verbindung zum Update-Server ist fehlgeschlagen:</source>

@@ -76,12 +76,20 @@
         <translation>Podpis aktualizacie je neplatny. Aktualizacia sa nenainstaluje.</translation>
     </message>
     <message>
-        <source>Die Programmdatei auf dem Server ist zu groß. Das Update wird nicht installiert.</source>
-        <translation>Subor programu na serveri je prilis velky. Aktualizacia sa nenainstaluje.</translation>
+        <source>Die Signatur des Updates gilt für eine andere Programmdatei. Das Update wird nicht installiert.</source>
+        <translation>Podpis aktualizacie patri k inemu suboru programu. Aktualizacia sa nenainstaluje.</translation>
     </message>
     <message>
-        <source>Der Download dauert zu lange und wurde abgebrochen.</source>
-        <translation>Stahovanie trva prilis dlho a bolo zrusene.</translation>
+        <source>Das Update ist für Version %1 signiert, der Server kündigt aber Version %2 an. Das Update wird nicht installiert.</source>
+        <translation>Aktualizacia je podpisana pre verziu %1, server vsak ohlasuje verziu %2. Aktualizacia sa nenainstaluje.</translation>
+    </message>
+    <message>
+        <source>Das signierte Update (Version %1) ist nicht neuer als dieses Programm (Version %2). Das Update wird nicht installiert.</source>
+        <translation>Podpisana aktualizacia (verzia %1) nie je novsia ako tento program (verzia %2). Aktualizacia sa nenainstaluje.</translation>
+    </message>
+    <message>
+        <source>Die Programmdatei auf dem Server ist zu groß. Das Update wird nicht installiert.</source>
+        <translation>Subor programu na serveri je prilis velky. Aktualizacia sa nenainstaluje.</translation>
     </message>
     <message>
         <source>Die sichere Verbindung zum Update-Server ist fehlgeschlagen:</source>

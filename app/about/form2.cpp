@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "aboutsettings.h"
+#include "blankbreaklabel.h"
 #include "kavrelversion.h"
 #include "shell/programicon.h"
 #include "shell/screentwips.h"
@@ -22,6 +23,7 @@ struct LabelDesign
 };
 
 constexpr int LabelWidth = 5355;
+constexpr std::size_t PurposeLabel = 3;
 
 constexpr std::array<LabelDesign, 9> Labels = {{
     {75, 120, 855, 13.5, true},
@@ -44,18 +46,6 @@ QString labelStyleSheet(const LabelDesign &design)
     return QStringLiteral("color: white; background: transparent; font: %1 %2pt \"MS Sans Serif\";")
         .arg(design.bold ? QStringLiteral("bold") : QStringLiteral("normal"))
         .arg(design.pointSize);
-}
-
-// "k-tree" and its translations are one word: a line may not end at the
-// hyphen after the k. A non-breaking hyphen looks the same.
-QString keepKWordsWhole(QString text)
-{
-    for (qsizetype i = 1; i + 1 < text.size(); ++i) {
-        if (text[i] == u'-' && text[i - 1] == u'k' && (i < 2 || !text[i - 2].isLetterOrNumber()) &&
-            text[i + 1].isLetter())
-            text[i] = QChar(0x2011);
-    }
-    return text;
 }
 
 } // namespace
@@ -89,7 +79,9 @@ void Form2::createLabels()
 {
     for (size_t i = 0; i < Labels.size(); ++i) {
         const LabelDesign &design = Labels[i];
-        auto *label = new QLabel(this);
+        // The purpose text wraps at its blanks only, so that "k-tree" and its
+        // translations stay whole.
+        auto *label = i == PurposeLabel ? new BlankBreakLabel(this) : new QLabel(this);
         label->setObjectName(QStringLiteral("tamLabel%1").arg(i + 1));
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -123,8 +115,8 @@ void Form2::changeEvent(QEvent *event)
 
 void Form2::retranslateUi()
 {
-    m_labels[3]->setText(
-        keepKWordsWhole(tr("Ein Programm zur Berechnung von Einschlussflächen für die k-Baum Probefläche")));
+    m_labels[PurposeLabel]->setText(
+        tr("Ein Programm zur Berechnung von Einschlussflächen für die k-Baum Probefläche"));
     // The blanks around the joining word differ by language.
     m_labels[4]->setText(
         tr("%1      und      %2")

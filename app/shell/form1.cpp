@@ -3,17 +3,17 @@
 #include "files/filesystemname.h"
 #include "files/outputfile.h"
 #include "forms.h"
-#include "installationlayout.h"
-#include "mainwindowlayout.h"
 #include "picturesource.h"
-#include "processlocalesettings.h"
-#include "savefile.h"
 #include "screentwips.h"
+#include "shell/installationlayout.h"
+#include "shell/mainwindowlayout.h"
+#include "shell/processlocalesettings.h"
+#include "shell/savefile.h"
+#include "shell/sizelimits.h"
+#include "shell/twips.h"
 #include "shellstyle.h"
-#include "sizelimits.h"
 #include "stand/numberformat.h"
 #include "stand/standmap.h"
-#include "twips.h"
 #include "vistaprog.h"
 
 #include <QAction>
@@ -207,6 +207,7 @@ void Form1::showTreeCountNote(int shown, int announced)
         !m_writtenTreeCountNote.isEmpty() && m_statusPanels[0]->text() == m_writtenTreeCountNote;
     m_notedShownTrees = shown;
     m_notedAnnouncedTrees = announced;
+    retranslateTreeCountNote();
     if (announced > shown) {
         m_writtenTreeCountNote = treeCountNoteText();
         setStatusPanelText(1, m_writtenTreeCountNote);
@@ -220,6 +221,14 @@ void Form1::showTreeCountNote(int shown, int announced)
 QString Form1::treeCountNoteText() const
 {
     return tr("  Erste %1 von %2 Bäumen gezeigt").arg(m_notedShownTrees).arg(m_notedAnnouncedTrees);
+}
+
+// The note stays readable beside the tree count, where no designed text
+// gives way to it.
+void Form1::retranslateTreeCountNote()
+{
+    const bool treesLeftOut = m_notedAnnouncedTrees > m_notedShownTrees;
+    m_statusPanels[3]->setToolTip(treesLeftOut ? treeCountNoteText().trimmed() : QString());
 }
 
 void Form1::showZoneReadout(const std::optional<ZoneReadout> &readout)
@@ -726,12 +735,8 @@ void Form1::retranslateUi()
 
     retranslateTreeTableHeader();
     retranslateZoneReadout();
-    // A note on the trees shown stays, in the new language.
-    const bool noteShown =
-        !m_writtenTreeCountNote.isEmpty() && m_statusPanels[0]->text() == m_writtenTreeCountNote;
-    if (noteShown)
-        m_writtenTreeCountNote = treeCountNoteText();
-    setStatusPanelText(1, noteShown ? m_writtenTreeCountNote : tr("  Bereit"));
+    retranslateTreeCountNote();
+    setStatusPanelText(1, tr("  Bereit"));
 }
 
 void Form1::retranslateZoneReadout()

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "decimalseparatorswitch.h"
 #include "languageswitcher.h"
-#include "localesettings.h"
+#include "shell/decimalseparatorswitch.h"
+#include "shell/localesettings.h"
 #include "zonereadout.h"
 #include "zones/zoneexportformat.h"
 
@@ -59,8 +59,9 @@ public:
     // smaller font when they would not fit their panels otherwise.
     void setStatusPanelText(int number, const QString &text);
     // Says in the state text that only the first `shown` of the `announced`
-    // trees of the file are shown, in the current language and again after
-    // a language switch while it is still shown. Nothing when all are shown.
+    // trees of the file are shown, and keeps saying so in the tree count's
+    // tooltip, also in the language switched to (a switch writes the ready
+    // text in the state text). Nothing when all are shown.
     void showTreeCountNote(int shown, int announced);
 
     // The selected tree's zone area and inclusion probability, shown in the
@@ -134,6 +135,7 @@ private:
     void placeZoneReadout();
     void fitStatusPanel(QLabel *panel);
     QString treeCountNoteText() const;
+    void retranslateTreeCountNote();
 
     QString m_installationFolder;
     std::unique_ptr<LocaleSettings> m_localeSettings;

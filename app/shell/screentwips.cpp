@@ -1,6 +1,6 @@
 #include "screentwips.h"
 
-#include "twips.h"
+#include "shell/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

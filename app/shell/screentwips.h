@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sizelimits.h"
+#include "shell/sizelimits.h"
 
 // Twips to pixels on the primary screen, from its logical dots per inch
 // (halves to even). The whole program converts designed twips this way.

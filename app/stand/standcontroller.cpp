@@ -1,7 +1,7 @@
 #include "standcontroller.h"
 
-#include "shell/fileproblem.h"
 #include "files/filesystemname.h"
+#include "shell/fileproblem.h"
 #include "shell/form1.h"
 #include "shell/screentwips.h"
 #include "stand/numberformat.h"
@@ -311,14 +311,18 @@ void StandController::showSelectedZone()
         return;
     }
     const int order = m_edgeTable.order;
-    const StandZones zones = computeStandZones(*m_stand, order);
+    // The tree is picked on the map, its zone is that of the tree as written:
+    // the numbers of kavrel-zones --areas.
+    const std::vector<double> areas = writtenZoneAreas(*m_stand, order);
     const qsizetype slot = m_selection.treeNumber - 1;
-    if (slot < 0 || slot >= qsizetype(zones.zones.size())) {
+    if (slot < 0 || slot >= qsizetype(areas.size())) {
         m_window.showZoneReadout(std::nullopt);
         return;
     }
+    const double area = areas[std::size_t(slot)];
+    const double standArea = double(m_stand->width) * double(m_stand->length);
     m_window.showZoneReadout(
-        ZoneReadout{m_selection.treeNumber, order, zones.zones[std::size_t(slot)].area, zones.probability(slot)});
+        ZoneReadout{m_selection.treeNumber, order, area, standArea > 0.0 ? area / standArea : 0.0});
 }
 
 void StandController::restoreSelectionHighlight()

@@ -9,9 +9,6 @@ clsDownload::clsDownload(QSslSocket *socket, QObject *parent) : QObject(parent),
     m_silenceTimer.setSingleShot(true);
     m_silenceTimer.setInterval(DefaultTimeoutMs);
     connect(&m_silenceTimer, &QTimer::timeout, this, &clsDownload::onSilence);
-    m_timeLimitTimer.setSingleShot(true);
-    m_timeLimitTimer.setInterval(0);
-    connect(&m_timeLimitTimer, &QTimer::timeout, this, &clsDownload::onTimeLimit);
     m_reportStartFailure = [](const QString &message) {
         QMessageBox::critical(nullptr, QStringLiteral("Kavrel"), message);
     };
@@ -25,11 +22,6 @@ clsDownload::~clsDownload()
 void clsDownload::setTimeout(int milliseconds)
 {
     m_silenceTimer.setInterval(milliseconds);
-}
-
-void clsDownload::setTimeLimit(int milliseconds)
-{
-    m_timeLimitTimer.setInterval(milliseconds);
 }
 
 void clsDownload::setSizeLimit(qint64 bytes)
@@ -125,9 +117,6 @@ void clsDownload::startTransfer()
     m_ownersSocket->abort();
     attachSocket();
     m_silenceTimer.start();
-    if (m_timeLimitTimer.interval() > 0) {
-        m_timeLimitTimer.start();
-    }
     if (m_address.secure) {
         m_socket->setPeerVerifyMode(QSslSocket::VerifyPeer);
         m_socket->connectToHostEncrypted(m_address.host, m_address.port);
@@ -329,19 +318,9 @@ void clsDownload::onSilence()
     fail(Failure::Timeout, QStringLiteral("The server did not answer in time"));
 }
 
-void clsDownload::onTimeLimit()
-{
-    if (m_over) {
-        return;
-    }
-    fail(Failure::TimeLimit,
-         QStringLiteral("The download took longer than %1 ms").arg(m_timeLimitTimer.interval()));
-}
-
 void clsDownload::stopTransfer()
 {
     m_silenceTimer.stop();
-    m_timeLimitTimer.stop();
     m_over = true;
     if (m_socket) {
         QSslSocket *socket = m_socket;
@@ -353,7 +332,6 @@ void clsDownload::stopTransfer()
 void clsDownload::finish()
 {
     m_silenceTimer.stop();
-    m_timeLimitTimer.stop();
     m_over = true;
     emit Finished();
 }

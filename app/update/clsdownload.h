@@ -1,7 +1,7 @@
 #pragma once
 
-#include "downloadaddress.h"
-#include "httpresponsereader.h"
+#include "update/downloadaddress.h"
+#include "update/httpresponsereader.h"
 
 #include <QObject>
 #include <QPointer>
@@ -20,10 +20,12 @@ class QSslSocket;
 // the body's announced end arrived, or the server closed the connection
 // after the header; statusCode() and isComplete() tell what came) or Failed
 // (no connection, a broken one, a certificate that does not hold, a server
-// that stays silent for longer than the timeout or takes longer than the
-// time limit, a reply beyond the size limit, a malformed reply, one that
-// closes without a status line, or a body that cannot be stored; failure()
-// tells which).
+// that stays silent for longer than the timeout, a reply beyond the size
+// limit, a malformed reply, one that closes without a status line, or a body
+// that cannot be stored; failure() tells which).
+//
+// A download that keeps receiving data has no time limit: a slow line stays
+// a line, and only the owner (its user) decides it has waited long enough.
 class clsDownload : public QObject
 {
     Q_OBJECT
@@ -34,8 +36,7 @@ public:
         None,
         Connection,
         Certificate,
-        Timeout,   // the server stayed silent for too long
-        TimeLimit, // the whole download took too long
+        Timeout, // the server stayed silent for too long
         TooLarge,
         Malformed,
         LocalWrite
@@ -63,8 +64,6 @@ public:
 
     // How long the server may stay silent before the download fails.
     void setTimeout(int milliseconds);
-    // How long the whole download may take; 0 for no limit.
-    void setTimeLimit(int milliseconds);
     // The largest body accepted, checked against the announced length before
     // any of the body is stored and against what arrives; 0 for no limit.
     void setSizeLimit(qint64 bytes);
@@ -78,6 +77,11 @@ public:
     bool isComplete() const;
     // The server sent a body without length or chunks and then closed.
     bool endedByClose() const { return m_reader.isCloseDelimited(); }
+    // The body ended where the server ended it: at its announced end, or,
+    // without one, when the server closed the connection. Only a check of the
+    // content (a signature) can tell a whole body of the second kind from a
+    // cut one.
+    bool reachedItsEnd() const { return isComplete() || (m_failure == Failure::None && endedByClose()); }
     // A complete reply with status 200.
     bool succeeded() const { return statusCode() == 200 && isComplete(); }
     qint64 bytesReceived() const { return m_bytesReceived; }
@@ -107,7 +111,6 @@ private:
     void onDisconnected();
     void onSocketError();
     void onSilence();
-    void onTimeLimit();
     void readArrivedData();
     bool announcedLengthFits();
     bool store(const QByteArray &body);
@@ -131,6 +134,5 @@ private:
     QString m_error;
     QStringList m_certificateErrors;
     QTimer m_silenceTimer;
-    QTimer m_timeLimitTimer;
     std::function<void(const QString &)> m_reportStartFailure;
 };

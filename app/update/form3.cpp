@@ -1,19 +1,20 @@
 #include "form3.h"
 
 #include "clsdownload.h"
-#include "downloadcommit.h"
 #include "kavrelversion.h"
 #include "messageboxprompter.h"
 #include "networkconnectiontest.h"
-#include "packagemanagedinstallation.h"
-#include "replacementinstaller.h"
 #include "shell/screentwips.h"
-#include "versioncompare.h"
+#include "update/downloadcommit.h"
+#include "update/packagemanagedinstallation.h"
+#include "update/replacementinstaller.h"
+#include "update/versioncompare.h"
 #include "vistaprog.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -39,21 +40,37 @@ QLabel *autoSizedLabel(QWidget *parent, const QString &name)
     return label;
 }
 
-// What a version file may show of itself: one short line (a version, or a
-// short mistake in one). A web page or anything long is never shown; it
-// would run past the window's edge.
-bool isShowableVersionText(const QString &content)
+// Characters that would act on the line rather than be seen in it (a line
+// break, a bell, a change of writing direction, an invisible joiner).
+bool actsOnTheLine(QChar c)
 {
-    constexpr int LongestShown = 16;
-    QString text = content;
-    while (text.endsWith(u'\n') || text.endsWith(u'\r')) {
-        text.chop(1);
-    }
-    if (text.size() > LongestShown) {
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
         return false;
     }
-    return std::none_of(text.begin(), text.end(),
-                        [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+// The version file's content as the label shows it: every character as read,
+// those that would act on the line as visible marks. The one line end that
+// closes the file's line is the end of the label's line too.
+QString visibleVersionText(QString content)
+{
+    if (content.endsWith(u"\r\n")) {
+        content.chop(2);
+    } else if (content.endsWith(u'\n') || content.endsWith(u'\r')) {
+        content.chop(1);
+    }
+    for (QChar &c : content) {
+        if (actsOnTheLine(c)) {
+            c = QChar::ReplacementCharacter;
+        }
+    }
+    return content;
 }
 
 // The scripts started by this process: one waiting script installs whatever
@@ -139,10 +156,9 @@ void Form3::setProgramSizeLimit(qint64 bytes)
     m_programSizeLimit = bytes;
 }
 
-void Form3::setTimeLimits(int silenceMs, int programDownloadMs)
+void Form3::setSilenceTimeout(int milliseconds)
 {
-    m_silenceMs = silenceMs;
-    m_programDownloadMs = programDownloadMs;
+    m_silenceMs = milliseconds;
 }
 
 void Form3::updateFiles()
@@ -218,8 +234,8 @@ void Form3::retranslateUi()
     lblLocal->adjustSize();
     cmdCheckForUpdate->setText(tr("Auf Updates überprüfen"));
     cmdCancel->setText(tr("Abbrechen"));
-    showServerVersion();
     fitTextsToLayout();
+    showServerVersion();
 }
 
 // The positions are those of a layout made for a narrow dialog font; with a
@@ -259,11 +275,27 @@ bool Form3::textsFit()
            cmdCancel->sizeHint().width() <= cmdCancel->width();
 }
 
+// Whatever the server sent is shown, cut with an ellipsis where it would run
+// past the window's edge or, while a download runs, under the Cancel button;
+// the tooltip then holds the whole line.
 void Form3::showServerVersion()
 {
-    const bool shown = m_serverVersionShown && isShowableVersionText(m_serverVersion);
-    lblCurrent->setText(shown ? tr("Version am Server: ") + m_serverVersion : QString());
+    const QString line =
+        m_serverVersionShown ? tr("Version am Server: ") + visibleVersionText(m_serverVersion) : QString();
+    lblCurrent->ensurePolished();
+    const QString shown = lblCurrent->fontMetrics().elidedText(line, Qt::ElideRight, serverVersionRoom());
+    lblCurrent->setText(shown);
+    lblCurrent->setToolTip(shown == line ? QString() : line);
     lblCurrent->adjustSize();
+}
+
+int Form3::serverVersionRoom() const
+{
+    const int textRight = TwipsToPixelsX(233 + 5415);
+    const int gapBeforeButton = TwipsToPixelsX(60);
+    const int right = cmdCancel->isHidden() ? textRight : cmdCancel->x() - gapBeforeButton;
+    const QMargins margins = lblCurrent->contentsMargins();
+    return right - lblCurrent->x() - margins.left() - margins.right() - 2 * lblCurrent->margin();
 }
 
 void Form3::cmdCheckForUpdate_Click()
@@ -282,7 +314,7 @@ void Form3::cmdCheckForUpdate_Click()
         return;
     }
     setBusy(true);
-    VersionDownload = createDownload(VersionFileLimit, VersionCheckTimeLimitMs);
+    VersionDownload = createDownload(VersionFileLimit);
     // Queued, so that the outcome is handled (and any message box shown)
     // after the socket's own notification has returned.
     connect(VersionDownload, &clsDownload::Finished, this, &Form3::VersionDownload_Finished,
@@ -324,7 +356,7 @@ void Form3::VersionDownload_Finished()
     const int status = VersionDownload->statusCode();
     // A version file is small and only read: one that a closing connection
     // ended is taken as it is (a cut one is no valid version either).
-    const bool whole = VersionDownload->isComplete() || VersionDownload->endedByClose();
+    const bool whole = VersionDownload->reachedItsEnd();
     const QByteArray content = VersionDownload->body();
     releaseDownload(VersionDownload);
     restoreCursor();
@@ -359,6 +391,7 @@ void Form3::evaluateServerVersion(const QString &serverVersion)
         m_prompter->inform(QMessageBox::Information,
                            tr("Neue Version verfügbar!") + u'\n' + verificationFailureText(key));
     } else if (m_prompter->askYesNo(tr("Neue Version verfügbar!") + u'\n' + tr("Downloaden?"))) {
+        m_announcedVersion = serverVersion;
         startProgramDownload();
     }
 }
@@ -384,8 +417,8 @@ void Form3::VersionDownload_Failed()
 // fetching.
 void Form3::startProgramDownload()
 {
-    m_signature.clear();
-    SignatureDownload = createDownload(SignatureFileLimit, VersionCheckTimeLimitMs);
+    m_statement = UpdateStatement();
+    SignatureDownload = createDownload(SignatureFileLimit);
     connect(SignatureDownload, &clsDownload::Finished, this, &Form3::SignatureDownload_Finished,
             Qt::QueuedConnection);
     connect(SignatureDownload, &clsDownload::Failed, this, &Form3::SignatureDownload_Failed,
@@ -403,11 +436,17 @@ void Form3::SignatureDownload_Finished()
     }
     const bool received = SignatureDownload->statusCode() == 200 &&
                           (SignatureDownload->isComplete() || SignatureDownload->endedByClose());
-    m_signature = SignatureDownload->body();
+    const QByteArray published = SignatureDownload->body();
     releaseDownload(SignatureDownload);
-    if (!received || signatureBytes(m_signature).isEmpty()) {
+    // The signature names the version and file it was made for: an older
+    // release or another platform's program is refused before it is fetched.
+    const SignatureCheck check =
+        received ? checkSignatureFile(m_publicKey, published, QFileInfo(m_files.programFile).fileName(),
+                                      m_announcedVersion, m_localVersion, &m_statement)
+                 : SignatureCheck::NoSignature;
+    if (check != SignatureCheck::Valid) {
         setBusy(false);
-        m_prompter->inform(QMessageBox::Critical, verificationFailureText(SignatureCheck::NoSignature));
+        m_prompter->inform(QMessageBox::Critical, verificationFailureText(check));
         return;
     }
     startFileDownload();
@@ -428,7 +467,7 @@ void Form3::SignatureDownload_Failed()
 
 void Form3::startFileDownload()
 {
-    FileDownload = createDownload(m_programSizeLimit, m_programDownloadMs);
+    FileDownload = createDownload(m_programSizeLimit);
     connect(FileDownload, &clsDownload::Start, this, &Form3::FileDownload_Start);
     connect(FileDownload, &clsDownload::Progress, this, &Form3::FileDownload_Progress);
     connect(FileDownload, &clsDownload::Finished, this, &Form3::FileDownload_Finished, Qt::QueuedConnection);
@@ -460,13 +499,15 @@ void Form3::FileDownload_Finished()
         return;
     }
     pgbDownload->hide();
-    // An empty body is never a program, whatever the server claims.
-    const bool received = FileDownload->succeeded() && FileDownload->bytesReceived() > 0;
+    // An empty body is never a program, whatever the server claims. One
+    // that only the server's close ended may be cut: the signature decides.
+    const bool received = FileDownload->statusCode() == 200 && FileDownload->reachedItsEnd() &&
+                          FileDownload->bytesReceived() > 0;
     const qint64 bytesReceived = FileDownload->bytesReceived();
     releaseDownload(FileDownload);
 
-    const SignatureCheck check = received ? verifyFileSignature(m_publicKey, m_files.partialFile, m_signature)
-                                          : SignatureCheck::FileUnreadable;
+    const SignatureCheck check =
+        received ? checkProgramFile(m_statement, m_files.partialFile) : SignatureCheck::FileUnreadable;
     QString error;
     const bool committed =
         check == SignatureCheck::Valid &&
@@ -507,8 +548,6 @@ QString Form3::failureText(const clsDownload &download) const
     case clsDownload::Failure::Certificate:
         return tr("Die sichere Verbindung zum Update-Server ist fehlgeschlagen:") + u'\n' +
                download.errorString();
-    case clsDownload::Failure::TimeLimit:
-        return tr("Der Download dauert zu lange und wurde abgebrochen.");
     case clsDownload::Failure::TooLarge:
         return tr("Die Programmdatei auf dem Server ist zu groß. Das Update wird nicht installiert.");
     case clsDownload::Failure::Malformed:
@@ -533,6 +572,17 @@ QString Form3::verificationFailureText(SignatureCheck check) const
         return tr("Die Signatur des Updates fehlt auf dem Server. Das Update wird nicht installiert.");
     case SignatureCheck::Mismatch:
         return tr("Die Signatur des Updates ist ungültig. Das Update wird nicht installiert.");
+    case SignatureCheck::OtherFile:
+        return tr("Die Signatur des Updates gilt für eine andere Programmdatei. Das Update wird nicht "
+                  "installiert.");
+    case SignatureCheck::OtherVersion:
+        return tr("Das Update ist für Version %1 signiert, der Server kündigt aber Version %2 an. Das Update "
+                  "wird nicht installiert.")
+            .arg(m_statement.version, m_announcedVersion);
+    case SignatureCheck::NotNewer:
+        return tr("Das signierte Update (Version %1) ist nicht neuer als dieses Programm (Version %2). Das "
+                  "Update wird nicht installiert.")
+            .arg(m_statement.version, m_localVersion);
     case SignatureCheck::Valid:
     case SignatureCheck::FileUnreadable:
         break;
@@ -568,12 +618,11 @@ void Form3::discardPartialDownload()
     QFile::remove(m_files.partialFile);
 }
 
-clsDownload *Form3::createDownload(qint64 sizeLimit, int timeLimitMs)
+clsDownload *Form3::createDownload(qint64 sizeLimit)
 {
     auto *download = new clsDownload(Winsock1, this);
     download->setSizeLimit(sizeLimit);
     download->setTimeout(m_silenceMs);
-    download->setTimeLimit(timeLimitMs);
     download->setStartFailureReporter(
         [this](const QString &message) { m_prompter->inform(QMessageBox::Critical, message); });
     return download;
@@ -590,6 +639,8 @@ void Form3::setBusy(bool busy)
 {
     cmdCheckForUpdate->setEnabled(!busy);
     cmdCancel->setVisible(busy);
+    // The version line makes room for the button, and takes it back.
+    showServerVersion();
 }
 
 void Form3::showWaitCursor()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "updatefiles.h"
-#include "updatesignature.h"
+#include "update/updatefiles.h"
+#include "update/updatesignature.h"
 
 #include <QWidget>
 #include <functional>
@@ -20,14 +20,18 @@ class clsDownload;
 // the newest one, and on the user's word downloads it beside the program and
 // leaves a script that puts it in place once the program has ended.
 //
-// A program is installed only when it arrived whole and its signature holds
-// with the built-in public key; until then it lies under a name of its own,
-// which the script never touches. The version file and the signature are
+// A program is installed only when it is the one its signature names, a
+// signature that holds with the built-in public key and was made for this
+// program file and for the very version the server announces, one newer than
+// the running program. That also decides for a body that only the server's
+// closing connection ended, whole or cut. Until then it lies under a name of
+// its own, which the script never touches. The version file and the signature are
 // small and only read into memory, never stored.
 //
 // Only one download runs at a time: the check button stays disabled while
 // the version file, the signature or the program is being fetched, since
-// every download shares the window's one socket; Cancel stops it.
+// every download shares the window's one socket. A download that keeps
+// receiving has no time limit; Cancel stops it.
 class Form3 : public QWidget
 {
     Q_OBJECT
@@ -46,20 +50,17 @@ public:
     void setProgramFile(const QString &programFile);
     void setUpdateBaseUrl(const QString &baseUrl);
     void setScriptStarter(ScriptStarter starter);
-    // The key that signs releases (base64, see verifyFileSignature); the
+    // The key that signs releases (base64, see checkSignatureFile); the
     // default is the build setting. Without one nothing is installed.
     void setPublicKey(const QByteArray &publicKey);
     // The largest program accepted; the default is the build setting.
     void setProgramSizeLimit(qint64 bytes);
-    // How long a server may stay silent, and how long the program's whole
-    // download may take.
-    void setTimeLimits(int silenceMs, int programDownloadMs);
+    // How long a server may stay silent before a download fails.
+    void setSilenceTimeout(int milliseconds);
 
     // The largest version file read; anything longer is not a version.
     static constexpr qint64 VersionFileLimit = 4 * 1024;
     static constexpr qint64 SignatureFileLimit = 1024;
-    static constexpr int VersionCheckTimeLimitMs = 60 * 1000;
-    static constexpr int ProgramDownloadTimeLimitMs = 30 * 60 * 1000;
 
     QString localVersion() const { return m_localVersion; }
 
@@ -70,6 +71,7 @@ private:
     void createControls();
     void retranslateUi();
     void showServerVersion();
+    int serverVersionRoom() const;
     void fitTextsToLayout();
     bool textsFit();
     void updateFiles();
@@ -88,7 +90,7 @@ private:
     void FileDownload_Finished();
     void FileDownload_Failed();
 
-    clsDownload *createDownload(qint64 sizeLimit, int timeLimitMs);
+    clsDownload *createDownload(qint64 sizeLimit);
     void releaseDownload(clsDownload *&download);
     QString failureText(const clsDownload &download) const;
     QString verificationFailureText(SignatureCheck check) const;
@@ -119,9 +121,9 @@ private:
     QByteArray m_publicKey;
     qint64 m_programSizeLimit;
     int m_silenceMs;
-    int m_programDownloadMs = ProgramDownloadTimeLimitMs;
     UpdateFiles m_files;
-    QByteArray m_signature;
+    UpdateStatement m_statement;
+    QString m_announcedVersion;
     QString m_localVersion;
     QString m_serverVersion;
     bool m_serverVersionShown = false;

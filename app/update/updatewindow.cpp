@@ -1,8 +1,8 @@
 #include "updatewindow.h"
 
-#include "downloadcommit.h"
 #include "form3.h"
 #include "shell/forms.h"
+#include "update/downloadcommit.h"
 
 #include <QCoreApplication>
 

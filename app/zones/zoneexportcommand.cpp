@@ -71,11 +71,13 @@ bool ZoneExportCommand::run(QWidget *parent, const Stand &stand, int order, Zone
     const QString path = m_fileChooser(parent, proposedPath(stand, order, format), formatFile(format).filter);
     if (path.isEmpty())
         return false;
-    m_lastFolder = QFileInfo(path).absolutePath();
-
     const QString reason = saveFileAtomically(path, content(stand, order, format));
-    if (reason.isEmpty())
+    if (reason.isEmpty()) {
+        // Only a folder that took a file is worth offering again: a failed
+        // one may be unwritable, or a place (/proc) where the dialog hangs.
+        m_lastFolder = QFileInfo(path).absolutePath();
         return true;
+    }
     m_errorReporter(parent, tr("Exportfehler!"),
                     tr("Die Datei konnte nicht geschrieben werden:") + QLatin1Char('\n') +
                         QDir::toNativeSeparators(path) + QLatin1Char('\n') + reason);
@@ -84,15 +86,21 @@ bool ZoneExportCommand::run(QWidget *parent, const Stand &stand, int order, Zone
 
 QByteArray ZoneExportCommand::content(const Stand &stand, int order, ZoneExportFormat format)
 {
-    const StandZones zones = computeStandZones(stand, order);
+    // The numbers are those of the trees as written, as kavrel-zones gives
+    // them; the drawing is the map's.
     switch (format) {
-    case ZoneExportFormat::GeoJson:
+    case ZoneExportFormat::GeoJson: {
+        const StandZones zones = computeStandZones(stand, order);
         return zonesToGeoJson(zones.zones, zones.rectangle, order);
-    case ZoneExportFormat::Svg:
-        return zonesToSvg(zones.trees, zones.zones, zones.rectangle, order);
+    }
+    case ZoneExportFormat::Svg: {
+        const StandZones zones = computeMapZones(stand, order);
+        return zonesToSvg(zones.trees, zones.zones, zones.rectangle, order,
+                          treesSeparatedOnMap(stand) ? SvgTrees::SeparatedOnMap : SvgTrees::AsWritten);
+    }
     case ZoneExportFormat::Csv:
-        return zonesToCsv(zones.trees, std::vector<double>(stand.treeD.begin(), stand.treeD.end()), zones.zones,
-                          zones.rectangle, order);
+        return zonesToCsv(writtenTreePositions(stand), stand.treeD, writtenZoneAreas(stand, order),
+                          {double(stand.width), double(stand.length)}, order);
     }
     return {};
 }

@@ -10,9 +10,9 @@
 class QWidget;
 
 // Saving the zones of one order: the save dialog, which starts in the folder
-// of the last export (at first the stand file's), and the file, written
-// completely or not at all. A failure is reported with the path and the
-// reason.
+// of the last successful export (at first the stand file's), and the file,
+// written completely or not at all. A failure is reported with the path and
+// the reason.
 class ZoneExportCommand
 {
     Q_DECLARE_TR_FUNCTIONS(ZoneExportCommand)
@@ -31,10 +31,11 @@ public:
     // Returns whether a file was written.
     bool run(QWidget *parent, const Stand &stand, int order, ZoneExportFormat format);
 
-    // The file's content, in stand metres.
+    // The file's content, in stand metres: GeoJSON and CSV of the trees as
+    // the file writes them (kavrel-zones' numbers), SVG of the map.
     static QByteArray content(const Stand &stand, int order, ZoneExportFormat format);
 
-    QString lastFolder() const { return m_lastFolder; }
+    QString lastFolder() const { return m_lastFolder; } // of the last file written
 
 private:
     QString proposedPath(const Stand &stand, int order, ZoneExportFormat format) const;

@@ -13,8 +13,6 @@ namespace kavrel {
 
 namespace {
 
-std::atomic<int> requestedThreads{0};
-
 class BlockRunner
 {
 public:
@@ -78,19 +76,6 @@ private:
 };
 
 } // namespace
-
-void setThreadCount(int threads)
-{
-    requestedThreads.store(std::max(0, threads));
-}
-
-int threadCount()
-{
-    const int requested = requestedThreads.load();
-    if (requested > 0)
-        return requested;
-    return std::max(1, int(std::thread::hardware_concurrency()));
-}
 
 void parallelBlocks(std::int64_t count, std::int64_t blockSize,
                     const std::function<void(std::int64_t begin, std::int64_t end)> &work,

@@ -10,10 +10,12 @@
 #' (k - 0.5) / (pi r_k^2), and a fixed-area circular plot. Estimators whose
 #' expectation is infinite get no numbers, and `note` says why.
 #'
-#' @param trees The trees of one stand (a data frame, list or matrix with
-#'   columns `x`, `y` and `d`), or a named list of such stands.
-#' @param stand The stand rectangle, `c(width, length)` in metres, or a list
-#'   of them, one per stand.
+#' @param trees The trees of one stand in any form [zone_areas()] takes, with
+#'   diameters `d` (a column, or the marks of a `ppp`), or a named list of
+#'   such stands.
+#' @param stand The stand rectangle in any form [zone_areas()] takes
+#'   (`c(width, length)`, an sf bbox, a rectangular owin; left out for a
+#'   `ppp`), or a list of them, one per stand.
 #' @param k The orders, whole numbers of at least 1.
 #' @param replicates Samples per stand, order and design.
 #' @param points Sample points per sample, at least 2.
@@ -30,6 +32,7 @@
 #' @param plot_radius Radius of the fixed-area plot in metres; by default the
 #'   one whose expected tree count is k.
 #' @param diameter_unit The unit of `d`: `"cm"`, `"mm"` or `"m"`.
+#' @inheritParams zone_areas
 #' @param baf Basal area factors in m^2/ha: angle-count sampling with each,
 #'   as estimators `angle_count_baf<F>`.
 #' @param concentric Concentric plots, a data frame or matrix with the columns
@@ -52,10 +55,10 @@
 #' study <- sampling_study(trees, stand = c(50, 40), k = 1:3, replicates = 50, points = 10)
 #' subset(study, quantity == "trees_per_ha", c(k, estimator, mean, true_value, coverage_95))
 #' @export
-sampling_study <- function(trees, stand, k = 1, replicates = 100, points = 20,
+sampling_study <- function(trees, stand = NULL, k = 1, replicates = 100, points = 20,
                            design = "random", seed = 1, buffer = 0, torus = FALSE,
-                           plot_radius = NULL, diameter_unit = c("cm", "mm", "m"), baf = numeric(),
-                           concentric = NULL, edge_correction = "clip") {
+                           plot_radius = NULL, diameter_unit = c("cm", "mm", "m"),
+                           threads = NULL, baf = numeric(), concentric = NULL, edge_correction = "clip") {
   diameter_unit <- match.arg(diameter_unit)
   metres <- c(cm = 0.01, mm = 0.001, m = 1)[[diameter_unit]]
   stands <- study_stands(trees, stand, metres)
@@ -93,7 +96,7 @@ sampling_study <- function(trees, stand, k = 1, replicates = 100, points = 20,
          call. = FALSE)
   }
   .sampling_study(stands, k, design, replicates, points, seed, buffer, torus, plot_radius,
-                  as.numeric(baf), rings$radius, rings$diameter, edge_correction)
+                  check_threads(threads), as.numeric(baf), rings$radius, rings$diameter, edge_correction)
 }
 
 concentric_rings <- function(concentric) {
@@ -108,14 +111,15 @@ concentric_rings <- function(concentric) {
 }
 
 study_stands <- function(trees, stand, metres) {
-  single <- is.matrix(trees) || is.data.frame(trees) || (is.list(trees) && !is.null(trees$x))
+  single <- is.matrix(trees) || is.data.frame(trees) || inherits(trees, c("ppp", "sfc")) ||
+    (is.list(trees) && !is.null(trees$x))
   if (single) {
     trees <- list(stand = trees)
     stand <- list(stand)
   } else if (!is.list(trees) || length(trees) == 0L) {
     stop("`trees` must be the trees of one stand or a named list of stands", call. = FALSE)
   }
-  if (is.numeric(stand)) {
+  if (is.null(stand) || is.numeric(stand) || inherits(stand, c("bbox", "owin"))) {
     stand <- rep(list(stand), length(trees))
   }
   if (!is.list(stand) || length(stand) != length(trees)) {
@@ -135,7 +139,7 @@ study_stands <- function(trees, stand, metres) {
       stop(sprintf("`%s$d` has missing or non-finite diameters", what), call. = FALSE)
     }
     list(name = names[s], x = coordinates$x, y = coordinates$y, d = coordinates$d * metres,
-         stand = check_stand(stand[[s]]))
+         stand = check_stand(stand[[s]], coordinates))
   })
 }
 

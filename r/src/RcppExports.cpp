@@ -11,8 +11,8 @@ Rcpp::Rostream<false>& Rcpp::Rcerr = Rcpp::Rcpp_cerr_get();
 #endif
 
 // samplingStudy
-Rcpp::DataFrame samplingStudy(Rcpp::List stands, Rcpp::IntegerVector orders, Rcpp::CharacterVector designs, double replicates, double points, double seed, double buffer, bool torus, double plotRadius, Rcpp::NumericVector factors, Rcpp::NumericVector ringRadii, Rcpp::NumericVector ringDiameters, Rcpp::CharacterVector corrections);
-RcppExport SEXP _kavrel_samplingStudy(SEXP standsSEXP, SEXP ordersSEXP, SEXP designsSEXP, SEXP replicatesSEXP, SEXP pointsSEXP, SEXP seedSEXP, SEXP bufferSEXP, SEXP torusSEXP, SEXP plotRadiusSEXP, SEXP factorsSEXP, SEXP ringRadiiSEXP, SEXP ringDiametersSEXP, SEXP correctionsSEXP) {
+Rcpp::DataFrame samplingStudy(Rcpp::List stands, Rcpp::IntegerVector orders, Rcpp::CharacterVector designs, double replicates, double points, double seed, double buffer, bool torus, double plotRadius, int threads, Rcpp::NumericVector factors, Rcpp::NumericVector ringRadii, Rcpp::NumericVector ringDiameters, Rcpp::CharacterVector corrections);
+RcppExport SEXP _kavrel_samplingStudy(SEXP standsSEXP, SEXP ordersSEXP, SEXP designsSEXP, SEXP replicatesSEXP, SEXP pointsSEXP, SEXP seedSEXP, SEXP bufferSEXP, SEXP torusSEXP, SEXP plotRadiusSEXP, SEXP threadsSEXP, SEXP factorsSEXP, SEXP ringRadiiSEXP, SEXP ringDiametersSEXP, SEXP correctionsSEXP) {
 BEGIN_RCPP
     Rcpp::RObject rcpp_result_gen;
     Rcpp::RNGScope rcpp_rngScope_gen;
@@ -25,11 +25,12 @@ BEGIN_RCPP
     Rcpp::traits::input_parameter< double >::type buffer(bufferSEXP);
     Rcpp::traits::input_parameter< bool >::type torus(torusSEXP);
     Rcpp::traits::input_parameter< double >::type plotRadius(plotRadiusSEXP);
+    Rcpp::traits::input_parameter< int >::type threads(threadsSEXP);
     Rcpp::traits::input_parameter< Rcpp::NumericVector >::type factors(factorsSEXP);
     Rcpp::traits::input_parameter< Rcpp::NumericVector >::type ringRadii(ringRadiiSEXP);
     Rcpp::traits::input_parameter< Rcpp::NumericVector >::type ringDiameters(ringDiametersSEXP);
     Rcpp::traits::input_parameter< Rcpp::CharacterVector >::type corrections(correctionsSEXP);
-    rcpp_result_gen = Rcpp::wrap(samplingStudy(stands, orders, designs, replicates, points, seed, buffer, torus, plotRadius, factors, ringRadii, ringDiameters, corrections));
+    rcpp_result_gen = Rcpp::wrap(samplingStudy(stands, orders, designs, replicates, points, seed, buffer, torus, plotRadius, threads, factors, ringRadii, ringDiameters, corrections));
     return rcpp_result_gen;
 END_RCPP
 }
@@ -55,8 +56,8 @@ BEGIN_RCPP
 END_RCPP
 }
 // zoneAreas
-Rcpp::NumericVector zoneAreas(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::NumericVector stand, int k);
-RcppExport SEXP _kavrel_zoneAreas(SEXP xSEXP, SEXP ySEXP, SEXP standSEXP, SEXP kSEXP) {
+Rcpp::NumericVector zoneAreas(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::NumericVector stand, int k, int threads);
+RcppExport SEXP _kavrel_zoneAreas(SEXP xSEXP, SEXP ySEXP, SEXP standSEXP, SEXP kSEXP, SEXP threadsSEXP) {
 BEGIN_RCPP
     Rcpp::RObject rcpp_result_gen;
     Rcpp::RNGScope rcpp_rngScope_gen;
@@ -64,13 +65,14 @@ BEGIN_RCPP
     Rcpp::traits::input_parameter< Rcpp::NumericVector >::type y(ySEXP);
     Rcpp::traits::input_parameter< Rcpp::NumericVector >::type stand(standSEXP);
     Rcpp::traits::input_parameter< int >::type k(kSEXP);
-    rcpp_result_gen = Rcpp::wrap(zoneAreas(x, y, stand, k));
+    Rcpp::traits::input_parameter< int >::type threads(threadsSEXP);
+    rcpp_result_gen = Rcpp::wrap(zoneAreas(x, y, stand, k, threads));
     return rcpp_result_gen;
 END_RCPP
 }
 // inclusionZones
-Rcpp::List inclusionZones(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::NumericVector stand, int k);
-RcppExport SEXP _kavrel_inclusionZones(SEXP xSEXP, SEXP ySEXP, SEXP standSEXP, SEXP kSEXP) {
+Rcpp::List inclusionZones(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::NumericVector stand, int k, int threads, bool sf);
+RcppExport SEXP _kavrel_inclusionZones(SEXP xSEXP, SEXP ySEXP, SEXP standSEXP, SEXP kSEXP, SEXP threadsSEXP, SEXP sfSEXP) {
 BEGIN_RCPP
     Rcpp::RObject rcpp_result_gen;
     Rcpp::RNGScope rcpp_rngScope_gen;
@@ -78,13 +80,15 @@ BEGIN_RCPP
     Rcpp::traits::input_parameter< Rcpp::NumericVector >::type y(ySEXP);
     Rcpp::traits::input_parameter< Rcpp::NumericVector >::type stand(standSEXP);
     Rcpp::traits::input_parameter< int >::type k(kSEXP);
-    rcpp_result_gen = Rcpp::wrap(inclusionZones(x, y, stand, k));
+    Rcpp::traits::input_parameter< int >::type threads(threadsSEXP);
+    Rcpp::traits::input_parameter< bool >::type sf(sfSEXP);
+    rcpp_result_gen = Rcpp::wrap(inclusionZones(x, y, stand, k, threads, sf));
     return rcpp_result_gen;
 END_RCPP
 }
 // nearestTrees
-Rcpp::List nearestTrees(Rcpp::NumericVector treeX, Rcpp::NumericVector treeY, Rcpp::NumericVector pointX, Rcpp::NumericVector pointY, int k);
-RcppExport SEXP _kavrel_nearestTrees(SEXP treeXSEXP, SEXP treeYSEXP, SEXP pointXSEXP, SEXP pointYSEXP, SEXP kSEXP) {
+Rcpp::List nearestTrees(Rcpp::NumericVector treeX, Rcpp::NumericVector treeY, Rcpp::NumericVector pointX, Rcpp::NumericVector pointY, int k, int threads);
+RcppExport SEXP _kavrel_nearestTrees(SEXP treeXSEXP, SEXP treeYSEXP, SEXP pointXSEXP, SEXP pointYSEXP, SEXP kSEXP, SEXP threadsSEXP) {
 BEGIN_RCPP
     Rcpp::RObject rcpp_result_gen;
     Rcpp::RNGScope rcpp_rngScope_gen;
@@ -93,17 +97,40 @@ BEGIN_RCPP
     Rcpp::traits::input_parameter< Rcpp::NumericVector >::type pointX(pointXSEXP);
     Rcpp::traits::input_parameter< Rcpp::NumericVector >::type pointY(pointYSEXP);
     Rcpp::traits::input_parameter< int >::type k(kSEXP);
-    rcpp_result_gen = Rcpp::wrap(nearestTrees(treeX, treeY, pointX, pointY, k));
+    Rcpp::traits::input_parameter< int >::type threads(threadsSEXP);
+    rcpp_result_gen = Rcpp::wrap(nearestTrees(treeX, treeY, pointX, pointY, k, threads));
+    return rcpp_result_gen;
+END_RCPP
+}
+// threadCount
+int threadCount();
+RcppExport SEXP _kavrel_threadCount() {
+BEGIN_RCPP
+    Rcpp::RObject rcpp_result_gen;
+    Rcpp::RNGScope rcpp_rngScope_gen;
+    rcpp_result_gen = Rcpp::wrap(threadCount());
+    return rcpp_result_gen;
+END_RCPP
+}
+// threadsProblem
+std::string threadsProblem();
+RcppExport SEXP _kavrel_threadsProblem() {
+BEGIN_RCPP
+    Rcpp::RObject rcpp_result_gen;
+    Rcpp::RNGScope rcpp_rngScope_gen;
+    rcpp_result_gen = Rcpp::wrap(threadsProblem());
     return rcpp_result_gen;
 END_RCPP
 }
 
 static const R_CallMethodDef CallEntries[] = {
-    {"_kavrel_samplingStudy", (DL_FUNC) &_kavrel_samplingStudy, 13},
+    {"_kavrel_samplingStudy", (DL_FUNC) &_kavrel_samplingStudy, 14},
     {"_kavrel_samplingSurface", (DL_FUNC) &_kavrel_samplingSurface, 11},
-    {"_kavrel_zoneAreas", (DL_FUNC) &_kavrel_zoneAreas, 4},
-    {"_kavrel_inclusionZones", (DL_FUNC) &_kavrel_inclusionZones, 4},
-    {"_kavrel_nearestTrees", (DL_FUNC) &_kavrel_nearestTrees, 5},
+    {"_kavrel_zoneAreas", (DL_FUNC) &_kavrel_zoneAreas, 5},
+    {"_kavrel_inclusionZones", (DL_FUNC) &_kavrel_inclusionZones, 6},
+    {"_kavrel_nearestTrees", (DL_FUNC) &_kavrel_nearestTrees, 6},
+    {"_kavrel_threadCount", (DL_FUNC) &_kavrel_threadCount, 0},
+    {"_kavrel_threadsProblem", (DL_FUNC) &_kavrel_threadsProblem, 0},
     {NULL, NULL, 0}
 };
 

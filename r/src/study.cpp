@@ -1,6 +1,7 @@
 // Simulation studies from R: stands as lists of plain vectors, the summary as
 // the columns of the tool's long-form CSV.
 #include "interruptibly.h"
+#include "threadcountscope.h"
 
 #include <Rcpp.h>
 
@@ -23,11 +24,12 @@ kavrel::StudyStand studyStandOf(const Rcpp::List &stand)
     const Rcpp::NumericVector rectangle = stand["stand"];
     if (x.size() != y.size() || x.size() != d.size())
         throw std::invalid_argument("x, y and d differ in length");
-    if (rectangle.size() != 2)
-        throw std::invalid_argument("the stand must be its width and length");
+    if (rectangle.size() != 4)
+        throw std::invalid_argument("the stand must be its width, length and lower-left corner");
     kavrel::StudyStand result;
     result.name = Rcpp::as<std::string>(stand["name"]);
-    result.extent = kavrel::Extent{0.0, 0.0, rectangle[0], rectangle[1]};
+    result.extent =
+        kavrel::Extent{rectangle[2], rectangle[3], rectangle[2] + rectangle[0], rectangle[3] + rectangle[1]};
     for (R_xlen_t t = 0; t < x.size(); ++t) {
         result.trees.push_back(kavrel::Point{x[t], y[t]});
         result.diametersMetres.push_back(d[t]);
@@ -66,7 +68,8 @@ double numberOrNa(double value)
 // [[Rcpp::export(name = ".sampling_study")]]
 Rcpp::DataFrame samplingStudy(Rcpp::List stands, Rcpp::IntegerVector orders, Rcpp::CharacterVector designs,
                               double replicates, double points, double seed, double buffer, bool torus,
-                              double plotRadius, Rcpp::NumericVector factors = Rcpp::NumericVector::create(),
+                              double plotRadius, int threads,
+                              Rcpp::NumericVector factors = Rcpp::NumericVector::create(),
                               Rcpp::NumericVector ringRadii = Rcpp::NumericVector::create(),
                               Rcpp::NumericVector ringDiameters = Rcpp::NumericVector::create(),
                               Rcpp::CharacterVector corrections = Rcpp::CharacterVector::create("clip"))
@@ -99,6 +102,7 @@ Rcpp::DataFrame samplingStudy(Rcpp::List stands, Rcpp::IntegerVector orders, Rcp
         settings.edgeCorrections.push_back(*correction);
     }
 
+    const ThreadCountScope threadCount(threads);
     const kavrel::StudyResult result = interruptibly(
         [&](const kavrel::Progress &progress) { return kavrel::runStudy(studyStands, settings, progress); });
 

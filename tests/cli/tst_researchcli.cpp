@@ -14,6 +14,7 @@
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
+#include <kavrel/threads.h>
 #include <numbers>
 #include <sys/stat.h>
 
@@ -66,6 +67,8 @@ private slots:
     void areasPerTree_data();
     void areasPerTree();
     void areasTakeEveryTreeAsWritten();
+    void threadCountChangesNoNumber_data();
+    void threadCountChangesNoNumber();
     void estimatorTable_data();
     void estimatorTable();
     void humanTableIsAligned();
@@ -77,7 +80,8 @@ private slots:
     void svgThroughLinkAndAnyName();
     void refusesDiametersNoResultCanUse_data();
     void refusesDiametersNoResultCanUse();
-    void edgeTableTakesNegativeDiameters();
+    void edgeTableTakesAnyDiameter_data();
+    void edgeTableTakesAnyDiameter();
 
 private:
     QString writeStand(const QString &name, const QByteArray &content);
@@ -157,6 +161,11 @@ void TestResearchCli::badOptions_data()
     QTest::newRow("seed with line break")
         << QStringList{"--simulate", "10", "--seed", "3\n", stand} << 2 << "--seed";
     QTest::newRow("spacing with line break") << QStringList{"--grid", "5\n", stand} << 2 << "--grid";
+    QTest::newRow("no threads") << QStringList{"--areas", "--threads", "0", stand} << 2 << "--threads";
+    QTest::newRow("threads not a number")
+        << QStringList{"--areas", "--threads=all", stand} << 2 << "--threads";
+    QTest::newRow("threads beyond the limit")
+        << QStringList{"--areas", "--threads", "1025", stand} << 2 << "--threads";
 }
 
 void TestResearchCli::badOptions()
@@ -173,8 +182,9 @@ void TestResearchCli::badOptions()
     QVERIFY2(run.err.size() < 300, qPrintable(run.err));
 }
 
-// A diameter that would overflow the basal area is refused by the reader;
-// a negative one is read, but no research mode works with it.
+// A diameter beyond 1e9, which the window shows, is refused by the research
+// modes, whose basal areas square it; a negative one is read, but no research
+// mode works with it either.
 void TestResearchCli::refusesDiametersNoResultCanUse_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -185,6 +195,11 @@ void TestResearchCli::refusesDiametersNoResultCanUse_data()
     const QByteArray negative = "10,10\n2\n1,1,20\n5,5,-3\n";
     QTest::newRow("1e160 simulated as csv") << huge << QStringList{"--simulate", "2", "--csv"} << "Baum 1";
     QTest::newRow("1e160 on a grid") << huge << QStringList{"--grid", "0.5"} << "Baum 1";
+    QTest::newRow("1e10 areas") << QByteArray("10,10\n2\n1,1,20\n5,5,1e10\n") << QStringList{"--areas"}
+                                << "Baum 2";
+    QTest::newRow("1e10 in a stem map")
+        << QByteArray("x,y,d\n1,1,20\n5,5,1e10\n") << QStringList{"--areas", "--stand", "10,10"}
+        << "Zeile 3, Spalte \u201Ed\u201C";
     QTest::newRow("negative simulated") << negative << QStringList{"--simulate", "20", "--csv"} << "Baum 2";
     QTest::newRow("negative on a grid") << negative << QStringList{"--grid", "1"} << "Baum 2";
     QTest::newRow("negative areas") << negative << QStringList{"--areas"} << "Baum 2";
@@ -204,11 +219,20 @@ void TestResearchCli::refusesDiametersNoResultCanUse()
     QVERIFY2(run.err.contains(QStringLiteral("diameters.txt")), qPrintable(run.err));
 }
 
-// The edge table never looks at diameters: a negative one is no reason to
-// refuse it, as the window shows such a stand too.
-void TestResearchCli::edgeTableTakesNegativeDiameters()
+void TestResearchCli::edgeTableTakesAnyDiameter_data()
 {
-    const QString stand = writeStand(QStringLiteral("negative.txt"), "10,10\n2\n1,1,20\n5,5,-3\n");
+    QTest::addColumn<QByteArray>("diameter");
+    QTest::newRow("negative") << QByteArray("-3");
+    QTest::newRow("1e10") << QByteArray("1e10");
+    QTest::newRow("-1e300") << QByteArray("-1e300");
+}
+
+// The edge table never looks at diameters: a negative or a huge one is no
+// reason to refuse it, as the window shows such a stand too.
+void TestResearchCli::edgeTableTakesAnyDiameter()
+{
+    QFETCH(QByteArray, diameter);
+    const QString stand = writeStand(QStringLiteral("any.txt"), "10,10\n2\n1,1,20\n5,5," + diameter + "\n");
     const Run run = runTool({stand});
     QCOMPARE(run.status, 0);
     QVERIFY(!run.out.isEmpty());
@@ -237,6 +261,26 @@ void TestResearchCli::areasPerTree()
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, expected);
     QVERIFY(run.err.isEmpty());
+}
+
+void TestResearchCli::threadCountChangesNoNumber_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("areas") << QStringList{"--areas", "--order", "3"};
+    QTest::newRow("simulation") << QStringList{"--simulate", "2000", "--order", "2", "--csv"};
+    QTest::newRow("zones") << QStringList{"--geojson", "--order", "4"};
+}
+
+void TestResearchCli::threadCountChangesNoNumber()
+{
+    QFETCH(QStringList, arguments);
+    const Run one = runTool(arguments + QStringList{"--threads", "1", m_mixed});
+    const Run three = runTool(arguments + QStringList{"--threads=3", m_mixed});
+    kavrel::setThreadCount(0);
+    QCOMPARE(one.status, 0);
+    QCOMPARE(three.status, 0);
+    QVERIFY(!one.out.isEmpty());
+    QCOMPARE(three.out, one.out);
 }
 
 // Research takes every tree at its written coordinates: no cap at 50 and

@@ -136,6 +136,7 @@ private slots:
         QTest::newRow("one point") << QStringList{"--points", "1", "STAND"} << 2 << "--points";
         QTest::newRow("unknown design") << QStringList{"--design", "cluster", "STAND"} << 2 << "--design";
         QTest::newRow("unknown option") << QStringList{"--colour", "STAND"} << 2 << "colour";
+        QTest::newRow("no threads") << QStringList{"--threads", "0", "STAND"} << 2 << "--threads";
         QTest::newRow("buffer wider than the stand")
             << QStringList{"--buffer", "30", "STAND"} << 2 << "buffer";
         QTest::newRow("buffer on a torus")

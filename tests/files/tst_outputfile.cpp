@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fcntl.h>
@@ -52,6 +53,8 @@ private slots:
     void writesThroughSymbolicLinks_data();
     void writesThroughSymbolicLinks();
     void writesIntoNamedPipeInPlace();
+    void writesThroughInheritedDescriptor_data();
+    void writesThroughInheritedDescriptor();
     void refusesPipeWithoutReaderAtOnce();
     void failsWhenPipeReaderGoesAway();
     void refusesWhatItMustNotReplace_data();
@@ -141,6 +144,50 @@ void TestOutputFile::writesIntoNamedPipeInPlace()
     QCOMPARE(QByteArray(buffer, int(got)), QByteArray("through the pipe"));
     QCOMPARE(typeOf(pipe), mode_t(S_IFIFO));
     QCOMPARE(entriesOf(folder), QStringList{QStringLiteral("pipe.svg")});
+}
+
+// /dev/stdout and /dev/fd/N lead to /proc/self/fd/N, whose link text for a
+// pipe ("pipe:[…]") is no path: the descriptor itself is written, at its
+// offset, so a file opened for appending keeps what it held.
+void TestOutputFile::writesThroughInheritedDescriptor_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("pipe by /dev/fd") << true << QStringLiteral("/dev/fd/");
+    QTest::newRow("pipe by /proc/self/fd") << true << QStringLiteral("/proc/self/fd/");
+    QTest::newRow("appended file by /dev/fd") << false << QStringLiteral("/dev/fd/");
+}
+
+void TestOutputFile::writesThroughInheritedDescriptor()
+{
+    QFETCH(bool, pipe);
+    QFETCH(QString, prefix);
+    if (!QFileInfo::exists(QStringLiteral("/proc/self/fd")))
+        QSKIP("this system has no /proc/self/fd");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("log.csv"));
+    int ends[2] = {-1, -1};
+    if (pipe) {
+        QVERIFY(::pipe(ends) == 0);
+    } else {
+        put(path, "kept\n");
+        ends[1] = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND);
+        QVERIFY(ends[1] >= 0);
+    }
+    OutputFile file(prefix + QString::number(ends[1]));
+    const bool opened = file.open();
+    const bool written = opened && file.write("through the descriptor") && file.commit();
+    ::close(ends[1]);
+    QVERIFY2(written, qPrintable(file.errorString()));
+    QVERIFY(file.writesInPlace());
+    if (pipe) {
+        char buffer[64] = {};
+        const ssize_t got = ::read(ends[0], buffer, sizeof buffer);
+        ::close(ends[0]);
+        QCOMPARE(QByteArray(buffer, int(got)), QByteArray("through the descriptor"));
+    } else {
+        QCOMPARE(contentOf(path), QByteArray("kept\nthrough the descriptor"));
+    }
 }
 
 void TestOutputFile::refusesPipeWithoutReaderAtOnce()

@@ -864,11 +864,11 @@ void TestForm1::treeCountNoteFollowsTheLanguage()
     auto window = makeWindow(m_folder->path(), m_calls);
     window->showTreeCountNote(50, 60);
     QCOMPARE(window->statusPanel(1)->text(), QStringLiteral("  Erste 50 von 60 Bäumen gezeigt"));
+    QCOMPARE(window->statusPanel(4)->toolTip(), QStringLiteral("Erste 50 von 60 Bäumen gezeigt"));
+    // A switch writes the ready text; the note stays in the tree count's tooltip.
     pickLanguage(*window, 1);
-    QCOMPARE(window->statusPanel(1)->text(), QStringLiteral("  First 50 of 60 trees shown"));
-
-    // Once the state text has moved on, a switch brings the ready text.
-    window->setStatusPanelText(1, QStringLiteral("  Ready"));
+    QCOMPARE(window->statusPanel(1)->text(), QStringLiteral("  Ready"));
+    QCOMPARE(window->statusPanel(4)->toolTip(), QStringLiteral("First 50 of 60 trees shown"));
     pickLanguage(*window, 0);
     QCOMPARE(window->statusPanel(1)->text(), QStringLiteral("  Bereit"));
 
@@ -876,6 +876,7 @@ void TestForm1::treeCountNoteFollowsTheLanguage()
     window->showTreeCountNote(50, 70);
     window->showTreeCountNote(12, 12);
     QCOMPARE(window->statusPanel(1)->text(), QStringLiteral("  Bereit"));
+    QVERIFY(window->statusPanel(4)->toolTip().isEmpty());
 }
 
 void TestForm1::zoneReadoutTexts_data()

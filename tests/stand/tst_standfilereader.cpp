@@ -2,6 +2,7 @@
 #include "stand/numberformat.h"
 #include "stand/standfilereader.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,8 @@ private slots:
     void stopsReadingAfterLastRecord();
     void rejectsUnreadableContent_data();
     void rejectsUnreadableContent();
+    void diameterBoundOnlyWhereAsked_data();
+    void diameterBoundOnlyWhereAsked();
     void reportsFilesThatCannotBeOpened();
     void endsOnEndlessInput();
     void countsLinesBeyond32Bits();
@@ -150,10 +153,6 @@ void TestStandFileReader::rejectsUnreadableContent_data()
         << QByteArray("100,100\n1\n1,1,1e400\n") << 3 << 6 << "Durchmesser von Baum 1";
     QTest::newRow("coordinate beyond a million kilometres")
         << QByteArray("100,100\n1\n1e10,1,1\n") << 3 << 4 << "X von Baum 1";
-    QTest::newRow("diameter of 1e160")
-        << QByteArray("1,1\n1\n0,0,1e160\n") << 3 << 6 << "Durchmesser von Baum 1";
-    QTest::newRow("negative diameter beyond the bound")
-        << QByteArray("1,1\n1\n0,0,-1000000001\n") << 3 << 6 << "Durchmesser von Baum 1";
     QTest::newRow("hexadecimal") << QByteArray("0x10,100\n0\n") << 1 << 1 << "Standbreite";
     QTest::newRow("binary file") << QByteArray("\x7F"
                                                "ELF\x02\x01\x01\x00\x00\x00",
@@ -179,6 +178,49 @@ void TestStandFileReader::rejectsUnreadableContent()
     QVERIFY2(message.contains(QStringLiteral("Zeile %1").arg(line)), qPrintable(message));
     QVERIFY2(message.contains(QStringLiteral("Wert %1").arg(valueNumber)), qPrintable(message));
     QVERIFY2(message.contains(expected), qPrintable(message));
+}
+
+void TestStandFileReader::diameterBoundOnlyWhereAsked_data()
+{
+    QTest::addColumn<QByteArray>("diameter");
+    QTest::addColumn<bool>("bounded");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("1e10 in the window") << QByteArray("1e10") << false << true;
+    QTest::newRow("1e300 in the window") << QByteArray("1e300") << false << true;
+    QTest::newRow("-1e160 in the window") << QByteArray("-1e160") << false << true;
+    QTest::newRow("1e400 in the window") << QByteArray("1e400") << false << false;
+    QTest::newRow("1e9 bounded") << QByteArray("1e9") << true << true;
+    QTest::newRow("-1e9 bounded") << QByteArray("-1000000000") << true << true;
+    QTest::newRow("1e10 bounded") << QByteArray("1e10") << true << false;
+    QTest::newRow("just beyond -1e9 bounded") << QByteArray("-1000000001") << true << false;
+}
+
+// The window shows any finite diameter; a bounded reading (the research
+// computations') refuses one beyond 1e9 naming the tree, its line and value.
+void TestStandFileReader::diameterBoundOnlyWhereAsked()
+{
+    QFETCH(QByteArray, diameter);
+    QFETCH(bool, bounded);
+    QFETCH(bool, accepted);
+
+    QByteArray content = "100,100\n2\n1,1,20\n5,5," + diameter + "\n";
+    QBuffer buffer(&content);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    const StandFileResult result =
+        parseStandFile(buffer, QStringLiteral("huge.txt"), StandFileTrees::FirstFifty,
+                       bounded ? StandFileDiameters::Bounded : StandFileDiameters::AnyFinite);
+    QCOMPARE(result.ok(), accepted);
+    if (accepted) {
+        QCOMPARE(result.stand->treeD[1], diameter.toDouble());
+        return;
+    }
+    const QString message = result.error.message;
+    QCOMPARE(result.error.line, qint64(4));
+    QCOMPARE(result.error.valueNumber, qint64(9));
+    QVERIFY2(message.contains(QStringLiteral("Durchmesser von Baum 2")), qPrintable(message));
+    QVERIFY2(message.contains(QString::fromLatin1(diameter)), qPrintable(message));
+    QCOMPARE(message.contains(QStringLiteral("1000000000)")), bounded);
 }
 
 void TestStandFileReader::reportsFilesThatCannotBeOpened()

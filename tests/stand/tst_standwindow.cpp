@@ -58,6 +58,8 @@ private slots:
     void failedFirstLoadNamesNoStand();
     void treesLeftOutAreSaid_data();
     void treesLeftOutAreSaid();
+    void languageSwitchBringsTheReadyText_data();
+    void languageSwitchBringsTheReadyText();
 };
 
 void StandWindowTest::loadShowsStand_data()
@@ -167,6 +169,12 @@ void StandWindowTest::treeTableTexts_data()
     QTest::newRow("two trees at one point")
         << QByteArray("100,100\n2\n90,10,10\n90,10,12\n") << "1"
         << "2" << QList<QStringList>{{"1", "90.00", "10.00", "10.0"}, {"2", "90.01", "9.99", "12.0"}};
+    // The diameter is only shown: any finite number is taken as written.
+    QTest::newRow("diameters of 1e10 and -2.5e12")
+        << QByteArray("100,100\n2\n10,20,1e10\n30,40,-2.5e12\n") << "1"
+        << "2"
+        << QList<QStringList>{{"1", "10.00", "20.00", "10000000000.0"},
+                              {"2", "30.00", "40.00", "-2500000000000.0"}};
 }
 
 void StandWindowTest::treeTableTexts()
@@ -475,6 +483,48 @@ void StandWindowTest::treesLeftOutAreSaid_data()
     QTest::newRow("51, Spanish") << 2 << 51 << "  Primeros 50 de 51 árboles";
     QTest::newRow("70, Slovak") << 3 << 70 << "  Prvych 50 z 70 stromov";
     QTest::newRow("exactly 50") << 0 << 50 << "  Bereit";
+}
+
+// What a language switch writes in panel 1 is the ready text; the note on
+// the trees left out stays with the tree count, in panel 4's tooltip.
+void StandWindowTest::languageSwitchBringsTheReadyText_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("ready");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("German") << 0 << "  Bereit"
+                            << "Erste 50 von 60 Bäumen gezeigt";
+    QTest::newRow("English") << 1 << "  Ready"
+                             << "First 50 of 60 trees shown";
+    QTest::newRow("Spanish") << 2 << "  Listo"
+                             << "Primeros 50 de 51 árboles";
+    QTest::newRow("Slovak") << 3 << "  Pripraveny"
+                            << "Prvych 50 z 70 stromov";
+}
+
+void StandWindowTest::languageSwitchBringsTheReadyText()
+{
+    QFETCH(int, language);
+    QFETCH(QString, ready);
+    QFETCH(QString, note);
+    const int announced = note.contains(QStringLiteral("51"))   ? 51
+                          : note.contains(QStringLiteral("70")) ? 70
+                                                                : 60;
+    StandWindowHarness h;
+    h.openStand(standWithTrees(announced, 50));
+    QVERIFY(h.errors.isEmpty());
+    QVERIFY(h.panel(1).startsWith(QStringLiteral("  Erste 50")));
+    QCOMPARE(h.window->statusPanel(4)->toolTip(),
+             QStringLiteral("Erste 50 von %1 Bäumen gezeigt").arg(announced));
+
+    h.pickLanguage(language);
+    QCOMPARE(h.panel(1), ready);
+    QCOMPARE(h.window->statusPanel(4)->toolTip(), note);
+    QCOMPARE(h.table().rowCount(), 50);
+
+    // A stand whose trees are all read leaves no note behind.
+    h.openStand(TwelveTrees);
+    QVERIFY(h.window->statusPanel(4)->toolTip().isEmpty());
 }
 
 void StandWindowTest::treesLeftOutAreSaid()

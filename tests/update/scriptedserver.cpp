@@ -69,26 +69,25 @@ void ScriptedServer::answer(QTcpSocket *socket, const QByteArray &request)
     const QByteArray path = request.split(' ').value(1);
     const QList<QByteArray> pieces =
         m_replies.value(path, {"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found"});
-    QPointer<QTcpSocket> guarded(socket);
-    int delay = 0;
-    for (const QByteArray &piece : pieces) {
-        QTimer::singleShot(delay, this, [guarded, piece] {
-            if (guarded) {
-                guarded->write(piece);
-                guarded->flush();
-            }
-        });
-        delay += m_pauseMs;
-    }
-    const bool hold = m_heldPaths.contains(path);
-    QTimer::singleShot(delay, this, [this, guarded, hold] {
-        if (!guarded) {
+    sendPieces(QPointer<QTcpSocket>(socket), pieces, m_heldPaths.contains(path), 0);
+}
+
+// Each piece is sent a pause after the one before it, so that a long series
+// arrives in order however loosely the timers keep their time.
+void ScriptedServer::sendPieces(QPointer<QTcpSocket> socket, QList<QByteArray> pieces, bool hold, int delay)
+{
+    QTimer::singleShot(delay, this, [this, socket, pieces, hold]() mutable {
+        if (!socket) {
             return;
         }
-        if (hold && !m_released) {
-            m_held.append(guarded);
+        if (!pieces.isEmpty()) {
+            socket->write(pieces.takeFirst());
+            socket->flush();
+            sendPieces(socket, pieces, hold, m_pauseMs);
+        } else if (hold && !m_released) {
+            m_held.append(socket);
         } else {
-            guarded->disconnectFromHost();
+            socket->disconnectFromHost();
         }
     });
 }

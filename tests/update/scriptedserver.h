@@ -41,6 +41,7 @@ public:
 private:
     void accept();
     void answer(QTcpSocket *socket, const QByteArray &request);
+    void sendPieces(QPointer<QTcpSocket> socket, QList<QByteArray> pieces, bool hold, int delay);
 
     std::unique_ptr<QTcpServer> m_server;
     bool m_tls = false;

@@ -1,5 +1,6 @@
 #include "testkeys.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
@@ -31,6 +32,14 @@ QByteArray TestKeys::sign(const QByteArray &content) const
         return {};
     }
     return signature;
+}
+
+QByteArray TestKeys::signRelease(const QByteArray &version, const QByteArray &fileName,
+                                 const QByteArray &program) const
+{
+    const QByteArray text = "kavrel-update-v1\n" + version + '\n' + fileName + '\n' +
+                            QCryptographicHash::hash(program, QCryptographicHash::Sha256).toHex() + '\n';
+    return text + sign(text).toBase64() + '\n';
 }
 
 bool TestKeys::run(const QStringList &arguments, QByteArray *output) const

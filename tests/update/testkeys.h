@@ -14,8 +14,13 @@ public:
     bool create(const QString &directory);
 
     QByteArray publicKey() const { return m_publicKey; }
-    // "openssl pkeyutl -sign -rawin", the README's way to sign a release.
+    // "openssl pkeyutl -sign -rawin" over the content: the 64 raw bytes.
     QByteArray sign(const QByteArray &content) const;
+    // The signature file of a release: the signed text, spelled out here as
+    // the README documents it, and the base64 of its signature.
+    QByteArray signRelease(const QByteArray &version, const QByteArray &fileName,
+                           const QByteArray &program) const;
+    QString signingKeyFile() const { return m_directory + QStringLiteral("/release-key.pem"); }
 
     QString certificateFile() const { return m_directory + QStringLiteral("/tls-certificate.pem"); }
     QString certificateKeyFile() const { return m_directory + QStringLiteral("/tls-key.pem"); }
@@ -23,7 +28,6 @@ public:
 
 private:
     bool run(const QStringList &arguments, QByteArray *output = nullptr) const;
-    QString signingKeyFile() const { return m_directory + QStringLiteral("/release-key.pem"); }
 
     QString m_directory;
     QByteArray m_publicKey;

@@ -74,7 +74,8 @@ private slots:
     void downloadsTakeTurnsOnOneSocket();
     void sizeLimits_data();
     void sizeLimits();
-    void tricklingServerMeetsTheTimeLimit();
+    void liveServerHasNoTimeLimit_data();
+    void liveServerHasNoTimeLimit();
     void announcedEndEndsTheDownload();
     void https_data();
     void https();
@@ -379,25 +380,45 @@ void TestClsDownload::sizeLimits()
     }
 }
 
-void TestClsDownload::tricklingServerMeetsTheTimeLimit()
+void TestClsDownload::liveServerHasNoTimeLimit_data()
 {
+    QTest::addColumn<bool>("fallsSilent");
+    QTest::newRow("trickles to the end") << false;
+    QTest::newRow("trickles, then falls silent") << true;
+}
+
+// A body that comes a byte at a time, for several times the silence timeout
+// in all, is taken whole; only silence ends a download that is still there.
+void TestClsDownload::liveServerHasNoTimeLimit()
+{
+    QFETCH(bool, fallsSilent);
+    constexpr int Bytes = 40;
     ScriptedServer server;
-    QList<QByteArray> pieces{"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n"};
-    for (int i = 0; i < 100; ++i) {
+    QList<QByteArray> pieces{"HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(Bytes) + "\r\n\r\n"};
+    for (int i = 0; i < (fallsSilent ? Bytes / 2 : Bytes); ++i) {
         pieces.append("x");
     }
     server.reply("/slow", pieces);
+    server.holdOpen("/slow");
     server.setPause(100);
     Run run(m_socket.get());
-    run.download.setTimeout(2000);
-    run.download.setTimeLimit(1500);
+    run.download.setTimeout(1000);
+    QElapsedTimer clock;
+    clock.start();
 
     QVERIFY(run.download.DoDownload(server.url("/slow"), m_directory->filePath("slow")));
     QVERIFY(run.waitForEnd());
-    QCOMPARE(run.failed.count(), 1);
-    QCOMPARE(int(run.download.failure()), int(clsDownload::Failure::TimeLimit));
-    QVERIFY(run.download.bytesReceived() > 0);
-    QVERIFY(run.download.bytesReceived() < 100);
+    if (fallsSilent) {
+        QCOMPARE(run.failed.count(), 1);
+        QCOMPARE(int(run.download.failure()), int(clsDownload::Failure::Timeout));
+        QCOMPARE(run.download.bytesReceived(), qint64(Bytes / 2));
+    } else {
+        QCOMPARE(run.finished.count(), 1);
+        QVERIFY(run.download.succeeded());
+        QCOMPARE(readAll(m_directory->filePath("slow")), QByteArray(Bytes, 'x'));
+        QVERIFY(clock.elapsed() > 3000);
+    }
+    server.release();
 }
 
 // A server that keeps the connection after the whole body: the download ends

@@ -1,15 +1,21 @@
 #include "../stand/standwindowharness.h"
+#include "stand/numberformat.h"
 #include "vistaprog.h"
 #include "zones/mapdrawing.h"
-#include <kavrel/inclusionzones.h>
+#include "zones/standzones.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QPushButton>
 #include <QToolButton>
 #include <QXmlStreamReader>
+#include <kavrel/inclusionzones.h>
 
 namespace {
 
@@ -24,6 +30,27 @@ const QList<Piece> SecondOrderPieces{{34.7, 25.1, 72.5, 0}, {27.2, 100, 34.7, 25
 
 const QColor Blue(0, 0, 255);
 const QColor White(Qt::white);
+
+// Stands whose trees share X values, Y values or whole positions, which the
+// map moves apart and the numbers must not.
+const QByteArray SharedX = "50,50\n5\n10,10,20\n10,30,25\n10,45,30\n30,20,15\n40,40,22\n";
+const QByteArray SharedY = "60,40\n5\n5,20,20\n25,20,25\n50,20,30\n30,35,15\n45,5,18\n";
+const QByteArray Coincident = "50,50\n8\n20.0,30.0,31.5\n20.0,30.0,24.0\n20.0,30.0,40.2\n20.0,10.0,18.7\n"
+                              "35.0,30.0,27.3\n0.0,50.0,22.1\n0.0,50.0,35.8\n0.0,20.0,29.4\n";
+
+// What kavrel-zones prints for a stand file (English, as scripts get it).
+QByteArray toolOutput(const QStringList &arguments)
+{
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral(KAVREL_ZONES_PROGRAM), arguments);
+    if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        qWarning("kavrel-zones %s failed: %s", qPrintable(arguments.join(' ')),
+                 tool.readAllStandardError().data());
+    return tool.readAllStandardOutput();
+}
 
 QByteArray standOfTrees(int count)
 {
@@ -126,6 +153,13 @@ private slots:
     void exportFailureIsReportedWithPathAndReason_data();
     void exportFailureIsReportedWithPathAndReason();
     void exportDialogRemembersItsFolder();
+    void exportDialogForgetsAFailedFolder();
+    void numbersAreTheToolsForTiedTrees_data();
+    void numbersAreTheToolsForTiedTrees();
+    void svgLegendInTheWindowsLanguage_data();
+    void svgLegendInTheWindowsLanguage();
+    void qtButtonsInTheWindowsLanguage_data();
+    void qtButtonsInTheWindowsLanguage();
 };
 
 void ZoneWindowTest::initTestCase()
@@ -576,6 +610,182 @@ void ZoneWindowTest::exportDialogRemembersItsFolder()
     QCOMPARE(h.proposedPaths[1], h.folder.filePath("out/three_zones_k2.svg"));
     QVERIFY(QFileInfo::exists(h.folder.filePath("out/first.geojson")));
     QVERIFY(h.errors.isEmpty());
+}
+
+// A folder that could not take the file is not offered again; the last one
+// that did stays.
+void ZoneWindowTest::exportDialogForgetsAFailedFolder()
+{
+    ZoneHarness h;
+    h.openStand(ThreeTrees, "three.txt");
+    QVERIFY(QDir(h.folder.path()).mkpath("out"));
+    h.exportTo("exportcsv", h.folder.filePath("nowhere/first.csv"));
+    h.exportTo("exportcsv", h.folder.filePath("out/second.csv"));
+    h.exportTo("exportcsv", h.folder.filePath("out/missing/third.csv"));
+    h.exportTo("exportcsv", QString());
+    QCOMPARE(h.errors.size(), 2);
+    QCOMPARE(h.proposedPaths.size(), 4);
+    QCOMPARE(h.proposedPaths[1], h.folder.filePath("three_areas_k1.csv"));
+    QCOMPARE(h.proposedPaths[2], h.folder.filePath("out/three_areas_k1.csv"));
+    QCOMPARE(h.proposedPaths[3], h.folder.filePath("out/three_areas_k1.csv"));
+}
+
+void ZoneWindowTest::numbersAreTheToolsForTiedTrees_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("order");
+    const QList<std::pair<const char *, QByteArray>> stands{{"shared X", SharedX},
+                                                            {"shared Y", SharedY},
+                                                            {"coincident", Coincident},
+                                                            {"three trees", ThreeTrees}};
+    for (const auto &[name, content] : stands) {
+        for (int k = 1; k <= 5; ++k)
+            QTest::addRow("%s, k = %d", name, k) << content << k;
+    }
+    for (const char *sample : {"example3.txt", "sample12.txt", "sample50.txt", "coincident.txt"}) {
+        QFile file(QStringLiteral(KAVREL_SAMPLE_STANDS "/") + QLatin1String(sample));
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("cannot read the sample stand %s", sample);
+        const QByteArray content = file.readAll();
+        for (const int k : {1, 3, 5})
+            QTest::addRow("%s, k = %d", sample, k) << content << k;
+    }
+}
+
+// The read-out and the GeoJSON and CSV exports give what kavrel-zones gives
+// for the same file: every tree at its written place, however the map moved
+// tied trees apart.
+void ZoneWindowTest::numbersAreTheToolsForTiedTrees()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, order);
+    ZoneHarness h;
+    h.openStand(content);
+    h.chooseOrder(order);
+    const QString standFile = h.folder.filePath("stand.txt");
+    const QStringList orderArguments{QStringLiteral("--order"), QString::number(order)};
+
+    const QString geoJson = h.folder.filePath("zones.geojson");
+    h.exportTo("exportgeojson", geoJson);
+    QCOMPARE(h.fileContent(geoJson),
+             toolOutput(QStringList{"--geojson"} + orderArguments + QStringList{standFile}));
+
+    const QStringList toolRows =
+        QString::fromUtf8(toolOutput(QStringList{"--areas"} + orderArguments + QStringList{standFile}))
+            .split('\n', Qt::SkipEmptyParts);
+    const QString csv = h.folder.filePath("areas.csv");
+    h.exportTo("exportcsv", csv);
+    QStringList windowRows = QString::fromUtf8(h.fileContent(csv)).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(windowRows.takeFirst(), QStringLiteral("tree,x,y,d,k,area,probability"));
+    QCOMPARE(windowRows.size(), toolRows.size());
+    for (qsizetype t = 0; t < toolRows.size(); ++t) {
+        QStringList window = windowRows[t].split(',');
+        QCOMPARE(window.takeAt(4), QString::number(order));
+        QCOMPARE(window.join(','), toolRows[t]);
+    }
+
+    // Pressed on its place on the map, a tree is named by its file number
+    // and given the tool's area.
+    const Stand &stand = *h.controller->stand();
+    for (int t = 0; t < std::min(stand.treeCount(), 12); ++t) {
+        emit h.window->mapPressed(QPointF(stand.treeMapX[std::size_t(t)], stand.treeMapY[std::size_t(t)]));
+        const std::optional<ZoneReadout> readout = h.window->zoneReadout();
+        QVERIFY(readout.has_value());
+        const QStringList row = toolRows.value(readout->treeNumber - 1).split(',');
+        QCOMPARE(row.value(0), QString::number(readout->treeNumber));
+        QCOMPARE(numberText(readout->area), row.value(4));
+        QCOMPARE(numberText(readout->probability), row.value(5));
+    }
+    QVERIFY(h.errors.isEmpty());
+}
+
+void ZoneWindowTest::svgLegendInTheWindowsLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("legend");
+    const QStringList separatedNote{"Wie auf der Karte: gleiche X- oder Y-Werte auseinandergerückt",
+                                    "As on the map: equal X or Y values moved apart",
+                                    "Como en el mapa: valores iguales de X o Y separados",
+                                    "Ako na mape: rovnaké hodnoty X alebo Y posunuté od seba"};
+    QTest::newRow("German") << 0 << ThreeTrees
+                            << QStringList{"Ordnung k = 2, 3 Bäume, Bestand 100 m x 100 m",
+                                           "Grenze der Einschlusszonen",
+                                           "Baum (Nummer in der Reihenfolge der Standdatei)", "20 m"};
+    QTest::newRow("English") << 1 << ThreeTrees
+                             << QStringList{"Order k = 2, 3 trees, stand 100 m x 100 m",
+                                            "Boundary of the inclusion zones",
+                                            "Tree (number in the order of the stand file)", "20 m"};
+    QTest::newRow("Spanish, trees separated")
+        << 2 << Coincident << QStringList{"Orden k = 2, 8 árboles, rodal de 50 m x 50 m"};
+    QTest::newRow("Slovak, trees separated")
+        << 3 << Coincident
+        << QStringList{"Stupeň k = 2, počet stromov 8, porast 50 m x 50 m", "Hranica selekčných zón",
+                       "Strom (číslo v poradí súboru porastu)", "10 m", separatedNote[3]};
+    QTest::newRow("German, trees separated") << 0 << Coincident << QStringList{separatedNote[0]};
+    QTest::newRow("English, trees separated") << 1 << SharedX << QStringList{separatedNote[1]};
+    QTest::newRow("Spanish, trees separated, note") << 2 << SharedY << QStringList{separatedNote[2]};
+}
+
+// The SVG's legend speaks the window's language and says when the drawing
+// shows trees moved apart on the map.
+void ZoneWindowTest::svgLegendInTheWindowsLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, legend);
+    ZoneHarness h;
+    h.pickLanguage(language);
+    h.openStand(content);
+    h.chooseOrder(2);
+    const QString svg = h.folder.filePath("zones.svg");
+    h.exportTo("exportsvg", svg);
+
+    QXmlStreamReader xml(h.fileContent(svg));
+    QStringList texts;
+    bool inLegend = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("g"))
+            inLegend = xml.attributes().value("id") == QLatin1String("legend");
+        else if (inLegend && xml.isStartElement() && xml.name() == QLatin1String("text"))
+            texts.append(xml.readElementText());
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    for (const QString &line : legend)
+        QVERIFY2(texts.contains(line), qPrintable(texts.join(" | ")));
+    const bool separated = treesSeparatedOnMap(*h.controller->stand());
+    QCOMPARE(separated, content != ThreeTrees);
+    QCOMPARE(texts.size(), separated ? 5 : 4);
+}
+
+void ZoneWindowTest::qtButtonsInTheWindowsLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QDialogButtonBox::StandardButton>("button");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("German Cancel") << 0 << QDialogButtonBox::Cancel << "Abbrechen";
+    QTest::newRow("English Cancel") << 1 << QDialogButtonBox::Cancel << "Cancel";
+    QTest::newRow("Spanish Cancel") << 2 << QDialogButtonBox::Cancel << "Cancelar";
+    QTest::newRow("Slovak Cancel") << 3 << QDialogButtonBox::Cancel << "Zrušiť";
+    QTest::newRow("Slovak Yes") << 3 << QDialogButtonBox::Yes << "Áno";
+    QTest::newRow("Slovak No") << 3 << QDialogButtonBox::No << "Nie";
+}
+
+// The buttons of Qt's dialogs (the file dialog's Cancel, the update
+// question's Yes and No) follow the window's language, also where Qt's own
+// catalogue lacks them.
+void ZoneWindowTest::qtButtonsInTheWindowsLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QDialogButtonBox::StandardButton, button);
+    QFETCH(QString, text);
+    if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+        QSKIP("Qt's translations (qt6-translations-l10n) are not installed");
+    ZoneHarness h;
+    h.pickLanguage(language);
+    QDialogButtonBox box(button);
+    QCOMPARE(box.button(button)->text().remove(QLatin1Char('&')), text);
 }
 
 QTEST_MAIN(ZoneWindowTest)

@@ -13,6 +13,7 @@
 #include <kavrel/nearesttrees.h>
 #include <kavrel/progress.h>
 #include <kavrel/study.h>
+#include <kavrel/threads.h>
 
 #include <cmath>
 #include <cstdint>
@@ -47,6 +48,22 @@ int orderOf(long long k)
         throw std::invalid_argument("k must be a whole number of at least 1");
     return int(k);
 }
+
+// The thread count of one call: 0 leaves the engine's default (KAVREL_THREADS
+// or the processors of the process). The count only decides how fast.
+class ThreadCountScope
+{
+public:
+    explicit ThreadCountScope(int threads)
+    {
+        if (threads < 0 || threads > kavrel::ThreadLimit)
+            throw std::invalid_argument("threads must be from 1 to " + std::to_string(kavrel::ThreadLimit));
+        kavrel::setThreadCount(threads);
+    }
+    ~ThreadCountScope() { kavrel::setThreadCount(0); }
+    ThreadCountScope(const ThreadCountScope &) = delete;
+    ThreadCountScope &operator=(const ThreadCountScope &) = delete;
+};
 
 // Runs a computation that takes a progress callback without the interpreter's
 // lock. Ctrl-C stops it and raises KeyboardInterrupt (or whatever the signal
@@ -90,24 +107,32 @@ py::array_t<double> ringArray(const kavrel::ZoneRing &ring)
     return array;
 }
 
-py::array_t<double> zoneAreas(const Coordinates &trees, double width, double length, long long k)
+py::array_t<double> zoneAreas(const Coordinates &trees, double width, double length, long long k, int threads)
 {
     const std::vector<kavrel::Point> points = pointsOf(trees, "trees");
     const kavrel::StandRectangle stand{width, length};
     const int order = orderOf(k);
+    const ThreadCountScope threadCount(threads);
     return arrayOf(withoutLock([&](const kavrel::Progress &progress) {
         return kavrel::inclusionZoneAreas(points, stand, order, progress);
     }));
 }
 
-py::tuple inclusionZones(const Coordinates &trees, double width, double length, long long k)
+std::vector<kavrel::InclusionZone> computeZones(const Coordinates &trees, double width, double length, long long k,
+                                                int threads)
 {
     const std::vector<kavrel::Point> points = pointsOf(trees, "trees");
     const kavrel::StandRectangle stand{width, length};
     const int order = orderOf(k);
-    const std::vector<kavrel::InclusionZone> zones = withoutLock([&](const kavrel::Progress &progress) {
+    const ThreadCountScope threadCount(threads);
+    return withoutLock([&](const kavrel::Progress &progress) {
         return kavrel::inclusionZones(points, stand, order, progress);
     });
+}
+
+py::tuple inclusionZones(const Coordinates &trees, double width, double length, long long k, int threads)
+{
+    const std::vector<kavrel::InclusionZone> zones = computeZones(trees, width, length, k, threads);
     std::vector<double> areas;
     py::list rings;
     for (const kavrel::InclusionZone &zone : zones) {
@@ -120,11 +145,12 @@ py::tuple inclusionZones(const Coordinates &trees, double width, double length, 
     return py::make_tuple(arrayOf(areas), rings);
 }
 
-py::tuple nearestTrees(const Coordinates &trees, const Coordinates &points, long long k)
+py::tuple nearestTrees(const Coordinates &trees, const Coordinates &points, long long k, int threads)
 {
     const std::vector<kavrel::Point> treePoints = pointsOf(trees, "trees");
     const std::vector<kavrel::Point> queryPoints = pointsOf(points, "points");
     const int order = orderOf(k);
+    const ThreadCountScope threadCount(threads);
     const kavrel::NearestTrees nearest = withoutLock([&](const kavrel::Progress &progress) {
         return kavrel::nearestTrees(treePoints, queryPoints, order, progress);
     });
@@ -142,6 +168,71 @@ py::tuple nearestTrees(const Coordinates &trees, const Coordinates &points, long
         }
     }
     return py::make_tuple(indices, distances);
+}
+
+// GeoJSON positions straight from the engine's rings: one list [x, y] per
+// vertex, the ring closed by its first vertex again, no arrays on the way.
+py::list ringPositions(const kavrel::ZoneRing &ring)
+{
+    py::list positions(ring.size() + 1);
+    for (std::size_t v = 0; v <= ring.size(); ++v) {
+        const kavrel::Point p = ring[v % ring.size()];
+        py::list position(2);
+        position[0] = py::float_(p.x);
+        position[1] = py::float_(p.y);
+        positions[v] = std::move(position);
+    }
+    return positions;
+}
+
+py::object zoneGeometry(const kavrel::InclusionZone &zone)
+{
+    if (zone.rings.empty())
+        return py::none();
+    py::list polygons(zone.rings.size());
+    for (std::size_t r = 0; r < zone.rings.size(); ++r) {
+        py::list polygon(1);
+        polygon[0] = ringPositions(zone.rings[r]);
+        polygons[r] = std::move(polygon);
+    }
+    py::dict geometry;
+    geometry["type"] = "MultiPolygon";
+    geometry["coordinates"] = std::move(polygons);
+    return std::move(geometry);
+}
+
+// The FeatureCollection of zones_geojson(), built in one pass; ids (a list,
+// or None) go into the properties as "id".
+py::dict zonesGeojson(const Coordinates &trees, double width, double length, long long k, int threads,
+                      const py::object &ids)
+{
+    const std::vector<kavrel::InclusionZone> zones = computeZones(trees, width, length, k, threads);
+    const bool withIds = !ids.is_none();
+    const py::list idList = withIds ? py::list(ids) : py::list();
+    if (withIds && idList.size() != zones.size())
+        throw std::invalid_argument("ids must be one per tree");
+    const double standArea = width * length;
+    const py::str feature("Feature");
+    const py::int_ order(k);
+    py::list features(zones.size());
+    for (std::size_t t = 0; t < zones.size(); ++t) {
+        py::dict properties;
+        properties["tree"] = py::int_(t);
+        if (withIds)
+            properties["id"] = idList[t];
+        properties["k"] = order;
+        properties["area"] = py::float_(zones[t].area);
+        properties["probability"] = py::float_(zones[t].area / standArea);
+        py::dict item;
+        item["type"] = feature;
+        item["geometry"] = zoneGeometry(zones[t]);
+        item["properties"] = std::move(properties);
+        features[t] = std::move(item);
+    }
+    py::dict collection;
+    collection["type"] = "FeatureCollection";
+    collection["features"] = std::move(features);
+    return collection;
 }
 
 kavrel::StudyDesign designOf(const std::string &name)
@@ -191,7 +282,7 @@ template <class Field> py::list textColumn(const std::vector<kavrel::StudyRow> &
 py::dict samplingStudy(const py::list &stands, const std::vector<long long> &orders,
                        const std::vector<std::string> &designs, long long replicates, long long points,
                        unsigned long long seed, double buffer, bool torus, std::optional<double> plotRadius,
-                       const std::vector<double> &factors,
+                       int threads, const std::vector<double> &factors,
                        const std::vector<std::pair<double, double>> &concentric,
                        const std::vector<std::string> &corrections)
 {
@@ -223,6 +314,7 @@ py::dict samplingStudy(const py::list &stands, const std::vector<long long> &ord
         settings.edgeCorrections.push_back(*correction);
     }
 
+    const ThreadCountScope threadCount(threads);
     const kavrel::StudyResult result = withoutLock(
         [&](const kavrel::Progress &progress) { return kavrel::runStudy(studyStands, settings, progress); });
     const std::vector<kavrel::StudyRow> &rows = result.summary;
@@ -259,14 +351,23 @@ py::dict samplingStudy(const py::list &stands, const std::vector<long long> &ord
 PYBIND11_MODULE(_engine, module)
 {
     module.doc() = "Kavrel's zone engine; use the functions of the kavrel package.";
-    module.def("zone_areas", &zoneAreas, py::arg("trees"), py::arg("width"), py::arg("length"), py::arg("k"));
+    module.def("zone_areas", &zoneAreas, py::arg("trees"), py::arg("width"), py::arg("length"), py::arg("k"),
+               py::arg("threads") = 0);
     module.def("inclusion_zones", &inclusionZones, py::arg("trees"), py::arg("width"), py::arg("length"),
-               py::arg("k"));
-    module.def("nearest_trees", &nearestTrees, py::arg("trees"), py::arg("points"), py::arg("k"));
+               py::arg("k"), py::arg("threads") = 0);
+    module.def("zones_geojson", &zonesGeojson, py::arg("trees"), py::arg("width"), py::arg("length"),
+               py::arg("k"), py::arg("threads") = 0, py::arg("ids") = py::none());
+    module.def("nearest_trees", &nearestTrees, py::arg("trees"), py::arg("points"), py::arg("k"),
+               py::arg("threads") = 0);
     module.def("sampling_study", &samplingStudy, py::arg("stands"), py::arg("orders"), py::arg("designs"),
                py::arg("replicates"), py::arg("points"), py::arg("seed"), py::arg("buffer"), py::arg("torus"),
-               py::arg("plot_radius"), py::arg("factors") = std::vector<double>{},
+               py::arg("plot_radius"), py::arg("threads") = 0, py::arg("factors") = std::vector<double>{},
                py::arg("concentric") = std::vector<std::pair<double, double>>{},
                py::arg("corrections") = std::vector<std::string>{"clip"});
     addSurfaceFunctions(module);
+    module.def("thread_count", &kavrel::threadCount,
+               "The threads a call computes on by default: KAVREL_THREADS or the process's processors.");
+    module.def(
+        "threads_environment_problem", [] { return kavrel::threadsFromEnvironment().error; },
+        "What is wrong with KAVREL_THREADS, empty when it is unset or fine.");
 }

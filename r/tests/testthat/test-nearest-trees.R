@@ -42,6 +42,6 @@ test_that("bad points, trees or k are R errors", {
   expect_error(nearest_trees(trees, trees, k = 0), "at least 1")
   expect_error(nearest_trees(trees, list(x = 1:2, y = 1)), "differ in length")
   expect_error(nearest_trees(data.frame(x = 1e16, y = 0), trees), "within")
-  expect_error(kavrel:::.nearest_trees(0, 0, c(1, NA), c(1, 1), 1L), "coordinates")
-  expect_error(kavrel:::.nearest_trees(0, 0, 1, 1, 0L), "at least 1")
+  expect_error(kavrel:::.nearest_trees(0, 0, c(1, NA), c(1, 1), 1L, 0L), "coordinates")
+  expect_error(kavrel:::.nearest_trees(0, 0, 1, 1, 0L, 0L), "at least 1")
 })

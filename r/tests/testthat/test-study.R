@@ -68,8 +68,8 @@ test_that("bad settings are R errors that say what is wrong", {
   expect_error(sampling_study(trees, c(50, 40), buffer = 2, torus = TRUE), "toroidal")
   expect_error(sampling_study(trees, c(0, 40)), "two positive numbers")
   expect_error(sampling_study(trees, c(50, 40), plot_radius = -1), "plot_radius")
-  expect_error(kavrel:::.sampling_study(list(list(name = "a", x = 1, y = 1, d = 0.3, stand = c(5, 5))),
-                                        1L, "random", 10, 3, NaN, 0, FALSE, NA_real_), "seed")
+  expect_error(kavrel:::.sampling_study(list(list(name = "a", x = 1, y = 1, d = 0.3, stand = c(5, 5, 0, 0))),
+                                        1L, "random", 10, 3, NaN, 0, FALSE, NA_real_, 0L), "seed")
 })
 
 test_that("a stand without trees gives notes, not numbers", {

@@ -96,7 +96,11 @@ bad_input <- list(
   list(trees = example3, stand = c(0, 10), k = 1, message = "two positive numbers"),
   list(trees = example3, stand = c(10, NA), k = 1, message = "two positive numbers"),
   list(trees = example3, stand = 10, k = 1, message = "two positive numbers"),
-  list(trees = example3, stand = c(Inf, 10), k = 1, message = "two positive numbers")
+  list(trees = example3, stand = c(Inf, 10), k = 1, message = "two positive numbers"),
+  list(trees = example3, stand = c(1e-300, 1e-300), k = 1, message = "too small or too large"),
+  list(trees = example3, stand = c(1e300, 1e300), k = 1, message = "too small or too large"),
+  list(trees = example3, stand = "100", k = 1, message = "two positive numbers"),
+  list(trees = example3, stand = NULL, k = 1, message = "`stand` is needed")
 )
 
 test_that("bad input is an R error that says what is wrong", {
@@ -107,9 +111,12 @@ test_that("bad input is an R error that says what is wrong", {
 })
 
 test_that("the compiled routines refuse bad input themselves", {
-  expect_error(kavrel:::.zone_areas(c(1, NA), c(1, 2), c(10, 10), 1L), "tree 2 .* must be finite")
-  expect_error(kavrel:::.zone_areas(1, c(1, 2), c(10, 10), 1L), "differ in length")
-  expect_error(kavrel:::.zone_areas(1, 1, c(10, 0), 1L), "positive")
-  expect_error(kavrel:::.inclusion_zones(1, 1, c(10, 10), 0L), "at least 1")
-  expect_error(kavrel:::.inclusion_zones(1, 1, c(10, 10), NA_integer_), "at least 1")
+  stand <- c(10, 10, 0, 0)
+  expect_error(kavrel:::.zone_areas(c(1, NA), c(1, 2), stand, 1L, 0L), "tree 2 .* must be finite")
+  expect_error(kavrel:::.zone_areas(1, c(1, 2), stand, 1L, 0L), "differ in length")
+  expect_error(kavrel:::.zone_areas(1, 1, c(10, 0, 0, 0), 1L, 0L), "positive")
+  expect_error(kavrel:::.zone_areas(1, 1, c(10, 10), 1L, 0L), "lower-left corner")
+  expect_error(kavrel:::.zone_areas(1, 1, stand, 1L, -1L), "threads")
+  expect_error(kavrel:::.inclusion_zones(1, 1, stand, 0L, 0L, FALSE), "at least 1")
+  expect_error(kavrel:::.inclusion_zones(1, 1, stand, NA_integer_, 0L, TRUE), "at least 1")
 })

@@ -57,9 +57,11 @@ StandFileResult parseStandFile(QIODevice &device, const QString &filePath);
 
 // Trees read from a file at most.
 inline constexpr int MaxTreeCount = 50;
-// Tree coordinates and diameters beyond this magnitude are refused: they
-// would overflow the map arithmetic and the basal areas, and are no forest.
+// Tree coordinates beyond this magnitude are refused: they would overflow the
+// map arithmetic and are no forest.
 inline constexpr double MaxTreeCoordinate = 1e9;
+// The largest diameter magnitude a bounded reading takes (see
+// StandFileDiameters).
 inline constexpr double MaxTreeDiameter = 1e9;
 // Longer values are not numbers.
 inline constexpr int MaxValueLength = 400;
@@ -72,10 +74,22 @@ enum class StandFileTrees
     All
 };
 
-// The same readings with the choice of trees; the window's readings above are
-// those with StandFileTrees::FirstFifty.
-StandFileResult readStandFile(const QString &path, StandFileTrees trees);
-StandFileResult parseStandFile(QIODevice &device, const QString &filePath, StandFileTrees trees);
+// What diameters a reading takes. The window only shows them and takes any
+// finite number; computations that square them for basal areas take them
+// bounded by MaxTreeDiameter, and refuse a larger one naming its tree.
+enum class StandFileDiameters
+{
+    AnyFinite,
+    Bounded
+};
+
+// The same readings with the choice of trees and diameters; the window's
+// readings above are those with StandFileTrees::FirstFifty and
+// StandFileDiameters::AnyFinite.
+StandFileResult readStandFile(const QString &path, StandFileTrees trees,
+                              StandFileDiameters diameters = StandFileDiameters::AnyFinite);
+StandFileResult parseStandFile(QIODevice &device, const QString &filePath, StandFileTrees trees,
+                               StandFileDiameters diameters = StandFileDiameters::AnyFinite);
 
 enum class NumberProblem
 {

@@ -17,6 +17,8 @@ class BrokenPipeGuard;
 //   replaced (a pipe without a reader is refused rather than waited for, and
 //   one whose reader goes away fails the write);
 // - a symbolic link is followed to its target and stays a link;
+// - /dev/stdout, /dev/stderr, /dev/fd/N (a descriptor of this process) are
+//   written through that descriptor, wherever it leads;
 // - anything else (a folder, a block device, a socket) is refused.
 // Names are taken as fileNameFromNative() gives them, byte for byte.
 class OutputFile
@@ -49,6 +51,7 @@ public:
 private:
     bool resolveTarget();
     bool openInPlace();
+    bool openInherited();
     bool openReplacement(bool replacesFile, uid_t owner, gid_t group, mode_t mode);
     bool fail(const QString &reason);
     bool failWithErrno(int error);
@@ -62,6 +65,7 @@ private:
     // file, not the end of the process.
     std::unique_ptr<BrokenPipeGuard> m_pipeGuard;
     int m_descriptor = -1;
+    int m_inherited = -1; // the descriptor behind /dev/stdout and its kind
     bool m_inPlace = false;
     QString m_error;
 };

@@ -190,8 +190,9 @@ struct Expectation
 class StandFileParser
 {
 public:
-    StandFileParser(QIODevice &device, const QString &filePath, StandFileTrees trees)
-        : m_values(device), m_filePath(filePath), m_trees(trees)
+    StandFileParser(QIODevice &device, const QString &filePath, StandFileTrees trees,
+                    StandFileDiameters diameters)
+        : m_values(device), m_filePath(filePath), m_trees(trees), m_diameters(diameters)
     {}
 
     StandFileResult parse()
@@ -214,11 +215,15 @@ public:
                 !read(coordinateExpectation(QCoreApplication::translate("StandFileReader", "Y von Baum %1"),
                                             tree),
                       y) ||
-                !read(diameterExpectation(tree), d))
+                !read(m_diameters == StandFileDiameters::Bounded ? boundedDiameterExpectation(tree)
+                                                                 : diameterExpectation(tree),
+                      d))
                 return failure();
             stand.treeX.push_back(x);
             stand.treeY.push_back(y);
             stand.treeD.push_back(d);
+            stand.writtenX.push_back(x);
+            stand.writtenY.push_back(y);
         }
         StandFileResult result;
         result.stand = std::move(stand);
@@ -258,6 +263,11 @@ private:
             -MaxTreeCoordinate, MaxTreeCoordinate, false};
     }
     static Expectation diameterExpectation(int tree)
+    {
+        return {
+            QCoreApplication::translate("StandFileReader", "der Durchmesser von Baum %1 (Zahl)").arg(tree)};
+    }
+    static Expectation boundedDiameterExpectation(int tree)
     {
         return {QCoreApplication::translate(
                     "StandFileReader", "der Durchmesser von Baum %1 (Zahl von -1000000000 bis 1000000000)")
@@ -334,6 +344,7 @@ private:
     ValueReader m_values;
     QString m_filePath;
     StandFileTrees m_trees;
+    StandFileDiameters m_diameters;
     StandFileError m_error;
 };
 
@@ -442,13 +453,13 @@ StandFileResult readStandFile(const QString &path)
     return readStandFile(path, StandFileTrees::FirstFifty);
 }
 
-StandFileResult readStandFile(const QString &path, StandFileTrees trees)
+StandFileResult readStandFile(const QString &path, StandFileTrees trees, StandFileDiameters diameters)
 {
     QFile file;
     const QString reason = openStandFile(file, path);
     if (!reason.isEmpty())
         return openFailure(path, reason);
-    return parseStandFile(file, path, trees);
+    return parseStandFile(file, path, trees, diameters);
 }
 
 StandFileResult parseStandFile(const QByteArray &content, const QString &filePath)
@@ -464,7 +475,8 @@ StandFileResult parseStandFile(QIODevice &device, const QString &filePath)
     return parseStandFile(device, filePath, StandFileTrees::FirstFifty);
 }
 
-StandFileResult parseStandFile(QIODevice &device, const QString &filePath, StandFileTrees trees)
+StandFileResult parseStandFile(QIODevice &device, const QString &filePath, StandFileTrees trees,
+                               StandFileDiameters diameters)
 {
-    return StandFileParser(device, filePath, trees).parse();
+    return StandFileParser(device, filePath, trees, diameters).parse();
 }

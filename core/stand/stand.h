@@ -26,6 +26,11 @@ struct Stand
 
     std::vector<double> treeX; // stand metres, follows tie nudges
     std::vector<double> treeY;
+    // Stand metres as the file writes them, never nudged: what zone areas
+    // and exports are computed from. Empty for a stand not read from a file,
+    // whose treeX and treeY are then taken as written.
+    std::vector<double> writtenX;
+    std::vector<double> writtenY;
     std::vector<double> treeD; // as read; shown only
     std::vector<double> treeMapX;
     std::vector<double> treeMapY;

@@ -146,17 +146,19 @@ QByteArray zonesToGeoJson(const std::vector<InclusionZone> &zones, StandRectangl
 }
 
 QByteArray zonesToSvg(const std::vector<Point> &trees, const std::vector<InclusionZone> &zones,
-                      StandRectangle stand, int k)
+                      StandRectangle stand, int k, SvgTrees drawn)
 {
+    const bool separated = drawn == SvgTrees::SeparatedOnMap;
     const DrawingFrame frame(trees, stand);
     const double font = 0.03 * frame.extent();
     const double line = 0.003 * frame.extent();
     const double zoneLine = 0.0015 * frame.extent();
     const double treeRadius = 0.008 * frame.extent();
-    const double legendHeight = 4.0 * font * 1.5;
-    // Wide enough for the longest legend line (about 50 characters) even on a
-    // tall, narrow stand.
-    const double width = std::max(frame.drawingWidth(), 2.0 * frame.margin() + 30.0 * font);
+    const double legendHeight = (separated ? 5.0 : 4.0) * font * 1.5;
+    // Wide enough for the longest legend line (about 50 characters, 60 with
+    // the note on moved trees) even on a tall, narrow stand.
+    const double width =
+        std::max(frame.drawingWidth(), 2.0 * frame.margin() + (separated ? 36.0 : 30.0) * font);
     const double height = frame.mapHeight() + legendHeight;
     const double pixelsPerUnit = 800.0 / std::max(width, height);
 
@@ -225,22 +227,26 @@ QByteArray zonesToSvg(const std::vector<Point> &trees, const std::vector<Inclusi
                "<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\" stroke=\"black\" stroke-width=\"%4\"/>")
                .arg(num(left), num(top + 3.0 * row + font * 0.65), num(left + bar), num(2.0 * line))
         << QStringLiteral("<text x=\"%1\" y=\"%2\">%3 m</text>")
-               .arg(num(left + bar + font * 0.5), num(top + 3.0 * row + font), numberText(bar))
-        << QStringLiteral("</g>") << QStringLiteral("</svg>");
+               .arg(num(left + bar + font * 0.5), num(top + 3.0 * row + font), numberText(bar));
+    if (separated)
+        svg << QStringLiteral("<text x=\"%1\" y=\"%2\">%3</text>")
+                   .arg(num(left), num(top + 4.0 * row + font),
+                        translated("Wie auf der Karte: gleiche X- oder Y-Werte auseinandergerückt"));
+    svg << QStringLiteral("</g>") << QStringLiteral("</svg>");
     return (svg.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
 
 QByteArray zonesToCsv(const std::vector<Point> &trees, const std::vector<double> &diameters,
-                      const std::vector<InclusionZone> &zones, StandRectangle stand, int k)
+                      const std::vector<double> &areas, StandRectangle stand, int k)
 {
     QString text = QStringLiteral("tree,x,y,d,k,area,probability\n");
-    for (std::size_t t = 0; t < zones.size() && t < trees.size(); ++t) {
+    for (std::size_t t = 0; t < areas.size() && t < trees.size(); ++t) {
         const double d = t < diameters.size() ? diameters[t] : 0.0;
         text += QStringLiteral("%1,%2,%3,%4,%5,%6,%7\n")
                     .arg(t + 1)
                     .arg(numberText(trees[t].x), numberText(trees[t].y), numberText(d))
                     .arg(k)
-                    .arg(numberText(zones[t].area), numberText(probability(zones[t].area, stand)));
+                    .arg(numberText(areas[t]), numberText(probability(areas[t], stand)));
     }
     return text.toUtf8();
 }

@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QRandomGenerator>
 #include <cerrno>
+#include <climits>
 #include <csignal>
+#include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
 #include <pthread.h>
@@ -88,6 +90,38 @@ std::optional<QByteArray> linkTarget(const QByteArray &link)
     }
 }
 
+// The number N of /proc/self/fd/N, where /dev/stdout, /dev/stderr and
+// /dev/fd/N lead: a descriptor this process already holds, whose link text
+// ("pipe:[…]", a deleted file) need not be a path at all.
+std::optional<QByteArray> realFolder(const QByteArray &folder)
+{
+    char resolved[PATH_MAX];
+    if (!::realpath(folder.constData(), resolved))
+        return std::nullopt;
+    return QByteArray(resolved);
+}
+
+// The number N of a path in /proc/self/fd (the way /dev/stdout, /dev/stderr
+// and /dev/fd/N go): a descriptor this process already holds, whose link text
+// ("pipe:[…]", a deleted file) need not be a path at all.
+std::optional<int> inheritedDescriptor(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray number = path.mid(slash + 1);
+    bool ok = false;
+    const int descriptor = number.toInt(&ok);
+    if (slash < 0 || !ok || descriptor < 0 || QByteArray::number(descriptor) != number)
+        return std::nullopt;
+    const std::optional<QByteArray> folder = realFolder(folderOf(path));
+    if (!folder)
+        return std::nullopt;
+    for (const char *descriptors : {"/proc/self/fd", "/proc/thread-self/fd"}) {
+        if (realFolder(descriptors) == folder)
+            return descriptor;
+    }
+    return std::nullopt;
+}
+
 bool isWrittenInPlace(mode_t mode)
 {
     return S_ISFIFO(mode) || S_ISCHR(mode);
@@ -127,6 +161,8 @@ bool OutputFile::open()
         return fail(translated("Es ist kein Dateiname angegeben."));
     if (!resolveTarget())
         return false;
+    if (m_inherited >= 0)
+        return openInherited();
     struct stat status;
     if (::stat(m_target.constData(), &status) != 0) {
         if (errno != ENOENT)
@@ -230,7 +266,13 @@ bool OutputFile::writeFile(const QString &path, const QByteArray &content, QStri
 bool OutputFile::resolveTarget()
 {
     QByteArray target = nativeFileName(m_path);
+    m_inherited = -1;
     for (int hop = 0; hop <= MaxLinkHops; ++hop) {
+        if (const std::optional<int> descriptor = inheritedDescriptor(target)) {
+            m_target = target;
+            m_inherited = *descriptor;
+            return true;
+        }
         struct stat status;
         if (::lstat(target.constData(), &status) != 0) {
             if (errno != ENOENT)
@@ -248,6 +290,30 @@ bool OutputFile::resolveTarget()
         target = next->startsWith('/') ? *next : folderOf(target) + '/' + *next;
     }
     return failWithErrno(ELOOP);
+}
+
+// Written where the descriptor points, as a shell's "> file" opened it for
+// this process (at its offset, in append mode when so opened), never replaced.
+bool OutputFile::openInherited()
+{
+    const int descriptor = ::fcntl(m_inherited, F_DUPFD_CLOEXEC, 0);
+    if (descriptor < 0)
+        return failWithErrno(errno);
+    m_descriptor = descriptor;
+    const int flags = ::fcntl(descriptor, F_GETFL);
+    if (flags < 0 || (flags & O_ACCMODE) == O_RDONLY) {
+        const int error = flags < 0 ? errno : EBADF;
+        closeDescriptor();
+        return failWithErrno(error);
+    }
+    m_inPlace = true;
+    m_pipeGuard = std::make_unique<BrokenPipeGuard>();
+    if (!m_file.open(descriptor, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+        const QString reason = m_file.errorString();
+        closeDescriptor();
+        return fail(reason);
+    }
+    return true;
 }
 
 bool OutputFile::openInPlace()
