@@ -15,6 +15,12 @@
         <source>Zahl der Threads (Vorgabe: KAVREL_THREADS, sonst alle Prozessoren des Prozesses)</source>
         <translation>number of threads (default: KAVREL_THREADS, otherwise every processor the process may use)</translation>
     </message>
+    <message>
+        <source>Stichprobenoberflächen: kavrel-zones surface --help
+</source>
+        <translation>Sampling surfaces: kavrel-zones surface --help
+</translation>
+    </message>
 </context>
 <context>
     <name>KavrelZones</name>

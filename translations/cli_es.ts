@@ -15,6 +15,12 @@
         <source>Zahl der Threads (Vorgabe: KAVREL_THREADS, sonst alle Prozessoren des Prozesses)</source>
         <translation>número de hilos (por defecto: KAVREL_THREADS, si no, todos los procesadores del proceso)</translation>
     </message>
+    <message>
+        <source>Stichprobenoberflächen: kavrel-zones surface --help
+</source>
+        <translation>Superficies de muestreo: kavrel-zones surface --help
+</translation>
+    </message>
 </context>
 <context>
     <name>KavrelZones</name>

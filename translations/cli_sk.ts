@@ -15,6 +15,12 @@
         <source>Zahl der Threads (Vorgabe: KAVREL_THREADS, sonst alle Prozessoren des Prozesses)</source>
         <translation>počet vlákien (predvolene: KAVREL_THREADS, inak všetky procesory procesu)</translation>
     </message>
+    <message>
+        <source>Stichprobenoberflächen: kavrel-zones surface --help
+</source>
+        <translation>Výberové povrchy: kavrel-zones surface --help
+</translation>
+    </message>
 </context>
 <context>
     <name>KavrelZones</name>
