@@ -2,6 +2,7 @@
 #include "generatecommand.h"
 #include "researchcommand.h"
 #include "studycommand.h"
+#include "surfacecommand.h"
 #include "threadsoption.h"
 #include "zonescommand.h"
 #include "zoneslanguage.h"
@@ -21,6 +22,8 @@ int runCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const QString first = arguments.value(0);
     if (first == QLatin1String("study"))
         return runStudyCommand(arguments.mid(1), out, err);
+    if (first == QLatin1String("surface"))
+        return runSurfaceCommand(arguments.mid(1), out, err);
     if (first == QLatin1String("generate"))
         return runGenerateCommand(arguments.mid(1), out, err);
     return zonesMain(arguments, out, err);

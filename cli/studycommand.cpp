@@ -3,6 +3,7 @@
 #include "files/outputfile.h"
 #include "researchcommand.h"
 #include "researchstand.h"
+#include "studyplot.h"
 #include "subcommandvalues.h"
 #include "threadsoption.h"
 #include "zonescommand.h"
@@ -72,6 +73,7 @@ struct StudyCommandLine
     QString output;
     QString perReplicate;
     QString perPoint;
+    QString plot;
 };
 
 // Percentage of a long study on standard error, only when a person watches
@@ -149,6 +151,19 @@ QList<QCommandLineOption> studyOptions()
          translated("jede Schätzung jeder Stichprobe als CSV in diese Datei"), QStringLiteral("FILE")},
         {QStringLiteral("per-point"),
          translated("die Werte an jedem Stichprobenpunkt als CSV in diese Datei"), QStringLiteral("FILE")},
+        {QStringLiteral("baf"),
+         translated("Winkelzählprobe mit Zählfaktor F in m^2/ha; mehrere mit Komma oder wiederholt"),
+         QStringLiteral("F")},
+        {QStringLiteral("concentric"),
+         translated("konzentrische Probekreise: Radius R in m für Bäume ab D cm, etwa 6:0,12:30"),
+         QStringLiteral("R1:D1,...")},
+        {QStringLiteral("edge-correction"),
+         translated(
+             "Randkorrekturen der Kreisverfahren, Liste aus none, clip, walkthrough, mirage (Vorgabe clip)"),
+         QStringLiteral("METHOD,...")},
+        {QStringLiteral("plot"),
+         translated("Verzerrung, RMSE und Überdeckung gegen k als SVG-Bild in diese Datei"),
+         QStringLiteral("FILE.svg")},
     };
 }
 
@@ -161,27 +176,6 @@ QString studyDescription()
         "Bestand, k, Anlage, Schätzer und Größe mit wahrem Wert, Mittelwert, Verzerrung, empirischem\n"
         "Standardfehler, RMSE, mittlerem geschätztem Standardfehler und Überdeckung der 95-%-Intervalle.\n"
         "Schätzer ohne endlichen Erwartungswert stehen dort mit NA und dem Vermerk infinite_expectation.");
-}
-
-std::optional<StandRectangle> standRectangle(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char(','));
-    const std::optional<std::vector<double>> values = numberList(text, int(parts.size()));
-    if (!values || (values->size() != 2 && values->size() != 4))
-        return std::nullopt;
-    StandRectangle rectangle;
-    if (values->size() == 2) {
-        rectangle.width = (*values)[0];
-        rectangle.length = (*values)[1];
-    } else {
-        rectangle.x0 = (*values)[0];
-        rectangle.y0 = (*values)[1];
-        rectangle.width = (*values)[2] - (*values)[0];
-        rectangle.length = (*values)[3] - (*values)[1];
-    }
-    if (!(rectangle.width > 0.0) || !(rectangle.length > 0.0))
-        return std::nullopt;
-    return rectangle;
 }
 
 std::optional<std::vector<StudyDesign>> designList(const QString &text)
@@ -199,17 +193,6 @@ std::optional<std::vector<StudyDesign>> designList(const QString &text)
             designs.push_back(design);
     }
     return designs;
-}
-
-std::optional<DiameterUnit> diameterUnit(const QString &text)
-{
-    if (text == QLatin1String("cm"))
-        return DiameterUnit::Centimetre;
-    if (text == QLatin1String("mm"))
-        return DiameterUnit::Millimetre;
-    if (text == QLatin1String("m"))
-        return DiameterUnit::Metre;
-    return std::nullopt;
 }
 
 QString badValue(const QString &option, const QString &value, const QString &expected)
@@ -289,9 +272,34 @@ QString readOptions(const QCommandLineParser &parser, StudyCommandLine &line)
             return badValue(QStringLiteral("stand"), value,
                             translated("kein Rechteck W,L oder X0,Y0,X1,Y1 mit positiver Fläche"));
     }
+    if (parser.isSet(QStringLiteral("baf"))) {
+        const std::optional<std::vector<double>> factors =
+            basalAreaFactors(parser.values(QStringLiteral("baf")));
+        if (!factors)
+            return badValue(QStringLiteral("baf"), parser.values(QStringLiteral("baf")).join(u','),
+                            translated("kein Zählfaktor über 0 m^2/ha"));
+        s.basalAreaFactors = *factors;
+    }
+    if (parser.isSet(QStringLiteral("concentric"))) {
+        const QString value = parser.value(QStringLiteral("concentric"));
+        const std::optional<std::vector<ConcentricRing>> rings = concentricRings(value);
+        if (!rings)
+            return badValue(QStringLiteral("concentric"), value,
+                            translated("keine Liste R:D aus Radius über 0 m und Durchmesser ab 0 cm"));
+        s.concentric = *rings;
+    }
+    if (parser.isSet(QStringLiteral("edge-correction"))) {
+        const QString value = parser.value(QStringLiteral("edge-correction"));
+        const std::optional<std::vector<EdgeCorrection>> corrections = edgeCorrections(value);
+        if (!corrections)
+            return badValue(QStringLiteral("edge-correction"), value,
+                            translated("keine Liste aus none, clip, walkthrough und mirage, jede einmal"));
+        s.edgeCorrections = *corrections;
+    }
     line.output = parser.value(QStringLiteral("output"));
     line.perReplicate = parser.value(QStringLiteral("per-replicate"));
     line.perPoint = parser.value(QStringLiteral("per-point"));
+    line.plot = parser.value(QStringLiteral("plot"));
     s.keepReplicates = !line.perReplicate.isEmpty();
     line.standFiles = parser.positionalArguments();
     if (line.standFiles.isEmpty())
@@ -348,7 +356,7 @@ int runStudyOn(const std::vector<StudyStand> &stands, const StudyCommandLine &li
             err << "kavrel-zones study: " << notWritten(line.perPoint, pointFile->errorString()) << '\n';
             return ZonesOutputNotWritten;
         }
-        pointFile->write(QByteArray::fromStdString(pointsCsvHeader()));
+        pointFile->write(QByteArray::fromStdString(pointsCsvHeader(line.settings)));
     }
     const PointSink sink = pointFile ? PointSink([&pointFile](const PointRow &row) {
         pointFile->write(QByteArray::fromStdString(pointCsvLine(row)));
@@ -378,6 +386,13 @@ int runStudyOn(const std::vector<StudyStand> &stands, const StudyCommandLine &li
             writeWholeFile(line.perReplicate, QByteArray::fromStdString(replicatesCsv(result.replicates)));
         if (!problem.isEmpty()) {
             err << "kavrel-zones study: " << notWritten(line.perReplicate, problem) << '\n';
+            return ZonesOutputNotWritten;
+        }
+    }
+    if (!line.plot.isEmpty()) {
+        const QString problem = writeWholeFile(line.plot, studyPlotSvg(result.summary));
+        if (!problem.isEmpty()) {
+            err << "kavrel-zones study: " << notWritten(line.plot, problem) << '\n';
             return ZonesOutputNotWritten;
         }
     }

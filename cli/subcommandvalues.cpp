@@ -49,6 +49,83 @@ std::optional<std::vector<double>> numberList(const QString &text, int count)
     return values;
 }
 
+std::optional<kavrel::StandRectangle> standRectangle(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    const std::optional<std::vector<double>> values = numberList(text, int(parts.size()));
+    if (!values || (values->size() != 2 && values->size() != 4))
+        return std::nullopt;
+    kavrel::StandRectangle rectangle;
+    if (values->size() == 2) {
+        rectangle.width = (*values)[0];
+        rectangle.length = (*values)[1];
+    } else {
+        rectangle.x0 = (*values)[0];
+        rectangle.y0 = (*values)[1];
+        rectangle.width = (*values)[2] - (*values)[0];
+        rectangle.length = (*values)[3] - (*values)[1];
+    }
+    if (!(rectangle.width > 0.0) || !(rectangle.length > 0.0))
+        return std::nullopt;
+    return rectangle;
+}
+
+std::optional<kavrel::DiameterUnit> diameterUnit(const QString &text)
+{
+    if (text == QLatin1String("cm"))
+        return kavrel::DiameterUnit::Centimetre;
+    if (text == QLatin1String("mm"))
+        return kavrel::DiameterUnit::Millimetre;
+    if (text == QLatin1String("m"))
+        return kavrel::DiameterUnit::Metre;
+    return std::nullopt;
+}
+
+std::optional<std::vector<double>> basalAreaFactors(const QStringList &values)
+{
+    std::vector<double> factors;
+    for (const QString &value : values) {
+        for (const QString &factor : value.split(QLatin1Char(','))) {
+            const std::optional<double> number = decimalNumber(factor);
+            if (!number || *number <= 0.0)
+                return std::nullopt;
+            if (std::find(factors.begin(), factors.end(), *number) == factors.end())
+                factors.push_back(*number);
+        }
+    }
+    return factors;
+}
+
+std::optional<std::vector<kavrel::ConcentricRing>> concentricRings(const QString &text)
+{
+    std::vector<kavrel::ConcentricRing> rings;
+    for (const QString &ring : text.split(QLatin1Char(','))) {
+        const QStringList parts = ring.split(QLatin1Char(':'));
+        if (parts.size() != 2)
+            return std::nullopt;
+        const std::optional<double> radius = decimalNumber(parts[0]);
+        const std::optional<double> diameter = decimalNumber(parts[1]);
+        if (!radius || !diameter || *radius <= 0.0 || *diameter < 0.0)
+            return std::nullopt;
+        rings.push_back({*radius, *diameter});
+    }
+    return rings;
+}
+
+std::optional<std::vector<kavrel::EdgeCorrection>> edgeCorrections(const QString &text)
+{
+    std::vector<kavrel::EdgeCorrection> corrections;
+    for (const QString &name : text.split(QLatin1Char(','))) {
+        const std::optional<kavrel::EdgeCorrection> correction =
+            kavrel::edgeCorrectionFromName(name.toStdString());
+        if (!correction ||
+            std::find(corrections.begin(), corrections.end(), *correction) != corrections.end())
+            return std::nullopt;
+        corrections.push_back(*correction);
+    }
+    return corrections;
+}
+
 std::vector<int> orderList(const QString &text, int maxOrder)
 {
     std::vector<int> orders;

@@ -2,6 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <kavrel/concentricplots.h>
+#include <kavrel/edgecorrection.h>
+#include <kavrel/samplingsimulation.h>
+#include <kavrel/standrectangle.h>
 #include <optional>
 #include <vector>
 
@@ -24,6 +28,24 @@ std::optional<std::vector<double>> numberList(const QString &text, int count);
 // Orders as a list of whole numbers and ranges: "1-10", "1,2,5", "1-3,6".
 // Each order once, ascending; empty on an error or past maxOrder.
 std::vector<int> orderList(const QString &text, int maxOrder);
+
+// A stand rectangle "W,L" for [0, W] x [0, L] or "X0,Y0,X1,Y1", of positive area.
+std::optional<kavrel::StandRectangle> standRectangle(const QString &text);
+
+// "cm", "mm" or "m".
+std::optional<kavrel::DiameterUnit> diameterUnit(const QString &text);
+
+// Basal area factors from each value of a repeated option, each a comma
+// list of positive numbers; every factor once, in the order given.
+std::optional<std::vector<double>> basalAreaFactors(const QStringList &values);
+
+// Concentric rings "R1:D1,R2:D2,...": radius R > 0 in metres for trees of
+// diameter D >= 0 in centimetres.
+std::optional<std::vector<kavrel::ConcentricRing>> concentricRings(const QString &text);
+
+// Edge corrections as a comma list of none, clip, walkthrough and mirage;
+// each once.
+std::optional<std::vector<kavrel::EdgeCorrection>> edgeCorrections(const QString &text);
 
 // The message that ends a subcommand's usage error.
 void printUsageError(QTextStream &err, const QString &command, const QString &message);

@@ -200,5 +200,6 @@ QString zonesUsage()
         "schreibbar.\n");
     usage += translated("\nSimulationsstudien: kavrel-zones study --help\n"
                         "Bestände aus Punktprozessen: kavrel-zones generate --help\n");
+    usage += translated("Stichprobenoberflächen: kavrel-zones surface --help\n");
     return usage;
 }

@@ -27,8 +27,8 @@ def engine_sources():
 
 extension = Pybind11Extension(
     "kavrel._engine",
-    ["src/kavrel/_engine.cpp", *engine_sources()],
-    include_dirs=["engine"],
+    ["src/kavrel/_engine.cpp", "src/kavrel/_surface.cpp", *engine_sources()],
+    include_dirs=["engine", "src/kavrel"],
     cxx_std=20,
     # The same bits as the command-line tool: no fused multiply-add contraction.
     extra_compile_args=["-ffp-contract=off"],

@@ -15,6 +15,12 @@
         <source>Zahl der Threads (Vorgabe: KAVREL_THREADS, sonst alle Prozessoren des Prozesses)</source>
         <translation>number of threads (default: KAVREL_THREADS, otherwise every processor the process may use)</translation>
     </message>
+    <message>
+        <source>Stichprobenoberflächen: kavrel-zones surface --help
+</source>
+        <translation>Sampling surfaces: kavrel-zones surface --help
+</translation>
+    </message>
 </context>
 <context>
     <name>KavrelZones</name>
@@ -537,6 +543,84 @@ Stands from point processes: kavrel-zones generate --help
         <translation>interrupted, no file written.</translation>
     </message>
     <message>
+        <source>Ordnung k der k-Baum-Stichprobe (Vorgabe 1)</source>
+        <translation>order k of k-tree sampling (default 1)</translation>
+    </message>
+    <message>
+        <source>Abstand der Gitterpunkte in Metern (nötig)</source>
+        <translation>spacing of the grid points in metres (required)</translation>
+    </message>
+    <message>
+        <source>Winkelzählprobe mit Zählfaktor F in m^2/ha; mehrere mit Komma oder wiederholt</source>
+        <translation>angle-count sampling with basal area factor F in m^2/ha; several with commas or repeated</translation>
+    </message>
+    <message>
+        <source>konzentrische Probekreise: Radius R in m für Bäume ab D cm, etwa 6:0,12:30</source>
+        <translation>concentric plots: radius R in m for trees of D cm or more, e.g. 6:0,12:30</translation>
+    </message>
+    <message>
+        <source>Randkorrektur der Kreisverfahren: none, clip, walkthrough oder mirage (Vorgabe clip)</source>
+        <translation>edge correction of the disc designs: none, clip, walkthrough or mirage (default clip)</translation>
+    </message>
+    <message>
+        <source>jede Oberfläche als ESRI-ASCII-Gitter PREFIX_&lt;Verfahren&gt;_&lt;Größe&gt;.asc</source>
+        <translation>every surface as an ESRI ASCII grid PREFIX_&lt;design&gt;_&lt;quantity&gt;.asc</translation>
+    </message>
+    <message>
+        <source>Bild der Oberflächen als PNG</source>
+        <translation>picture of the surfaces as PNG</translation>
+    </message>
+    <message>
+        <source>Bild der Oberflächen als SVG</source>
+        <translation>picture of the surfaces as SVG</translation>
+    </message>
+    <message>
+        <source>Es fehlt --spacing, der Abstand der Gitterpunkte.</source>
+        <translation>--spacing, the spacing of the grid points, is missing.</translation>
+    </message>
+    <message>
+        <source>kein Abstand über 0 Metern</source>
+        <translation>not a spacing above 0 metres</translation>
+    </message>
+    <message>
+        <source>kein Zählfaktor über 0 m^2/ha</source>
+        <translation>not a basal area factor above 0 m^2/ha</translation>
+    </message>
+    <message>
+        <source>keine Liste R:D aus Radius über 0 m und Durchmesser ab 0 cm</source>
+        <translation>not a list R:D of radii above 0 m and diameters of 0 cm or more</translation>
+    </message>
+    <message>
+        <source>nicht none, clip, walkthrough oder mirage</source>
+        <translation>not none, clip, walkthrough or mirage</translation>
+    </message>
+    <message>
+        <source>Nur eine Standdatei, bitte.</source>
+        <translation>Only one stand file, please.</translation>
+    </message>
+    <message>
+        <source>kavrel-zones surface [Optionen] --spacing S STANDDATEI</source>
+        <translation>kavrel-zones surface [options] --spacing S STANDFILE</translation>
+    </message>
+    <message>
+        <source>Standdatei „%1“: Baum %2 hat den negativen Durchmesser %3.</source>
+        <translation>Stand file &quot;%1&quot;: tree %2 has the negative diameter %3.</translation>
+    </message>
+    <message>
+        <source>Verzerrung, RMSE und Überdeckung gegen k als SVG-Bild in diese Datei</source>
+        <translation>bias, RMSE and coverage against k as an SVG picture into this file</translation>
+    </message>
+    <message>
+        <source>Stichprobenoberflächen: der Schätzwert jedes Verfahrens (k-Baum-Stichprobe mit Horvitz-Thompson,
+fester Probekreis, Winkelzählprobe, konzentrische Probekreise) an jedem Punkt eines Gitters über dem
+Bestand. Ausgabe: eine CSV-Zeile je Verfahren und Größe mit wahrem Wert, Mittel der Oberfläche und
+Standardabweichung eines einzelnen Punkts.</source>
+        <translation>Sampling surfaces: the estimate of every design (k-tree sampling with Horvitz-Thompson, fixed plot,
+angle-count sampling, concentric plots) at every point of a grid over the stand. Output: one CSV line
+per design and quantity with the true value, the surface's mean and the single-point standard
+deviation.</translation>
+    </message>
+    <message>
         <source>%1 Bäume der Datei „%2“ stehen außerhalb des Bestandsrechtecks; der Torus legt sie in den Bestand.</source>
         <translation>%1 trees of the file “%2” stand outside the stand rectangle; the torus wraps them into the stand.</translation>
     </message>
@@ -547,6 +631,14 @@ Stands from point processes: kavrel-zones generate --help
     <message>
         <source>--count und --intensity schließen einander aus: genau N Bäume oder N Bäume je Hektar im Mittel.</source>
         <translation>--count and --intensity exclude each other: exactly N trees, or N trees per hectare on average.</translation>
+    </message>
+    <message>
+        <source>Randkorrekturen der Kreisverfahren, Liste aus none, clip, walkthrough, mirage (Vorgabe clip)</source>
+        <translation>edge corrections of the disc designs, a list of none, clip, walkthrough, mirage (default clip)</translation>
+    </message>
+    <message>
+        <source>keine Liste aus none, clip, walkthrough und mirage, jede einmal</source>
+        <translation>not a list of none, clip, walkthrough and mirage, each once</translation>
     </message>
 </context>
 <context>

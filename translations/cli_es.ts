@@ -15,6 +15,12 @@
         <source>Zahl der Threads (Vorgabe: KAVREL_THREADS, sonst alle Prozessoren des Prozesses)</source>
         <translation>número de hilos (por defecto: KAVREL_THREADS, si no, todos los procesadores del proceso)</translation>
     </message>
+    <message>
+        <source>Stichprobenoberflächen: kavrel-zones surface --help
+</source>
+        <translation>Superficies de muestreo: kavrel-zones surface --help
+</translation>
+    </message>
 </context>
 <context>
     <name>KavrelZones</name>
@@ -537,6 +543,84 @@ Rodales a partir de procesos de puntos: kavrel-zones generate --help
         <translation>interrumpido, no se ha escrito ningún archivo.</translation>
     </message>
     <message>
+        <source>Ordnung k der k-Baum-Stichprobe (Vorgabe 1)</source>
+        <translation>orden k del muestreo de k árboles (por defecto 1)</translation>
+    </message>
+    <message>
+        <source>Abstand der Gitterpunkte in Metern (nötig)</source>
+        <translation>separación de los puntos de la cuadrícula en metros (obligatoria)</translation>
+    </message>
+    <message>
+        <source>Winkelzählprobe mit Zählfaktor F in m^2/ha; mehrere mit Komma oder wiederholt</source>
+        <translation>muestreo por conteo angular con factor de área basal F en m^2/ha; varios con comas o repetido</translation>
+    </message>
+    <message>
+        <source>konzentrische Probekreise: Radius R in m für Bäume ab D cm, etwa 6:0,12:30</source>
+        <translation>parcelas concéntricas: radio R en m para árboles desde D cm, p. ej. 6:0,12:30</translation>
+    </message>
+    <message>
+        <source>Randkorrektur der Kreisverfahren: none, clip, walkthrough oder mirage (Vorgabe clip)</source>
+        <translation>corrección de borde de los diseños circulares: none, clip, walkthrough o mirage (por defecto clip)</translation>
+    </message>
+    <message>
+        <source>jede Oberfläche als ESRI-ASCII-Gitter PREFIX_&lt;Verfahren&gt;_&lt;Größe&gt;.asc</source>
+        <translation>cada superficie como cuadrícula ESRI ASCII PREFIX_&lt;diseño&gt;_&lt;magnitud&gt;.asc</translation>
+    </message>
+    <message>
+        <source>Bild der Oberflächen als PNG</source>
+        <translation>imagen de las superficies en PNG</translation>
+    </message>
+    <message>
+        <source>Bild der Oberflächen als SVG</source>
+        <translation>imagen de las superficies en SVG</translation>
+    </message>
+    <message>
+        <source>Es fehlt --spacing, der Abstand der Gitterpunkte.</source>
+        <translation>Falta --spacing, la separación de los puntos de la cuadrícula.</translation>
+    </message>
+    <message>
+        <source>kein Abstand über 0 Metern</source>
+        <translation>no es una separación de más de 0 metros</translation>
+    </message>
+    <message>
+        <source>kein Zählfaktor über 0 m^2/ha</source>
+        <translation>no es un factor de área basal de más de 0 m^2/ha</translation>
+    </message>
+    <message>
+        <source>keine Liste R:D aus Radius über 0 m und Durchmesser ab 0 cm</source>
+        <translation>no es una lista R:D de radios de más de 0 m y diámetros desde 0 cm</translation>
+    </message>
+    <message>
+        <source>nicht none, clip, walkthrough oder mirage</source>
+        <translation>no es none, clip, walkthrough ni mirage</translation>
+    </message>
+    <message>
+        <source>Nur eine Standdatei, bitte.</source>
+        <translation>Solo un archivo de rodal, por favor.</translation>
+    </message>
+    <message>
+        <source>kavrel-zones surface [Optionen] --spacing S STANDDATEI</source>
+        <translation>kavrel-zones surface [opciones] --spacing S ARCHIVO_DE_RODAL</translation>
+    </message>
+    <message>
+        <source>Standdatei „%1“: Baum %2 hat den negativen Durchmesser %3.</source>
+        <translation>Archivo de rodal «%1»: el árbol %2 tiene el diámetro negativo %3.</translation>
+    </message>
+    <message>
+        <source>Verzerrung, RMSE und Überdeckung gegen k als SVG-Bild in diese Datei</source>
+        <translation>sesgo, RMSE y cobertura frente a k como imagen SVG en este archivo</translation>
+    </message>
+    <message>
+        <source>Stichprobenoberflächen: der Schätzwert jedes Verfahrens (k-Baum-Stichprobe mit Horvitz-Thompson,
+fester Probekreis, Winkelzählprobe, konzentrische Probekreise) an jedem Punkt eines Gitters über dem
+Bestand. Ausgabe: eine CSV-Zeile je Verfahren und Größe mit wahrem Wert, Mittel der Oberfläche und
+Standardabweichung eines einzelnen Punkts.</source>
+        <translation>Superficies de muestreo: la estimación de cada diseño (muestreo de k árboles con Horvitz-Thompson,
+parcela fija, conteo angular, parcelas concéntricas) en cada punto de una cuadrícula sobre el rodal.
+Salida: una línea CSV por diseño y magnitud con el valor verdadero, la media de la superficie y la
+desviación típica de un solo punto.</translation>
+    </message>
+    <message>
         <source>%1 Bäume der Datei „%2“ stehen außerhalb des Bestandsrechtecks; der Torus legt sie in den Bestand.</source>
         <translation>%1 árboles del archivo «%2» están fuera del rectángulo del rodal; el toro los lleva dentro del rodal.</translation>
     </message>
@@ -547,6 +631,14 @@ Rodales a partir de procesos de puntos: kavrel-zones generate --help
     <message>
         <source>--count und --intensity schließen einander aus: genau N Bäume oder N Bäume je Hektar im Mittel.</source>
         <translation>--count y --intensity se excluyen: exactamente N árboles, o N árboles por hectárea en promedio.</translation>
+    </message>
+    <message>
+        <source>Randkorrekturen der Kreisverfahren, Liste aus none, clip, walkthrough, mirage (Vorgabe clip)</source>
+        <translation>correcciones de borde de los diseños circulares, lista de none, clip, walkthrough, mirage (por defecto clip)</translation>
+    </message>
+    <message>
+        <source>keine Liste aus none, clip, walkthrough und mirage, jede einmal</source>
+        <translation>no es una lista de none, clip, walkthrough y mirage, cada una una vez</translation>
     </message>
 </context>
 <context>

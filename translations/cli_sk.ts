@@ -15,6 +15,12 @@
         <source>Zahl der Threads (Vorgabe: KAVREL_THREADS, sonst alle Prozessoren des Prozesses)</source>
         <translation>počet vlákien (predvolene: KAVREL_THREADS, inak všetky procesory procesu)</translation>
     </message>
+    <message>
+        <source>Stichprobenoberflächen: kavrel-zones surface --help
+</source>
+        <translation>Výberové povrchy: kavrel-zones surface --help
+</translation>
+    </message>
 </context>
 <context>
     <name>KavrelZones</name>
@@ -537,6 +543,84 @@ Porasty z bodových procesov: kavrel-zones generate --help
         <translation>prerušené, nezapísal sa žiadny súbor.</translation>
     </message>
     <message>
+        <source>Ordnung k der k-Baum-Stichprobe (Vorgabe 1)</source>
+        <translation>rád k výberu k stromov (predvolene 1)</translation>
+    </message>
+    <message>
+        <source>Abstand der Gitterpunkte in Metern (nötig)</source>
+        <translation>rozstup bodov mriežky v metroch (povinný)</translation>
+    </message>
+    <message>
+        <source>Winkelzählprobe mit Zählfaktor F in m^2/ha; mehrere mit Komma oder wiederholt</source>
+        <translation>relaskopický výber s faktorom F v m^2/ha; viacero čiarkou alebo opakovane</translation>
+    </message>
+    <message>
+        <source>konzentrische Probekreise: Radius R in m für Bäume ab D cm, etwa 6:0,12:30</source>
+        <translation>sústredné plochy: polomer R v m pre stromy od D cm, napr. 6:0,12:30</translation>
+    </message>
+    <message>
+        <source>Randkorrektur der Kreisverfahren: none, clip, walkthrough oder mirage (Vorgabe clip)</source>
+        <translation>korekcia okraja kruhových metód: none, clip, walkthrough alebo mirage (predvolene clip)</translation>
+    </message>
+    <message>
+        <source>jede Oberfläche als ESRI-ASCII-Gitter PREFIX_&lt;Verfahren&gt;_&lt;Größe&gt;.asc</source>
+        <translation>každý povrch ako mriežka ESRI ASCII PREFIX_&lt;metóda&gt;_&lt;veličina&gt;.asc</translation>
+    </message>
+    <message>
+        <source>Bild der Oberflächen als PNG</source>
+        <translation>obrázok povrchov ako PNG</translation>
+    </message>
+    <message>
+        <source>Bild der Oberflächen als SVG</source>
+        <translation>obrázok povrchov ako SVG</translation>
+    </message>
+    <message>
+        <source>Es fehlt --spacing, der Abstand der Gitterpunkte.</source>
+        <translation>Chýba --spacing, rozstup bodov mriežky.</translation>
+    </message>
+    <message>
+        <source>kein Abstand über 0 Metern</source>
+        <translation>nie je rozstup nad 0 metrov</translation>
+    </message>
+    <message>
+        <source>kein Zählfaktor über 0 m^2/ha</source>
+        <translation>nie je faktor nad 0 m^2/ha</translation>
+    </message>
+    <message>
+        <source>keine Liste R:D aus Radius über 0 m und Durchmesser ab 0 cm</source>
+        <translation>nie je zoznam R:D s polomermi nad 0 m a priemermi od 0 cm</translation>
+    </message>
+    <message>
+        <source>nicht none, clip, walkthrough oder mirage</source>
+        <translation>nie je none, clip, walkthrough ani mirage</translation>
+    </message>
+    <message>
+        <source>Nur eine Standdatei, bitte.</source>
+        <translation>Iba jeden súbor porastu, prosím.</translation>
+    </message>
+    <message>
+        <source>kavrel-zones surface [Optionen] --spacing S STANDDATEI</source>
+        <translation>kavrel-zones surface [voľby] --spacing S SÚBOR_PORASTU</translation>
+    </message>
+    <message>
+        <source>Standdatei „%1“: Baum %2 hat den negativen Durchmesser %3.</source>
+        <translation>Súbor porastu „%1“: strom %2 má záporný priemer %3.</translation>
+    </message>
+    <message>
+        <source>Verzerrung, RMSE und Überdeckung gegen k als SVG-Bild in diese Datei</source>
+        <translation>skreslenie, RMSE a pokrytie podľa k ako obrázok SVG do tohto súboru</translation>
+    </message>
+    <message>
+        <source>Stichprobenoberflächen: der Schätzwert jedes Verfahrens (k-Baum-Stichprobe mit Horvitz-Thompson,
+fester Probekreis, Winkelzählprobe, konzentrische Probekreise) an jedem Punkt eines Gitters über dem
+Bestand. Ausgabe: eine CSV-Zeile je Verfahren und Größe mit wahrem Wert, Mittel der Oberfläche und
+Standardabweichung eines einzelnen Punkts.</source>
+        <translation>Výberové povrchy: odhad každej metódy (výber k stromov s Horvitzovým-Thompsonovým odhadom, pevná
+plocha, relaskopický výber, sústredné plochy) v každom bode mriežky nad porastom. Výstup: jeden riadok
+CSV na metódu a veličinu so skutočnou hodnotou, priemerom povrchu a smerodajnou odchýlkou jedného
+bodu.</translation>
+    </message>
+    <message>
         <source>%1 Bäume der Datei „%2“ stehen außerhalb des Bestandsrechtecks; der Torus legt sie in den Bestand.</source>
         <translation>%1 stromov súboru „%2“ stojí mimo obdĺžnika porastu; torus ich presunie do porastu.</translation>
     </message>
@@ -547,6 +631,14 @@ Porasty z bodových procesov: kavrel-zones generate --help
     <message>
         <source>--count und --intensity schließen einander aus: genau N Bäume oder N Bäume je Hektar im Mittel.</source>
         <translation>--count a --intensity sa navzájom vylučujú: presne N stromov, alebo v priemere N stromov na hektár.</translation>
+    </message>
+    <message>
+        <source>Randkorrekturen der Kreisverfahren, Liste aus none, clip, walkthrough, mirage (Vorgabe clip)</source>
+        <translation>korekcie okraja kruhových metód, zoznam z none, clip, walkthrough, mirage (predvolene clip)</translation>
+    </message>
+    <message>
+        <source>keine Liste aus none, clip, walkthrough und mirage, jede einmal</source>
+        <translation>nie je zoznam z none, clip, walkthrough a mirage, každá raz</translation>
     </message>
 </context>
 <context>

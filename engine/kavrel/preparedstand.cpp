@@ -111,7 +111,7 @@ void prepareOrder(const PreparedStand &prepared, const StudySettings &settings, 
     const double density = prepared.trueTrees / SquareMetresPerHectare;
     order.plotRadius = settings.plotRadiusMetres.value_or(
         density > 0.0 ? std::sqrt(double(order.k) / (std::numbers::pi * density)) : 0.0);
-    for (const StudyEstimatorKind &kind : studyEstimators())
+    for (const StudyEstimatorKind &kind : studyEstimators(settings))
         order.estimators.push_back(kind.make(prepared, order));
 }
 
@@ -187,6 +187,7 @@ std::unique_ptr<PreparedStand> prepareStand(const StudyStand &stand, const Study
     std::size_t counted = 0;
     double countedBasal = 0.0;
     for (std::size_t t = 0; t < stand.trees.size(); ++t) {
+        prepared.diametersMetres.push_back(stand.diametersMetres[t]);
         prepared.basal.push_back(basalArea(stand.diametersMetres[t]));
         prepared.counted.push_back(settings.torus || prepared.region.contains(stand.trees[t]));
         if (prepared.counted.back()) {
@@ -197,6 +198,8 @@ std::unique_ptr<PreparedStand> prepareStand(const StudyStand &stand, const Study
     prepared.trueTrees = double(counted) / hectares;
     prepared.trueBasalArea = countedBasal / hectares;
     prepared.expansion = SquareMetresPerHectare;
+    for (const StudyEstimatorKind &kind : studyEstimators(settings))
+        prepared.estimatorNames.push_back(kind.name);
     prepared.largestCoincidence = largestCoincidence(stand.trees, stand.extent, settings.torus);
     prepared.grid = systematicGrid(prepared.region.width(), prepared.region.length(), settings.points);
 

@@ -37,19 +37,21 @@ struct PreparedStand
 
     std::string name;
     Extent stand;
-    Extent region;             // where sample points go
-    bool torus = false;        // the stand wraps around
-    std::vector<Point> sites;  // trees, on the torus with their copies around the stand
-    std::vector<int> siteTree; // the tree each site stands for
-    std::vector<double> basal; // per tree, square metres
+    Extent region;                       // where sample points go
+    bool torus = false;                  // the stand wraps around
+    std::vector<Point> sites;            // trees, on the torus with their copies around the stand
+    std::vector<int> siteTree;           // the tree each site stands for
+    std::vector<double> basal;           // per tree, square metres
+    std::vector<double> diametersMetres; // per tree
     std::vector<bool> counted; // per tree: of the population (in the region, or wrapped on the torus)
     double expansion = 0.0;    // per-hectare factor of 1 / zone area
     double trueTrees = 0.0;    // the population per hectare of the region
     double trueBasalArea = 0.0;
     std::size_t treeCount = 0;
-    int largestCoincidence = 0; // most trees at one point
-    GridShape grid;             // of the systematic design
-    double largestReach = 0.0;  // of all orders' estimators
+    int largestCoincidence = 0;              // most trees at one point
+    GridShape grid;                          // of the systematic design
+    double largestReach = 0.0;               // of all orders' estimators
+    std::vector<std::string> estimatorNames; // of studyEstimators(settings), in the orders' order
     std::vector<PreparedOrder> orders;
 };
 

@@ -1,5 +1,7 @@
 #include "study.h"
 
+#include "anglecount.h"
+#include "concentricplots.h"
 #include "neighboursearch.h"
 #include "parallelblocks.h"
 #include "preparedstand.h"
@@ -24,16 +26,16 @@ constexpr std::int64_t ReplicatesPerBlock = 64;
 // Most sample points of one study: beyond this the run takes hours.
 constexpr double MaxStudyPoints = 1.0e10;
 
-std::size_t estimatorCount()
+std::size_t estimatorCount(const PreparedStand &stand)
 {
-    return studyEstimators().size();
+    return stand.estimatorNames.size();
 }
 
 // Per-point values and their statistics are laid out order by order, then
 // estimator by estimator, then quantity by quantity.
-std::size_t valueIndex(std::size_t order, std::size_t estimator, int quantity)
+std::size_t valueIndex(const PreparedStand &stand, std::size_t order, std::size_t estimator, int quantity)
 {
-    return (order * estimatorCount() + estimator) * QuantityCount + std::size_t(quantity);
+    return (order * estimatorCount(stand) + estimator) * QuantityCount + std::size_t(quantity);
 }
 
 std::string designName(StudyDesign design)
@@ -89,7 +91,7 @@ ReplicateOutcome runReplicate(const PreparedStand &stand, const NeighbourSearch 
     RandomNumbers random(RandomNumbers::streamSeed(designSeed, std::uint64_t(replicate)));
     const std::vector<Point> points = samplePoints(stand.region, design, settings.points, stand.grid, random);
     const std::size_t orders = stand.orders.size();
-    std::vector<Moments> values(orders * estimatorCount() * QuantityCount);
+    std::vector<Moments> values(orders * estimatorCount(stand) * QuantityCount);
     ReplicateOutcome outcome;
     outcome.points = std::int64_t(points.size());
     std::vector<NearSite> nearest;
@@ -104,7 +106,7 @@ ReplicateOutcome runReplicate(const PreparedStand &stand, const NeighbourSearch 
         for (std::size_t o = 0; o < orders; ++o) {
             evaluate(stand, stand.orders[o], nearest, row);
             for (std::size_t v = 0; v < row.values.size(); ++v)
-                values[valueIndex(o, 0, 0) + v].add(row.values[v]);
+                values[valueIndex(stand, o, 0, 0) + v].add(row.values[v]);
             if (keepPoints)
                 outcome.pointRows.push_back(row);
         }
@@ -133,7 +135,7 @@ public:
     {
         const int largestOrder = *std::max_element(m_settings.orders.begin(), m_settings.orders.end());
         const NeighbourSearch search(stand, largestOrder);
-        std::vector<Accumulator> accumulators(stand.orders.size() * estimatorCount() * QuantityCount);
+        std::vector<Accumulator> accumulators(stand.orders.size() * estimatorCount(stand) * QuantityCount);
         const std::int64_t replicates = m_settings.replicates;
         for (std::int64_t first = 0; first < replicates; first += ReplicatesPerBlock) {
             const std::int64_t count = std::min(ReplicatesPerBlock, replicates - first);
@@ -173,9 +175,9 @@ private:
         const double t = studentQuantile975(outcome.points - 1);
         for (std::size_t o = 0; o < stand.orders.size(); ++o) {
             const PreparedOrder &order = stand.orders[o];
-            for (std::size_t e = 0; e < estimatorCount(); ++e) {
+            for (std::size_t e = 0; e < estimatorCount(stand); ++e) {
                 for (int q = 0; q < QuantityCount; ++q) {
-                    const std::size_t i = valueIndex(o, e, q);
+                    const std::size_t i = valueIndex(stand, o, e, q);
                     const double truth = q == TreesPerHectare ? stand.trueTrees : stand.trueBasalArea;
                     const double estimate = outcome.estimates[i];
                     const double error = outcome.standardErrors[i];
@@ -185,7 +187,7 @@ private:
                     accumulators[i].add(estimate, error, truth, covered);
                     if (m_settings.keepReplicates)
                         result.replicates.push_back(ReplicateRow{
-                            stand.name, order.k, designName(design), studyEstimators()[e].name,
+                            stand.name, order.k, designName(design), stand.estimatorNames[e],
                             QuantityNames[std::size_t(q)], replicate + 1, outcome.points, estimate, error,
                             lower, upper, covered,
                             studyNote(stand, order, *order.estimators[e], std::isinf(estimate))});
@@ -201,16 +203,16 @@ private:
     {
         for (std::size_t o = 0; o < stand.orders.size(); ++o) {
             const PreparedOrder &order = stand.orders[o];
-            for (std::size_t e = 0; e < estimatorCount(); ++e) {
+            for (std::size_t e = 0; e < estimatorCount(stand); ++e) {
                 const StudyEstimator &estimator = *order.estimators[e];
                 for (int q = 0; q < QuantityCount; ++q) {
-                    const Accumulator &a = accumulators[valueIndex(o, e, q)];
+                    const Accumulator &a = accumulators[valueIndex(stand, o, e, q)];
                     StudyRow row;
                     row.stand = stand.name;
                     row.k = order.k;
                     row.design = designName(design);
                     row.edge = edgeName(m_settings);
-                    row.estimator = studyEstimators()[e].name;
+                    row.estimator = stand.estimatorNames[e];
                     row.quantity = QuantityNames[std::size_t(q)];
                     row.trueValue = q == TreesPerHectare ? stand.trueTrees : stand.trueBasalArea;
                     row.note = studyNote(stand, order, estimator, a.unbounded);
@@ -234,6 +236,22 @@ private:
     std::int64_t m_done = 0;
 };
 
+void checkDiscDesigns(const StudySettings &settings)
+{
+    for (const double factor : settings.basalAreaFactors)
+        angleCountDesign({}, factor);
+    if (!settings.concentric.empty())
+        concentricDesign({}, settings.concentric);
+    for (std::size_t c = 0; c < settings.edgeCorrections.size(); ++c) {
+        const EdgeCorrection correction = settings.edgeCorrections[c];
+        if (settings.torus && correction != EdgeCorrection::Clip)
+            throw std::invalid_argument("a toroidal stand has no edge to correct for");
+        if (std::find(settings.edgeCorrections.begin(), settings.edgeCorrections.begin() + std::ptrdiff_t(c),
+                      correction) != settings.edgeCorrections.begin() + std::ptrdiff_t(c))
+            throw std::invalid_argument("each edge correction once, please");
+    }
+}
+
 void checkSettings(const StudySettings &settings)
 {
     if (settings.orders.empty() || settings.designs.empty())
@@ -255,6 +273,7 @@ void checkSettings(const StudySettings &settings)
     if (settings.plotRadiusMetres &&
         !(*settings.plotRadiusMetres > 0.0 && std::isfinite(*settings.plotRadiusMetres)))
         throw std::invalid_argument("the plot radius must be positive");
+    checkDiscDesigns(settings);
 }
 
 } // namespace

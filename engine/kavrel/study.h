@@ -1,5 +1,7 @@
 #pragma once
 
+#include "concentricplots.h"
+#include "edgecorrection.h"
 #include "plotzones.h"
 #include "point.h"
 #include "progress.h"
@@ -43,6 +45,15 @@ struct StudySettings
     // Radius of the fixed-area plot; by default the one whose expected tree
     // count is k.
     std::optional<double> plotRadiusMetres;
+    // The disc designs k-tree sampling is compared with besides the fixed
+    // plot: angle-count sampling per basal area factor (m^2/ha), and
+    // concentric plots when rings are given.
+    std::vector<double> basalAreaFactors;
+    std::vector<ConcentricRing> concentric;
+    // The disc designs under each of these. Clip (the exact clipped disc) is
+    // named plainly, every other one with its name appended, such as
+    // "fixed_plot_mirage". Only clip on a torus, which has no edge.
+    std::vector<EdgeCorrection> edgeCorrections{EdgeCorrection::Clip};
     bool keepReplicates = false;
 };
 
@@ -133,12 +144,14 @@ std::int64_t treesOutside(const StudyStand &stand);
 
 // "estimator/quantity" names of PointRow::values.
 std::vector<std::string> pointValueNames();
+std::vector<std::string> pointValueNames(const StudySettings &settings);
 
 // The tables as CSV with a header line, numbers with a decimal point and as
 // many digits as tell them apart, NA for missing numbers.
 std::string studyCsv(const std::vector<StudyRow> &rows);
 std::string replicatesCsv(const std::vector<ReplicateRow> &rows);
 std::string pointsCsvHeader();
+std::string pointsCsvHeader(const StudySettings &settings);
 std::string pointCsvLine(const PointRow &row);
 
 // The 97.5 % quantile of Student's t distribution with `degrees` of freedom.

@@ -39,8 +39,13 @@ std::string csvText(const std::string &text)
 
 std::vector<std::string> pointValueNames()
 {
+    return pointValueNames(StudySettings{});
+}
+
+std::vector<std::string> pointValueNames(const StudySettings &settings)
+{
     std::vector<std::string> names;
-    for (const StudyEstimatorKind &estimator : studyEstimators()) {
+    for (const StudyEstimatorKind &estimator : studyEstimators(settings)) {
         for (const char *quantity : QuantityNames)
             names.push_back(std::string(estimator.name) + "/" + quantity);
     }
@@ -82,8 +87,13 @@ std::string replicatesCsv(const std::vector<ReplicateRow> &rows)
 
 std::string pointsCsvHeader()
 {
+    return pointsCsvHeader(StudySettings{});
+}
+
+std::string pointsCsvHeader(const StudySettings &settings)
+{
     std::string header = "stand,design,replicate,point,x_m,y_m,k,r_k_m,trees_within_r_k,trees_in_plot";
-    for (const StudyEstimatorKind &estimator : studyEstimators()) {
+    for (const StudyEstimatorKind &estimator : studyEstimators(settings)) {
         for (const char *quantity : QuantityNames)
             header += std::string(",") + estimator.name + "__" + quantity;
     }

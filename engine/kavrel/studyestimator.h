@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <string>
@@ -18,6 +19,7 @@ namespace kavrel {
 
 struct PreparedStand;
 struct PreparedOrder;
+struct StudySettings;
 
 constexpr double SquareMetresPerHectare = 10000.0;
 constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
@@ -78,11 +80,17 @@ public:
 
 struct StudyEstimatorKind
 {
-    const char *name; // the estimator column's value, a lower-case identifier
-    std::unique_ptr<StudyEstimator> (*make)(const PreparedStand &stand, const PreparedOrder &order);
+    std::string name; // the estimator column's value, a lower-case identifier
+    std::function<std::unique_ptr<StudyEstimator>(const PreparedStand &stand, const PreparedOrder &order)>
+        make;
 };
 
-// Every estimator of the study, in the order of its rows and columns.
+// The estimators every study has, in the order of its rows and columns.
 const std::vector<StudyEstimatorKind> &studyEstimators();
+
+// Those and the designs the settings add (angle-count sampling per basal
+// area factor, concentric plots, and the disc designs under each further
+// edge correction), in the order of the study's rows and columns.
+std::vector<StudyEstimatorKind> studyEstimators(const StudySettings &settings);
 
 } // namespace kavrel

@@ -33,6 +33,15 @@
 #'   one whose expected tree count is k.
 #' @param diameter_unit The unit of `d`: `"cm"`, `"mm"` or `"m"`.
 #' @inheritParams zone_areas
+#' @param baf Basal area factors in m^2/ha: angle-count sampling with each,
+#'   as estimators `angle_count_baf<F>`.
+#' @param concentric Concentric plots, a data frame or matrix with the columns
+#'   `radius` (m) and `diameter` (the smallest diameter in cm the ring takes),
+#'   as the estimator `concentric`; `NULL` for none.
+#' @param edge_correction The edge corrections of the disc designs (fixed
+#'   plot, angle count, concentric): any of `"clip"`, `"none"`,
+#'   `"walkthrough"` and `"mirage"`. Clip's estimators keep their plain names,
+#'   the others get the correction appended (`fixed_plot_mirage`).
 #' @return A data frame in the long form of the command-line tool's study CSV:
 #'   one row per stand, order, design, estimator and quantity, with the
 #'   columns `stand`, `k`, `design`, `edge`, `estimator`, `quantity`,
@@ -49,7 +58,7 @@
 sampling_study <- function(trees, stand = NULL, k = 1, replicates = 100, points = 20,
                            design = "random", seed = 1, buffer = 0, torus = FALSE,
                            plot_radius = NULL, diameter_unit = c("cm", "mm", "m"),
-                           threads = NULL) {
+                           threads = NULL, baf = numeric(), concentric = NULL, edge_correction = "clip") {
   diameter_unit <- match.arg(diameter_unit)
   metres <- c(cm = 0.01, mm = 0.001, m = 1)[[diameter_unit]]
   stands <- study_stands(trees, stand, metres)
@@ -76,8 +85,29 @@ sampling_study <- function(trees, stand = NULL, k = 1, replicates = 100, points 
              plot_radius <= 0) {
     stop("`plot_radius` must be a positive number of metres", call. = FALSE)
   }
+  if (!is.numeric(baf) || !all(is.finite(baf)) || any(baf <= 0)) {
+    stop("`baf` must hold positive basal area factors in m^2/ha", call. = FALSE)
+  }
+  rings <- concentric_rings(concentric)
+  if (!is.character(edge_correction) || length(edge_correction) == 0L ||
+      !all(edge_correction %in% c("none", "clip", "walkthrough", "mirage")) ||
+      anyDuplicated(edge_correction)) {
+    stop('`edge_correction` must name each of "none", "clip", "walkthrough" and "mirage" at most once',
+         call. = FALSE)
+  }
   .sampling_study(stands, k, design, replicates, points, seed, buffer, torus, plot_radius,
-                  check_threads(threads))
+                  check_threads(threads), as.numeric(baf), rings$radius, rings$diameter, edge_correction)
+}
+
+concentric_rings <- function(concentric) {
+  if (is.null(concentric)) {
+    return(list(radius = numeric(), diameter = numeric()))
+  }
+  concentric <- as.data.frame(concentric)
+  if (!all(c("radius", "diameter") %in% names(concentric)) || nrow(concentric) == 0L) {
+    stop("`concentric` must have the columns radius and diameter", call. = FALSE)
+  }
+  list(radius = as.numeric(concentric$radius), diameter = as.numeric(concentric$diameter))
 }
 
 study_stands <- function(trees, stand, metres) {

@@ -11,8 +11,8 @@ Rcpp::Rostream<false>& Rcpp::Rcerr = Rcpp::Rcpp_cerr_get();
 #endif
 
 // samplingStudy
-Rcpp::DataFrame samplingStudy(Rcpp::List stands, Rcpp::IntegerVector orders, Rcpp::CharacterVector designs, double replicates, double points, double seed, double buffer, bool torus, double plotRadius, int threads);
-RcppExport SEXP _kavrel_samplingStudy(SEXP standsSEXP, SEXP ordersSEXP, SEXP designsSEXP, SEXP replicatesSEXP, SEXP pointsSEXP, SEXP seedSEXP, SEXP bufferSEXP, SEXP torusSEXP, SEXP plotRadiusSEXP, SEXP threadsSEXP) {
+Rcpp::DataFrame samplingStudy(Rcpp::List stands, Rcpp::IntegerVector orders, Rcpp::CharacterVector designs, double replicates, double points, double seed, double buffer, bool torus, double plotRadius, int threads, Rcpp::NumericVector factors, Rcpp::NumericVector ringRadii, Rcpp::NumericVector ringDiameters, Rcpp::CharacterVector corrections);
+RcppExport SEXP _kavrel_samplingStudy(SEXP standsSEXP, SEXP ordersSEXP, SEXP designsSEXP, SEXP replicatesSEXP, SEXP pointsSEXP, SEXP seedSEXP, SEXP bufferSEXP, SEXP torusSEXP, SEXP plotRadiusSEXP, SEXP threadsSEXP, SEXP factorsSEXP, SEXP ringRadiiSEXP, SEXP ringDiametersSEXP, SEXP correctionsSEXP) {
 BEGIN_RCPP
     Rcpp::RObject rcpp_result_gen;
     Rcpp::RNGScope rcpp_rngScope_gen;
@@ -26,7 +26,32 @@ BEGIN_RCPP
     Rcpp::traits::input_parameter< bool >::type torus(torusSEXP);
     Rcpp::traits::input_parameter< double >::type plotRadius(plotRadiusSEXP);
     Rcpp::traits::input_parameter< int >::type threads(threadsSEXP);
-    rcpp_result_gen = Rcpp::wrap(samplingStudy(stands, orders, designs, replicates, points, seed, buffer, torus, plotRadius, threads));
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type factors(factorsSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type ringRadii(ringRadiiSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type ringDiameters(ringDiametersSEXP);
+    Rcpp::traits::input_parameter< Rcpp::CharacterVector >::type corrections(correctionsSEXP);
+    rcpp_result_gen = Rcpp::wrap(samplingStudy(stands, orders, designs, replicates, points, seed, buffer, torus, plotRadius, threads, factors, ringRadii, ringDiameters, corrections));
+    return rcpp_result_gen;
+END_RCPP
+}
+// samplingSurface
+Rcpp::List samplingSurface(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::NumericVector d, Rcpp::NumericVector stand, int k, double spacing, Rcpp::NumericVector factors, double plotRadius, Rcpp::NumericVector ringRadii, Rcpp::NumericVector ringDiameters, std::string edgeCorrection);
+RcppExport SEXP _kavrel_samplingSurface(SEXP xSEXP, SEXP ySEXP, SEXP dSEXP, SEXP standSEXP, SEXP kSEXP, SEXP spacingSEXP, SEXP factorsSEXP, SEXP plotRadiusSEXP, SEXP ringRadiiSEXP, SEXP ringDiametersSEXP, SEXP edgeCorrectionSEXP) {
+BEGIN_RCPP
+    Rcpp::RObject rcpp_result_gen;
+    Rcpp::RNGScope rcpp_rngScope_gen;
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type x(xSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type y(ySEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type d(dSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type stand(standSEXP);
+    Rcpp::traits::input_parameter< int >::type k(kSEXP);
+    Rcpp::traits::input_parameter< double >::type spacing(spacingSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type factors(factorsSEXP);
+    Rcpp::traits::input_parameter< double >::type plotRadius(plotRadiusSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type ringRadii(ringRadiiSEXP);
+    Rcpp::traits::input_parameter< Rcpp::NumericVector >::type ringDiameters(ringDiametersSEXP);
+    Rcpp::traits::input_parameter< std::string >::type edgeCorrection(edgeCorrectionSEXP);
+    rcpp_result_gen = Rcpp::wrap(samplingSurface(x, y, d, stand, k, spacing, factors, plotRadius, ringRadii, ringDiameters, edgeCorrection));
     return rcpp_result_gen;
 END_RCPP
 }
@@ -99,7 +124,8 @@ END_RCPP
 }
 
 static const R_CallMethodDef CallEntries[] = {
-    {"_kavrel_samplingStudy", (DL_FUNC) &_kavrel_samplingStudy, 10},
+    {"_kavrel_samplingStudy", (DL_FUNC) &_kavrel_samplingStudy, 14},
+    {"_kavrel_samplingSurface", (DL_FUNC) &_kavrel_samplingSurface, 11},
     {"_kavrel_zoneAreas", (DL_FUNC) &_kavrel_zoneAreas, 5},
     {"_kavrel_inclusionZones", (DL_FUNC) &_kavrel_inclusionZones, 6},
     {"_kavrel_nearestTrees", (DL_FUNC) &_kavrel_nearestTrees, 6},

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -67,7 +68,11 @@ double numberOrNa(double value)
 // [[Rcpp::export(name = ".sampling_study")]]
 Rcpp::DataFrame samplingStudy(Rcpp::List stands, Rcpp::IntegerVector orders, Rcpp::CharacterVector designs,
                               double replicates, double points, double seed, double buffer, bool torus,
-                              double plotRadius, int threads)
+                              double plotRadius, int threads,
+                              Rcpp::NumericVector factors = Rcpp::NumericVector::create(),
+                              Rcpp::NumericVector ringRadii = Rcpp::NumericVector::create(),
+                              Rcpp::NumericVector ringDiameters = Rcpp::NumericVector::create(),
+                              Rcpp::CharacterVector corrections = Rcpp::CharacterVector::create("clip"))
 {
     std::vector<kavrel::StudyStand> studyStands;
     for (R_xlen_t s = 0; s < stands.size(); ++s)
@@ -84,6 +89,18 @@ Rcpp::DataFrame samplingStudy(Rcpp::List stands, Rcpp::IntegerVector orders, Rcp
     settings.torus = torus;
     if (!std::isnan(plotRadius))
         settings.plotRadiusMetres = plotRadius;
+    settings.basalAreaFactors.assign(factors.begin(), factors.end());
+    for (R_xlen_t r = 0; r < ringRadii.size(); ++r)
+        settings.concentric.push_back({ringRadii[r], ringDiameters[r]});
+    settings.edgeCorrections.clear();
+    for (R_xlen_t c = 0; c < corrections.size(); ++c) {
+        const std::string name = Rcpp::as<std::string>(corrections[c]);
+        const std::optional<kavrel::EdgeCorrection> correction = kavrel::edgeCorrectionFromName(name);
+        if (!correction)
+            throw std::invalid_argument("edge_correction must be \"none\", \"clip\", \"walkthrough\" or "
+                                        "\"mirage\", not \"" + name + "\"");
+        settings.edgeCorrections.push_back(*correction);
+    }
 
     const ThreadCountScope threadCount(threads);
     const kavrel::StudyResult result = interruptibly(

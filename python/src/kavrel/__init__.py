@@ -46,6 +46,7 @@ __all__ = [
     "zones_geojson",
     "nearest_trees",
     "sampling_study",
+    "sampling_surface",
     "default_threads",
     "__version__",
 ]
@@ -395,6 +396,9 @@ def sampling_study(
     plot_radius=None,
     diameter_unit="cm",
     threads=None,
+    baf=(),
+    concentric=None,
+    edge_correction="clip",
 ):
     """A replicated k-tree sampling study, in the long form of the tool's study CSV.
 
@@ -409,8 +413,13 @@ def sampling_study(
     ``buffer`` keeps the sample points that far inside the stand (the
     population is then the trees of the inner rectangle, those of the strip
     are neighbours only), ``torus`` wraps the stand around, ``plot_radius`` is
-    the fixed plot's radius (by default the one expecting k trees). A seed
-    gives the same numbers for any number of threads.
+    the fixed plot's radius (by default the one expecting k trees). ``baf``
+    adds angle-count sampling for each basal area factor (m2/ha), ``concentric``
+    (a sequence of (radius in m, smallest diameter in cm) pairs) concentric
+    plots; ``edge_correction`` ("clip", "none", "walkthrough", "mirage" or a
+    sequence of them) gives the disc designs' corrections, every one but clip
+    appended to the estimator's name ("fixed_plot_mirage"). A seed gives the
+    same numbers for any number of threads.
 
     Returns a dict of columns (``pandas.DataFrame(result)`` makes a table of
     it; the systematic grid tiles the sampled rectangle with a x b cells, the
@@ -449,6 +458,12 @@ def sampling_study(
     buffer = _real(buffer, "buffer")
     if plot_radius is not None:
         plot_radius = _real(plot_radius, "plot_radius")
+    factors, rings = _disc_designs(baf, concentric)
+    corrections = [edge_correction] if isinstance(edge_correction, str) else list(edge_correction)
+    if not corrections or len(set(corrections)) != len(corrections) or any(
+        c not in ("none", "clip", "walkthrough", "mirage") for c in corrections
+    ):
+        raise ValueError('edge_correction must name each of "none", "clip", "walkthrough" and "mirage" at most once')
     return _engine.sampling_study(
         stands,
         orders,
@@ -460,4 +475,73 @@ def sampling_study(
         bool(torus),
         plot_radius,
         _threads(threads),
+        factors,
+        rings,
+        corrections,
+    )
+
+
+def _disc_designs(baf, concentric):
+    factors = [float(f) for f in (np.atleast_1d(baf) if baf is not None else [])]
+    if any(not np.isfinite(f) or f <= 0 for f in factors):
+        raise ValueError("baf must hold positive basal area factors in m2/ha")
+    rings = [(float(r), float(d)) for r, d in (concentric or [])]
+    return factors, rings
+
+
+def sampling_surface(
+    trees,
+    stand,
+    spacing,
+    k=1,
+    baf=(),
+    plot_radius=None,
+    concentric=None,
+    edge_correction="clip",
+    diameter_unit="cm",
+):
+    """Sampling surfaces, as ``kavrel-zones surface`` computes them.
+
+    The estimate of every design at the centres of a square grid of cells of
+    ``spacing`` metres over the stand (width, length): k-tree sampling of order
+    ``k`` with Horvitz-Thompson, the fixed plot of ``plot_radius`` (by default
+    the one expecting k trees), angle-count sampling for each basal area factor
+    in ``baf`` (m2/ha) and, with ``concentric`` a sequence of (radius in m,
+    smallest diameter in cm) pairs, concentric plots. ``edge_correction`` is
+    "none", "clip", "walkthrough" or "mirage" for the disc designs. ``trees`` is
+    an array of shape (n, 3) with x, y and d in ``diameter_unit``.
+
+    Returns a dict: ``statistics`` (columns design, quantity, true_value,
+    surface_mean, relative_difference, single_point_sd, minimum, maximum,
+    unreachable_trees, as the tool's CSV), ``grid`` (left, bottom, spacing,
+    columns, rows, plot_radius) and ``surfaces``, a 2-D array per
+    "<design>_<quantity>" whose first row is the stand's north edge, as in the
+    tool's ESRI ASCII grids.
+    """
+    if diameter_unit not in _METRES_PER_DIAMETER_UNIT:
+        raise ValueError(f'diameter_unit must be "cm", "mm" or "m", not {diameter_unit!r}')
+    width, length = _stand(stand)
+    array = np.asarray(trees, dtype=np.float64)
+    if array.size == 0:
+        array = np.empty((0, 3))
+    if array.ndim != 2 or array.shape[1] != 3:
+        raise ValueError("trees must be an array of shape (n, 3): x, y and d")
+    if not np.all(np.isfinite(array)):
+        raise ValueError("trees has missing or non-finite values")
+    if np.any(array[:, 2] < 0):
+        raise ValueError("trees has a negative diameter")
+    array = array.copy()
+    array[:, 2] *= _METRES_PER_DIAMETER_UNIT[diameter_unit]
+    spacing = float(spacing)
+    if not np.isfinite(spacing) or spacing <= 0:
+        raise ValueError("spacing must be a positive number of metres")
+    factors, rings = _disc_designs(baf, concentric)
+    if plot_radius is not None:
+        plot_radius = float(plot_radius)
+    if edge_correction not in ("none", "clip", "walkthrough", "mirage"):
+        raise ValueError(
+            f'edge_correction must be "none", "clip", "walkthrough" or "mirage", not {edge_correction!r}'
+        )
+    return _engine.sampling_surface(
+        array, width, length, _order(k), spacing, factors, plot_radius, rings, edge_correction
     )

@@ -3,6 +3,8 @@
 // exception. The interpreter's lock is released while the engine works on its
 // own copies of the data, and taken back only to look for Ctrl-C when the
 // engine reports progress from the calling thread.
+#include "_surface.h"
+
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
@@ -16,6 +18,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -279,7 +282,9 @@ template <class Field> py::list textColumn(const std::vector<kavrel::StudyRow> &
 py::dict samplingStudy(const py::list &stands, const std::vector<long long> &orders,
                        const std::vector<std::string> &designs, long long replicates, long long points,
                        unsigned long long seed, double buffer, bool torus, std::optional<double> plotRadius,
-                       int threads)
+                       int threads, const std::vector<double> &factors,
+                       const std::vector<std::pair<double, double>> &concentric,
+                       const std::vector<std::string> &corrections)
 {
     std::vector<kavrel::StudyStand> studyStands;
     for (const py::handle &stand : stands)
@@ -297,6 +302,17 @@ py::dict samplingStudy(const py::list &stands, const std::vector<long long> &ord
     settings.bufferMetres = buffer;
     settings.torus = torus;
     settings.plotRadiusMetres = plotRadius;
+    settings.basalAreaFactors = factors;
+    for (const auto &[radius, diameter] : concentric)
+        settings.concentric.push_back({radius, diameter});
+    settings.edgeCorrections.clear();
+    for (const std::string &name : corrections) {
+        const std::optional<kavrel::EdgeCorrection> correction = kavrel::edgeCorrectionFromName(name);
+        if (!correction)
+            throw std::invalid_argument("edge_correction must be \"none\", \"clip\", \"walkthrough\" or "
+                                        "\"mirage\", not \"" + name + "\"");
+        settings.edgeCorrections.push_back(*correction);
+    }
 
     const ThreadCountScope threadCount(threads);
     const kavrel::StudyResult result = withoutLock(
@@ -345,7 +361,10 @@ PYBIND11_MODULE(_engine, module)
                py::arg("threads") = 0);
     module.def("sampling_study", &samplingStudy, py::arg("stands"), py::arg("orders"), py::arg("designs"),
                py::arg("replicates"), py::arg("points"), py::arg("seed"), py::arg("buffer"), py::arg("torus"),
-               py::arg("plot_radius"), py::arg("threads") = 0);
+               py::arg("plot_radius"), py::arg("threads") = 0, py::arg("factors") = std::vector<double>{},
+               py::arg("concentric") = std::vector<std::pair<double, double>>{},
+               py::arg("corrections") = std::vector<std::string>{"clip"});
+    addSurfaceFunctions(module);
     module.def("thread_count", &kavrel::threadCount,
                "The threads a call computes on by default: KAVREL_THREADS or the process's processors.");
     module.def(

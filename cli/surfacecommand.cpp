@@ -1,0 +1,300 @@
+#include "surfacecommand.h"
+
+#include "esriasciigrid.h"
+#include "researchcommand.h"
+#include "researchstand.h"
+#include "subcommandvalues.h"
+#include "surfacepicture.h"
+#include "zonescommand.h"
+
+#include <QBuffer>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <kavrel/samplingsurface.h>
+#include <stdexcept>
+
+using namespace kavrel;
+
+namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("KavrelZones", text);
+}
+
+const QString Command = QStringLiteral("surface");
+
+constexpr int MaxSurfaceOrder = 1000;
+
+struct SurfaceCommandLine
+{
+    SurfaceSettings settings;
+    bool spacingGiven = false;
+    DiameterUnit diameterUnit = DiameterUnit::Centimetre;
+    std::optional<StandRectangle> stand;
+    QString standFile;
+    QString prefix;
+    QString png;
+    QString svg;
+};
+
+QList<QCommandLineOption> surfaceOptions()
+{
+    return {
+        {QStringLiteral("order"), translated("Ordnung k der k-Baum-Stichprobe (Vorgabe 1)"),
+         QStringLiteral("K")},
+        {QStringLiteral("spacing"), translated("Abstand der Gitterpunkte in Metern (nötig)"),
+         QStringLiteral("S")},
+        {QStringLiteral("baf"),
+         translated("Winkelzählprobe mit Zählfaktor F in m^2/ha; mehrere mit Komma oder wiederholt"),
+         QStringLiteral("F")},
+        {QStringLiteral("plot-radius"),
+         translated("Radius des festen Probekreises in Metern (Vorgabe: im Mittel k Bäume)"),
+         QStringLiteral("R")},
+        {QStringLiteral("concentric"),
+         translated("konzentrische Probekreise: Radius R in m für Bäume ab D cm, etwa 6:0,12:30"),
+         QStringLiteral("R1:D1,...")},
+        {QStringLiteral("edge-correction"),
+         translated("Randkorrektur der Kreisverfahren: none, clip, walkthrough oder mirage (Vorgabe clip)"),
+         QStringLiteral("METHOD")},
+        {QStringLiteral("diameter-unit"), translated("Einheit der Durchmesser: cm, mm oder m (Vorgabe cm)"),
+         QStringLiteral("UNIT")},
+        {QStringLiteral("stand"),
+         translated("Bestandsrechteck für CSV-Stammverteilungen: W,L oder X0,Y0,X1,Y1 in Metern"),
+         QStringLiteral("RECT")},
+        {{QStringLiteral("o"), QStringLiteral("output")},
+         translated("jede Oberfläche als ESRI-ASCII-Gitter PREFIX_<Verfahren>_<Größe>.asc"),
+         QStringLiteral("PREFIX")},
+        {QStringLiteral("png"), translated("Bild der Oberflächen als PNG"), QStringLiteral("FILE")},
+        {QStringLiteral("svg"), translated("Bild der Oberflächen als SVG"), QStringLiteral("FILE")},
+    };
+}
+
+QString surfaceDescription()
+{
+    return translated(
+        "Stichprobenoberflächen: der Schätzwert jedes Verfahrens (k-Baum-Stichprobe mit Horvitz-Thompson,\n"
+        "fester Probekreis, Winkelzählprobe, konzentrische Probekreise) an jedem Punkt eines Gitters über "
+        "dem\n"
+        "Bestand. Ausgabe: eine CSV-Zeile je Verfahren und Größe mit wahrem Wert, Mittel der Oberfläche und\n"
+        "Standardabweichung eines einzelnen Punkts.");
+}
+
+QString badValue(const QString &option, const QString &value, const QString &expected)
+{
+    return translated("--%1: \u201E%2\u201C ist %3.").arg(option, value, expected);
+}
+
+QString readDecimal(const QCommandLineParser &parser, const QString &option, double &target,
+                    const QString &expected)
+{
+    const QString value = parser.value(option);
+    const std::optional<double> number = decimalNumber(value);
+    if (!number || *number <= 0.0)
+        return badValue(option, value, expected);
+    target = *number;
+    return {};
+}
+
+QString readOptions(const QCommandLineParser &parser, SurfaceCommandLine &line)
+{
+    SurfaceSettings &s = line.settings;
+    if (parser.isSet(QStringLiteral("order"))) {
+        const QString value = parser.value(QStringLiteral("order"));
+        const std::optional<qint64> k = wholeNumber(value, 1, MaxSurfaceOrder);
+        if (!k)
+            return badValue(QStringLiteral("order"), value,
+                            translated("keine ganze Zahl von %1 bis %2").arg(1).arg(MaxSurfaceOrder));
+        s.k = int(*k);
+    }
+    if (!parser.isSet(QStringLiteral("spacing")))
+        return translated("Es fehlt --spacing, der Abstand der Gitterpunkte.");
+    QString problem =
+        readDecimal(parser, QStringLiteral("spacing"), s.spacing, translated("kein Abstand über 0 Metern"));
+    if (!problem.isEmpty())
+        return problem;
+    if (parser.isSet(QStringLiteral("baf"))) {
+        const std::optional<std::vector<double>> factors =
+            basalAreaFactors(parser.values(QStringLiteral("baf")));
+        if (!factors)
+            return badValue(QStringLiteral("baf"), parser.values(QStringLiteral("baf")).join(u','),
+                            translated("kein Zählfaktor über 0 m^2/ha"));
+        s.basalAreaFactors = *factors;
+    }
+    if (parser.isSet(QStringLiteral("plot-radius"))) {
+        double radius = 0.0;
+        problem = readDecimal(parser, QStringLiteral("plot-radius"), radius,
+                              translated("kein Radius über 0 Metern"));
+        if (!problem.isEmpty())
+            return problem;
+        s.plotRadiusMetres = radius;
+    }
+    if (parser.isSet(QStringLiteral("concentric"))) {
+        const QString value = parser.value(QStringLiteral("concentric"));
+        const std::optional<std::vector<ConcentricRing>> rings = concentricRings(value);
+        if (!rings)
+            return badValue(QStringLiteral("concentric"), value,
+                            translated("keine Liste R:D aus Radius über 0 m und Durchmesser ab 0 cm"));
+        s.concentric = *rings;
+    }
+    if (parser.isSet(QStringLiteral("edge-correction"))) {
+        const QString value = parser.value(QStringLiteral("edge-correction"));
+        const std::optional<EdgeCorrection> correction = edgeCorrectionFromName(value.toStdString());
+        if (!correction)
+            return badValue(QStringLiteral("edge-correction"), value,
+                            translated("nicht none, clip, walkthrough oder mirage"));
+        s.edgeCorrection = *correction;
+    }
+    if (parser.isSet(QStringLiteral("diameter-unit"))) {
+        const QString value = parser.value(QStringLiteral("diameter-unit"));
+        const std::optional<DiameterUnit> unit = diameterUnit(value);
+        if (!unit)
+            return badValue(QStringLiteral("diameter-unit"), value, translated("nicht cm, mm oder m"));
+        line.diameterUnit = *unit;
+    }
+    if (parser.isSet(QStringLiteral("stand"))) {
+        const QString value = parser.value(QStringLiteral("stand"));
+        line.stand = standRectangle(value);
+        if (!line.stand)
+            return badValue(QStringLiteral("stand"), value,
+                            translated("kein Rechteck W,L oder X0,Y0,X1,Y1 mit positiver Fläche"));
+    }
+    line.prefix = parser.value(QStringLiteral("output"));
+    line.png = parser.value(QStringLiteral("png"));
+    line.svg = parser.value(QStringLiteral("svg"));
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty())
+        return translated("Es fehlt die Standdatei.");
+    if (files.size() > 1)
+        return translated("Nur eine Standdatei, bitte.");
+    line.standFile = files.front();
+    return {};
+}
+
+QString numberText(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NA");
+    std::array<char, 32> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+    return QString::fromLatin1(buffer.data(), end - buffer.data());
+}
+
+QString statisticsCsv(const SurfaceResult &result)
+{
+    QString csv =
+        QStringLiteral("design,quantity,true_value,surface_mean,relative_difference,single_point_sd,"
+                       "minimum,maximum,unreachable_trees,points,spacing_m,plot_radius_m\n");
+    for (const Surface &s : result.surfaces) {
+        const double relative = s.trueValue != 0.0 ? (s.mean - s.trueValue) / s.trueValue : NAN;
+        csv += QString::fromStdString(s.design) + u',' + QString::fromStdString(s.quantity) + u',' +
+               numberText(s.trueValue) + u',' + numberText(s.mean) + u',' + numberText(relative) + u',' +
+               numberText(s.standardDeviation) + u',' + numberText(s.minimum) + u',' + numberText(s.maximum) +
+               u',' + QString::number(s.unreachableTrees) + u',' + QString::number(result.grid.size()) +
+               u',' + numberText(result.grid.spacing) + u',' + numberText(result.plotRadiusMetres) + u'\n';
+    }
+    return csv;
+}
+
+QString notWritten(const QString &path, const QString &reason)
+{
+    return translated("Die Datei \u201E%1\u201C lässt sich nicht schreiben: %2").arg(path, reason);
+}
+
+// Writes every output file; returns the first failure's message, empty when all were written.
+QString writeOutputs(const SurfaceCommandLine &line, const SurfaceResult &result, Extent stand,
+                     const std::vector<Point> &trees)
+{
+    if (!line.prefix.isEmpty()) {
+        for (const Surface &s : result.surfaces) {
+            const QString path = line.prefix + u'_' + QString::fromStdString(s.design) + u'_' +
+                                 QString::fromStdString(s.quantity) + QStringLiteral(".asc");
+            const QString problem = writeWholeFile(path, esriAsciiGrid(result.grid, s.values));
+            if (!problem.isEmpty())
+                return notWritten(path, problem);
+        }
+    }
+    if (!line.svg.isEmpty()) {
+        const QString problem = writeWholeFile(line.svg, surfaceSvg(result, stand, trees));
+        if (!problem.isEmpty())
+            return notWritten(line.svg, problem);
+    }
+    if (!line.png.isEmpty()) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        surfaceImage(result, stand, trees).save(&buffer, "PNG");
+        const QString problem = writeWholeFile(line.png, png);
+        if (!problem.isEmpty())
+            return notWritten(line.png, problem);
+    }
+    return {};
+}
+
+} // namespace
+
+int runSurfaceCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    QList<QCommandLineOption> options = surfaceOptions();
+    options.append({{QStringLiteral("h"), QStringLiteral("help")}, translated("zeigt diese Hilfe")});
+    parser.addOptions(options);
+    if (!parser.parse(QStringList{QStringLiteral("kavrel-zones")} + arguments)) {
+        printUsageError(err, Command, parser.errorText());
+        return ZonesUsageError;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << subcommandHelp(translated("kavrel-zones surface [Optionen] --spacing S STANDDATEI"),
+                              surfaceDescription(), options);
+        return ZonesSuccess;
+    }
+    SurfaceCommandLine line;
+    const QString problem = readOptions(parser, line);
+    if (!problem.isEmpty()) {
+        printUsageError(err, Command, problem);
+        return ZonesUsageError;
+    }
+    ResearchStandResult read = readResearchStand(line.standFile, std::nullopt);
+    if (!read.ok() && read.usageError && line.stand)
+        read = readResearchStand(line.standFile, line.stand);
+    if (!read.ok()) {
+        err << read.error << '\n';
+        return read.usageError ? ZonesUsageError : ZonesUnreadableStand;
+    }
+    const ResearchStand &stand = *read.stand;
+    const Extent extent{stand.rectangle.left(), stand.rectangle.bottom(), stand.rectangle.right(),
+                        stand.rectangle.top()};
+    std::vector<double> diameters;
+    const double metres = metresPerDiameterUnit(line.diameterUnit);
+    for (std::size_t t = 0; t < stand.diameters.size(); ++t) {
+        if (stand.diameters[t] < 0.0) {
+            err << "kavrel-zones surface: "
+                << translated("Standdatei \u201E%1\u201C: Baum %2 hat den negativen Durchmesser %3.")
+                       .arg(stand.filePath)
+                       .arg(t + 1)
+                       .arg(stand.diameters[t])
+                << '\n';
+            return ZonesUnreadableStand;
+        }
+        diameters.push_back(stand.diameters[t] * metres);
+    }
+    SurfaceResult result;
+    try {
+        result = samplingSurfaces(extent, stand.positions, diameters, line.settings);
+    } catch (const std::invalid_argument &problem) {
+        printUsageError(err, Command, QString::fromStdString(problem.what()));
+        return ZonesUsageError;
+    }
+    const QString failure = writeOutputs(line, result, extent, stand.positions);
+    if (!failure.isEmpty()) {
+        err << "kavrel-zones surface: " << failure << '\n';
+        return ZonesOutputNotWritten;
+    }
+    out << statisticsCsv(result);
+    return ZonesSuccess;
+}

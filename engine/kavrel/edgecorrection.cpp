@@ -1,0 +1,37 @@
+#include "edgecorrection.h"
+
+#include <array>
+#include <utility>
+
+namespace kavrel {
+
+namespace {
+
+constexpr std::array<std::pair<EdgeCorrection, const char *>, 4> Names{{
+    {EdgeCorrection::None, "none"},
+    {EdgeCorrection::Clip, "clip"},
+    {EdgeCorrection::Walkthrough, "walkthrough"},
+    {EdgeCorrection::Mirage, "mirage"},
+}};
+
+} // namespace
+
+std::string edgeCorrectionName(EdgeCorrection correction)
+{
+    for (const auto &[value, name] : Names) {
+        if (value == correction)
+            return name;
+    }
+    return "clip";
+}
+
+std::optional<EdgeCorrection> edgeCorrectionFromName(std::string_view name)
+{
+    for (const auto &[value, text] : Names) {
+        if (name == text)
+            return value;
+    }
+    return std::nullopt;
+}
+
+} // namespace kavrel
