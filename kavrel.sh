@@ -10,6 +10,10 @@
 #                                 (from build/release; KAVREL_PACKAGE_PRESET=debug packs build/debug)
 #   ./kavrel.sh r-check           builds and checks the R package (R CMD check with its tests)
 #   ./kavrel.sh python-test       builds the Python module into a virtual environment and runs pytest
+#   ./kavrel.sh windows           cross-builds the Windows programs and their installer into
+#                                 build/windows (Qt and OpenSSL are built once into a cache,
+#                                 ${XDG_CACHE_HOME:-~/.cache}/kavrel)
+#   ./kavrel.sh windows-test      runs the test suite and the Windows-only checks under Wine
 # KAVREL_WERROR=ON turns compiler warnings into errors.
 set -eu
 
@@ -30,6 +34,11 @@ R_PACKAGES="r-base-dev r-cran-rcpp r-cran-testthat r-cran-roxygen2"
 PYTHON_PACKAGES="python3-dev python3-venv python3-pip python3-setuptools python3-wheel python3-numpy \
 python3-pytest pybind11-dev python3-pybind11"
 
+# The Windows build: MinGW-w64 for the programs, Qt and OpenSSL (cross-built
+# from Debian's sources), Wine to run the tests and NSIS for the installer,
+# whose 32-bit stub needs Wine's i386 half.
+WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix dpkg-dev make perl xz-utils wine wine64 wine32:i386 nsis"
+
 install_missing_packages() {
     missing=""
     for package in $PACKAGES "$@"; do
@@ -41,8 +50,11 @@ install_missing_packages() {
     echo "Installing:$missing"
     sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+    # A mirror in the middle of a sync fails an index or two; what is
+    # missing then shows in the install below, which does fail.
+    $sudo apt-get update || echo "apt-get update reported errors; installing from what it got" >&2
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -o DPkg::Lock::Timeout=900 -y \
+        --no-install-recommends $missing
 }
 
 build() {
