@@ -35,9 +35,10 @@ PYTHON_PACKAGES="python3-dev python3-venv python3-pip python3-setuptools python3
 python3-pytest pybind11-dev python3-pybind11"
 
 # The Windows build: MinGW-w64 for the programs, Qt and OpenSSL (cross-built
-# from Debian's sources), Wine to run the tests and NSIS for the installer,
-# whose 32-bit stub needs Wine's i386 half.
-WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix dpkg-dev make perl xz-utils wine wine64 wine32:i386 nsis"
+# from Debian's sources), Wine to run the tests (the installer is 64-bit too,
+# so Wine's 32-bit half is not needed), NSIS for the installer and a font for
+# the offscreen platform.
+WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix dpkg-dev make perl xz-utils wine wine64 nsis fonts-dejavu-core"
 
 install_missing_packages() {
     missing=""
@@ -127,6 +128,9 @@ python_test() {
 command="${1:-run}"
 [ $# -gt 0 ] && shift
 case "$command" in
+    windows | windows-test)
+        install_missing_packages $WINDOWS_PACKAGES
+        . dist/windows/windows.sh ;;
     fuzz) install_missing_packages $FUZZ_PACKAGES ;;
     package) install_missing_packages $PACKAGING_PACKAGES ;;
     r-check) install_missing_packages $R_PACKAGES ;;
@@ -155,7 +159,11 @@ case "$command" in
         r_check ;;
     python-test)
         python_test ;;
+    windows)
+        windows ;;
+    windows-test)
+        windows_test ;;
     *)
-        echo "usage: $0 run [STANDFILE] | test | test-asan | build | fuzz [SECONDS] | package | r-check | python-test" >&2
+        echo "usage: $0 run [STANDFILE] | test | test-asan | build | fuzz [SECONDS] | package | r-check | python-test | windows | windows-test" >&2
         exit 2 ;;
 esac

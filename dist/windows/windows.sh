@@ -136,3 +136,143 @@ windows_dependencies() {
     WINDOWS_OPENSSL=$(windows_cached \
         "openssl-$ssl_version-$(windows_options_key "$WINDOWS_OPENSSL_OPTIONS")" windows_build_openssl)
 }
+
+windows_mingw_runtime() {
+    for library in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+        $windows_triplet-g++-posix -print-file-name="$library"
+    done
+}
+
+# nanoflann is header-only: a prefix of its own holds the header and its
+# package files, so the cross build does not see the rest of /usr/include.
+windows_nanoflann_prefix() {
+    prefix="$windows_build/nanoflann"
+    mkdir -p "$prefix/include" "$prefix/share/nanoflann"
+    cp /usr/include/nanoflann.hpp "$prefix/include/"
+    cp -r /usr/share/nanoflann/cmake "$prefix/share/nanoflann/"
+    echo "$prefix"
+}
+
+windows_build_kavrel() {
+    # Build-time tools run here, so they come from a build for this machine.
+    cmake -S . -B build/windows-tools -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+        -DKAVREL_BUILD_BENCHMARKS=OFF >/dev/null
+    cmake --build build/windows-tools --target glyphbin-art
+    nanoflann=$(windows_nanoflann_prefix)
+    cmake -S . -B "$windows_build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$windows_toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$WINDOWS_QT;$WINDOWS_OPENSSL;$nanoflann" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_qt_cmake_dir" -DOPENSSL_ROOT_DIR="$WINDOWS_OPENSSL" \
+        -DKAVREL_PORTABLE_INSTALL=ON -DKAVREL_HOST_GLYPHBIN_ART="$PWD/build/windows-tools/toolbarpictures/glyphbin-art" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR=wine -DCMAKE_COMPILE_WARNING_AS_ERROR="${KAVREL_WERROR:-ON}" >/dev/null
+    cmake --build "$windows_build"
+}
+
+# The installed folder: Kavrel's portable layout with Qt's libraries, the
+# plugins the program loads, Qt's own translations and the compiler's and
+# OpenSSL's run-time libraries beside the program.
+windows_stage() {
+    stage="$windows_build/stage"
+    rm -rf "$stage"
+    cmake --install "$windows_build" --prefix "$stage" --component Unspecified >/dev/null
+    for module in Core Gui Widgets Network; do
+        cp "$WINDOWS_QT/bin/Qt6$module.dll" "$stage/"
+    done
+    for plugins in platforms styles imageformats tls networkinformation; do
+        [ -d "$WINDOWS_QT/plugins/$plugins" ] && cp -r "$WINDOWS_QT/plugins/$plugins" "$stage/"
+    done
+    mkdir -p "$stage/translations"
+    cp /usr/share/qt6/translations/qtbase_*.qm "$stage/translations/"
+    cp "$WINDOWS_OPENSSL"/bin/libcrypto-*.dll "$stage/"
+    windows_mingw_runtime | while read -r library; do cp "$library" "$stage/"; done
+    # Qt takes the program's folder as its prefix, so it finds the plugins
+    # and translations beside the program.
+    printf '[Paths]\nPrefix = .\n' >"$stage/qt.conf"
+}
+
+# The uninstaller removes exactly what was installed (and what the program
+# itself leaves there: its snapshot and an update's files), never the rest of
+# a folder the user may have chosen.
+windows_uninstall_list() {
+    (cd "$1" && find . -type f | sed 's|^\./||' | sort) | while read -r file; do
+        printf 'Delete "$INSTDIR\\%s"\n' "$(printf '%s' "$file" | tr '/' '\\')"
+    done
+    for left in 'Pictures\Situation.bmp' 'kavrelapp.e32' 'kavrelapp.e32.part' 'kavrelapp.e32.bat'; do
+        printf 'Delete "$INSTDIR\\%s"\n' "$left"
+    done
+    (cd "$1" && find . -mindepth 1 -type d | sed 's|^\./||' | sort -r) | while read -r folder; do
+        printf 'RMDir "$INSTDIR\\%s"\n' "$(printf '%s' "$folder" | tr '/' '\\')"
+    done
+}
+
+windows_installer() {
+    windows_stage
+    version=$(sed -n 's/^project(Kavrel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+    windows_uninstall_list "$windows_build/stage" >"$windows_build/uninstall-files.nsh"
+    rm -f "$windows_build"/kavrel-*-setup.exe
+    makensis -V2 -DVERSION="$version" -DSTAGE="$windows_build/stage" \
+        -DUNINSTALL_FILES="$windows_build/uninstall-files.nsh" \
+        -DOUTFILE="$windows_build/kavrel-$version-setup.exe" dist/windows/kavrel.nsi
+    echo "Installer: $windows_build/kavrel-$version-setup.exe"
+}
+
+windows() {
+    windows_dependencies
+    windows_build_kavrel
+    windows_installer
+}
+
+# Wine gets a prefix of its own in the build tree. Its traps: it passes no
+# variable whose name starts with QT_ (Windows reads names regardless of
+# case, so they go in lower case), Qt Test writes nothing to a redirected
+# output without a console (qt_force_stderr_logging), and the first program
+# may hang unless the server and one command run first.
+windows_wine() {
+    export WINEPREFIX="$windows_build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    dirs="$windows_build/bin $WINDOWS_QT/bin $WINDOWS_OPENSSL/bin"
+    for library in $(windows_mingw_runtime); do dirs="$dirs $(dirname "$library")"; done
+    WINEPATH=""
+    for dir in $dirs; do WINEPATH="$WINEPATH;Z:$(printf '%s' "$dir" | tr '/' '\\')"; done
+    export WINEPATH="${WINEPATH#;}"
+    export qt_qpa_platform=offscreen qt_force_stderr_logging=1
+    export qt_qpa_fontdir="Z:\\usr\\share\\fonts\\truetype\\dejavu"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -p
+    wine cmd /c exit
+}
+
+# The installer installs silently, the installed program draws its snapshot,
+# and the uninstaller leaves nothing behind.
+windows_installer_check() {
+    version=$(sed -n 's/^project(Kavrel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+    target="$WINEPREFIX/drive_c/KavrelCheck"
+    rm -rf "$target"
+    wine "$windows_build/kavrel-$version-setup.exe" /S '/D=C:\KavrelCheck'
+    [ -f "$target/kavrelapp.exe" ] || { echo "The installer installed no kavrelapp.exe" >&2; return 1; }
+    # Without the build tree on the PATH: the installed folder must suffice.
+    WINEPATH="" wine 'C:\KavrelCheck\kavrelapp.exe' --snapshot
+    [ -s "$target/Pictures/Situation.bmp" ] || { echo "The installed program wrote no snapshot" >&2; return 1; }
+    wine 'C:\KavrelCheck\uninstall.exe' /S '_?=C:\KavrelCheck'
+    wine cmd /c 'del C:\KavrelCheck\uninstall.exe' 2>/dev/null || true
+    if [ -n "$(ls -A "$target" 2>/dev/null)" ]; then
+        echo "The uninstaller left behind:" >&2
+        ls -R "$target" >&2
+        return 1
+    fi
+    rmdir "$target" 2>/dev/null || true
+    echo "Installer: installs, runs (--snapshot) and uninstalls"
+}
+
+windows_test() {
+    windows_dependencies
+    windows_build_kavrel
+    windows_installer
+    windows_wine
+    status=0
+    ctest --test-dir "$windows_build" --output-on-failure --no-tests=error -j2 --timeout 300 || status=1
+    # The decimal point in the window, whatever the regional setting says.
+    LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 ctest --test-dir "$windows_build" --output-on-failure \
+        -R 'tst_numberformat|tst_standwindow' || status=1
+    windows_installer_check || status=1
+    wineserver -k || true
+    return $status
+}
