@@ -155,7 +155,7 @@ windows_nanoflann_prefix() {
 
 windows_build_kavrel() {
     # Build-time tools run here, so they come from a build for this machine.
-    cmake -S . -B build/windows-tools -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    cmake -S . -B build/windows-tools -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=OFF \
         -DKAVREL_BUILD_BENCHMARKS=OFF >/dev/null
     cmake --build build/windows-tools --target glyphbin-art
     nanoflann=$(windows_nanoflann_prefix)
@@ -248,14 +248,17 @@ windows_installer_check() {
     rm -rf "$target"
     wine "$windows_build/kavrel-$version-setup.exe" /S '/D=C:\KavrelCheck'
     [ -f "$target/kavrelapp.exe" ] || { echo "The installer installed no kavrelapp.exe" >&2; return 1; }
+    [ -n "$(find "$WINEPREFIX/drive_c/users" -name Kavrel.lnk)" ] ||
+        { echo "The installer made no Start-menu entry" >&2; return 1; }
     # Without the build tree on the PATH: the installed folder must suffice.
     WINEPATH="" wine 'C:\KavrelCheck\kavrelapp.exe' --snapshot
     [ -s "$target/Pictures/Situation.bmp" ] || { echo "The installed program wrote no snapshot" >&2; return 1; }
     wine 'C:\KavrelCheck\uninstall.exe' /S '_?=C:\KavrelCheck'
     wine cmd /c 'del C:\KavrelCheck\uninstall.exe' 2>/dev/null || true
-    if [ -n "$(ls -A "$target" 2>/dev/null)" ]; then
+    if [ -n "$(ls -A "$target" 2>/dev/null)" ] || [ -n "$(find "$WINEPREFIX/drive_c/users" -name 'Kavrel*')" ]; then
         echo "The uninstaller left behind:" >&2
         ls -R "$target" >&2
+        find "$WINEPREFIX/drive_c/users" -name 'Kavrel*' >&2
         return 1
     fi
     rmdir "$target" 2>/dev/null || true
