@@ -21,6 +21,9 @@ WINDOWS_QT_OPTIONS="-release -shared -xplatform win32-g++ -qt-host-path /usr -no
 -no-feature-concurrent -no-feature-xml -no-feature-tabletevent -no-feature-direct2d1_1 -no-feature-directwrite3"
 
 WINDOWS_OPENSSL_OPTIONS="mingw64 shared no-tests"
+# Besides libcrypto, openssl.exe: the update tests make their keys,
+# certificates and signatures with it, under Wine as on Linux.
+WINDOWS_OPENSSL_TARGETS="build_libs build_programs"
 
 windows_options_key() {
     # The compiler is part of what was built.
@@ -113,7 +116,7 @@ windows_build_openssl() {
     (cd "$source" && ./Configure $WINDOWS_OPENSSL_OPTIONS --prefix="$prefix" --libdir=lib \
         CC="$windows_triplet-gcc-posix" AR="$windows_triplet-ar" RANLIB="$windows_triplet-ranlib" \
         RC="$windows_triplet-windres" &&
-        make -j"$(nproc)" build_libs && make install_dev)
+        make -j"$(nproc)" $WINDOWS_OPENSSL_TARGETS && make install_dev install_programs)
     rm -rf "$work"
 }
 
@@ -134,7 +137,8 @@ windows_dependencies() {
     ssl_version=$(dpkg-query -W -f='${source:Version}' libssl-dev)
     WINDOWS_QT=$(windows_cached "qtbase-$qt_version-$(windows_options_key "$WINDOWS_QT_OPTIONS")" windows_build_qt)
     WINDOWS_OPENSSL=$(windows_cached \
-        "openssl-$ssl_version-$(windows_options_key "$WINDOWS_OPENSSL_OPTIONS")" windows_build_openssl)
+        "openssl-$ssl_version-$(windows_options_key "$WINDOWS_OPENSSL_OPTIONS $WINDOWS_OPENSSL_TARGETS")" \
+        windows_build_openssl)
 }
 
 windows_mingw_runtime() {
@@ -274,7 +278,7 @@ windows_test() {
     ctest --test-dir "$windows_build" --output-on-failure --no-tests=error -j2 --timeout 300 || status=1
     # The decimal point in the window, whatever the regional setting says.
     LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 ctest --test-dir "$windows_build" --output-on-failure \
-        -R 'tst_numberformat|tst_standwindow' || status=1
+        -R 'tst_numberformat|tst_standwindow|tst_shelllogic|tst_form1' || status=1
     windows_installer_check || status=1
     wineserver -k || true
     return $status
