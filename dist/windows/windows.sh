@@ -104,6 +104,10 @@ windows_build_qt() {
         -DCMAKE_TOOLCHAIN_FILE="$windows_toolchain" -DQT_HOST_PATH_CMAKE_DIR="$host_qt_cmake_dir")
     cmake --build "$work/build" --parallel
     cmake --install "$work/build"
+    # Qt's own translations are the same files for every platform: those of
+    # Debian's package for this Qt version, where Qt looks for them.
+    mkdir -p "$prefix/translations"
+    cp /usr/share/qt6/translations/qtbase_*.qm "$prefix/translations/"
     rm -rf "$work"
 }
 
@@ -184,8 +188,7 @@ windows_stage() {
     for plugins in platforms styles imageformats tls networkinformation; do
         [ -d "$WINDOWS_QT/plugins/$plugins" ] && cp -r "$WINDOWS_QT/plugins/$plugins" "$stage/"
     done
-    mkdir -p "$stage/translations"
-    cp /usr/share/qt6/translations/qtbase_*.qm "$stage/translations/"
+    cp -r "$WINDOWS_QT/translations" "$stage/"
     cp "$WINDOWS_OPENSSL"/bin/libcrypto-*.dll "$stage/"
     windows_mingw_runtime | while read -r library; do cp "$library" "$stage/"; done
     # Qt takes the program's folder as its prefix, so it finds the plugins
