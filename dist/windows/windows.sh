@@ -93,15 +93,24 @@ windows_fetch_source() {
     return 1
 }
 
+# Qt's build takes long enough to be worth resuming: an interrupted one goes
+# on from where it stopped, with the sources and the configuration it had.
 windows_build_qt() {
     prefix="$1"
     work="$windows_cache/work/$(basename "$prefix")"
     version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
-    source=$(windows_fetch_source qt6-base "$version" "$work/source")
-    mkdir -p "$work/build"
-    # shellcheck disable=SC2086
-    (cd "$work/build" && "$source/configure" -prefix "$prefix" $WINDOWS_QT_OPTIONS -- \
-        -DCMAKE_TOOLCHAIN_FILE="$windows_toolchain" -DQT_HOST_PATH_CMAKE_DIR="$host_qt_cmake_dir")
+    if [ ! -f "$work/fetched" ]; then
+        rm -rf "$work/build" && mkdir -p "$work"
+        windows_fetch_source qt6-base "$version" "$work/source" >"$work/fetched.part"
+        mv "$work/fetched.part" "$work/fetched"
+    fi
+    source=$(cat "$work/fetched")
+    if [ ! -f "$work/build/build.ninja" ]; then
+        mkdir -p "$work/build"
+        # shellcheck disable=SC2086
+        (cd "$work/build" && "$source/configure" -prefix "$prefix" $WINDOWS_QT_OPTIONS -- \
+            -DCMAKE_TOOLCHAIN_FILE="$windows_toolchain" -DQT_HOST_PATH_CMAKE_DIR="$host_qt_cmake_dir")
+    fi
     cmake --build "$work/build" --parallel
     cmake --install "$work/build"
     # Qt's own translations are the same files for every platform: those of
@@ -125,7 +134,7 @@ windows_build_openssl() {
 }
 
 # Builds with $2 into the cache folder named $1 unless a finished build is
-# there; prints the folder. An interrupted build starts again from scratch.
+# there; prints the folder.
 windows_cached() {
     prefix="$windows_cache/$1"
     if [ ! -f "$prefix/.complete" ]; then
