@@ -251,7 +251,8 @@ windows_wine() {
     export WINEPATH="${WINEPATH#;}"
     export qt_qpa_platform=offscreen qt_force_stderr_logging=1
     export qt_qpa_fontdir="Z:\\usr\\share\\fonts\\truetype\\dejavu"
-    wineboot -i >/dev/null 2>&1 || true
+    # The first command makes the prefix; then the server stays up.
+    wine cmd /c exit
     wineserver -p
     wine cmd /c exit
 }
