@@ -251,9 +251,10 @@ windows_wine() {
     export WINEPATH="${WINEPATH#;}"
     export qt_qpa_platform=offscreen qt_force_stderr_logging=1
     export qt_qpa_fontdir="Z:\\usr\\share\\fonts\\truetype\\dejavu"
-    # The first command makes the prefix; then the server stays up.
-    wine cmd /c exit
+    mkdir -p "$WINEPREFIX"
+    wineserver -k 2>/dev/null || true
     wineserver -p
+    # The first command also makes the prefix.
     wine cmd /c exit
 }
 
