@@ -251,6 +251,9 @@ windows_wine() {
     export WINEPATH="${WINEPATH#;}"
     export qt_qpa_platform=offscreen qt_force_stderr_logging=1
     export qt_qpa_fontdir="Z:\\usr\\share\\fonts\\truetype\\dejavu"
+    # openssl.exe (for the update tests' keys) looks for its configuration
+    # where the build would have installed it; this machine's serves.
+    export OPENSSL_CONF="Z:\\etc\\ssl\\openssl.cnf"
     mkdir -p "$WINEPREFIX"
     wineserver -k 2>/dev/null || true
     wineserver -p
