@@ -272,7 +272,7 @@ windows_installer_check() {
     [ -n "$(find "$WINEPREFIX/drive_c/users" -name Kavrel.lnk)" ] ||
         { echo "The installer made no Start-menu entry" >&2; return 1; }
     # Without the build tree on the PATH: the installed folder must suffice.
-    WINEPATH="" wine 'C:\KavrelCheck\kavrelapp.exe' --snapshot
+    WINEPATH="" wine 'C:\KavrelCheck\kavrelapp.exe' --snapshot 'C:\KavrelCheck\Data\sample12.txt'
     [ -s "$target/Pictures/Situation.bmp" ] || { echo "The installed program wrote no snapshot" >&2; return 1; }
     wine 'C:\KavrelCheck\uninstall.exe' /S '_?=C:\KavrelCheck'
     wine cmd /c 'del C:\KavrelCheck\uninstall.exe' 2>/dev/null || true
