@@ -353,6 +353,9 @@ void TestReplacementScript::batchScriptWithoutDownloadChangesNothing()
 // must give the file a new inode rather than overwrite the one being read.
 void TestReplacementScript::scriptIsReplacedNotRewritten()
 {
+#ifdef Q_OS_WIN
+    QSKIP("The shell script and its inode are POSIX matters; the batch script is written once");
+#endif
     QTemporaryDir temporary;
     QVERIFY(temporary.isValid());
     const UpdateFiles files =
