@@ -10,6 +10,10 @@
 #                                 (from build/release; KAVREL_PACKAGE_PRESET=debug packs build/debug)
 #   ./kavrel.sh r-check           builds and checks the R package (R CMD check with its tests)
 #   ./kavrel.sh python-test       builds the Python module into a virtual environment and runs pytest
+#   ./kavrel.sh windows           cross-builds the Windows programs and their installer into
+#                                 build/windows (Qt and OpenSSL are built once into a cache,
+#                                 ${XDG_CACHE_HOME:-~/.cache}/kavrel)
+#   ./kavrel.sh windows-test      runs the test suite and the Windows-only checks under Wine
 # KAVREL_WERROR=ON turns compiler warnings into errors.
 set -eu
 
@@ -34,6 +38,12 @@ r-cran-markdown r-cran-sf r-cran-spatstat.geom"
 PYTHON_PACKAGES="$BINDING_PACKAGES python3-dev python3-venv python3-pip python3-setuptools python3-wheel \
 python3-numpy python3-pytest pybind11-dev python3-pybind11 python3-pandas python3-geopandas python3-shapely"
 
+# The Windows build: MinGW-w64 for the programs, Qt and OpenSSL (cross-built
+# from Debian's sources), Wine to run the tests (the installer is 64-bit too,
+# so Wine's 32-bit half is not needed), NSIS for the installer and a font for
+# the offscreen platform.
+WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix dpkg-dev make perl xz-utils wine wine64 nsis fonts-dejavu-core"
+
 # Installs what the given packages lack (by default the program's list).
 install_missing_packages() {
     missing=""
@@ -47,8 +57,11 @@ install_missing_packages() {
     echo "Installing:$missing"
     sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+    # A mirror in the middle of a sync fails an index or two; what is
+    # missing then shows in the install below, which does fail.
+    $sudo apt-get update || echo "apt-get update reported errors; installing from what it got" >&2
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -o DPkg::Lock::Timeout=900 -y \
+        --no-install-recommends $missing
 }
 
 build() {
@@ -129,6 +142,9 @@ python_test() {
 command="${1:-run}"
 [ $# -gt 0 ] && shift
 case "$command" in
+    windows | windows-test)
+        install_missing_packages $PACKAGES $WINDOWS_PACKAGES
+        . dist/windows/windows.sh ;;
     fuzz) install_missing_packages $PACKAGES $FUZZ_PACKAGES ;;
     package) install_missing_packages $PACKAGES $PACKAGING_PACKAGES ;;
     r-check) install_missing_packages $R_PACKAGES ;;
@@ -157,7 +173,11 @@ case "$command" in
         r_check ;;
     python-test)
         python_test ;;
+    windows)
+        windows ;;
+    windows-test)
+        windows_test ;;
     *)
-        echo "usage: $0 run [STANDFILE] | test | test-asan | build | fuzz [SECONDS] | package | r-check | python-test" >&2
+        echo "usage: $0 run [STANDFILE] | test | test-asan | build | fuzz [SECONDS] | package | r-check | python-test | windows | windows-test" >&2
         exit 2 ;;
 esac

@@ -53,9 +53,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kavrel")));
 
     // File names are taken byte for byte, whatever their encoding.
-    QStringList arguments;
-    for (int a = 1; a < argc; ++a)
-        arguments.append(fileNameFromNative(QByteArray(argv[a])));
+    const QStringList arguments = programArguments(argc, argv);
     const LaunchOptions options = LaunchOptions::parse(arguments);
     if (!options.error.isEmpty()) {
         QTextStream(stderr) << "kavrelapp: " << options.error << '\n' << LaunchOptions::usage();

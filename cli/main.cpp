@@ -33,14 +33,11 @@ int runCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 
 int main(int argc, char *argv[])
 {
-    // Taken byte for byte, so any file name the shell passes is opened or
-    // written under exactly that name.
-    QStringList arguments;
-    for (int a = 1; a < argc; ++a)
-        arguments.append(fileNameFromNative(QByteArray(argv[a])));
-
     // Translators need an application object.
     QCoreApplication application(argc, argv);
+    // Taken byte for byte, so any file name the shell passes is opened or
+    // written under exactly that name.
+    const QStringList arguments = programArguments(argc, argv);
     // The application takes the user's locale into the C library; whatever
     // that locale writes, numbers keep their decimal point.
     std::setlocale(LC_NUMERIC, "C");

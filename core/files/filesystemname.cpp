@@ -1,12 +1,17 @@
 #include "filesystemname.h"
 
 #include <QStringList>
+#include <optional>
+#ifdef Q_OS_WIN
+#include <QCoreApplication>
+#include <QDir>
+#else
 #include <cstdlib>
 #include <dirent.h>
 #include <memory>
-#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -52,6 +57,7 @@ bool isKeptByte(QChar c)
     return c.unicode() >= FirstKeptByte && c.unicode() <= LastKeptByte;
 }
 
+#ifndef Q_OS_WIN
 bool exists(const QByteArray &nativeName)
 {
     struct stat status;
@@ -76,6 +82,7 @@ std::optional<QByteArray> matchingEntry(const QByteArray &folder, const QString 
     }
     return match;
 }
+#endif
 
 } // namespace
 
@@ -95,6 +102,20 @@ QString fileNameFromNative(const QByteArray &bytes)
         i += length;
     }
     return name;
+}
+
+QStringList programArguments(int argc, char *argv[])
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return QCoreApplication::arguments().mid(1);
+#else
+    QStringList arguments;
+    for (int a = 1; a < argc; ++a)
+        arguments.append(fileNameFromNative(QByteArray(argv[a])));
+    return arguments;
+#endif
 }
 
 QByteArray nativeFileName(const QString &name)
@@ -127,6 +148,21 @@ QString displayFileName(const QString &name)
     return shown;
 }
 
+#ifdef Q_OS_WIN
+QString absoluteFileName(const QString &name)
+{
+    if (QDir::isAbsolutePath(name))
+        return name;
+    return QDir::currentPath() + QLatin1Char('/') + name;
+}
+
+// Windows keeps names as UTF-16 and Qt's listing decodes them without loss:
+// there is nothing to map back.
+QString resolveDecodedFileName(const QString &name)
+{
+    return name;
+}
+#else
 QString absoluteFileName(const QString &name)
 {
     if (name.startsWith(QLatin1Char('/')))
@@ -158,3 +194,4 @@ QString resolveDecodedFileName(const QString &name)
     }
     return fileNameFromNative(resolved);
 }
+#endif

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // File names are bytes to the system and need not be valid UTF-8. Bytes that
 // are not part of valid UTF-8 are kept in a QString as the lone surrogates
@@ -10,6 +11,12 @@
 
 // The name as the system's bytes give it, losslessly.
 QString fileNameFromNative(const QByteArray &bytes);
+
+// The program's arguments after its name, as file names: argv's bytes as
+// they are, or on Windows the command line as the system passes it in UTF-16
+// (argv holds it in the ANSI code page, where most letters are lost). Call it
+// once the application object exists.
+QStringList programArguments(int argc, char *argv[]);
 
 // The system's bytes for a name made by fileNameFromNative (or any text).
 QByteArray nativeFileName(const QString &name);

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QString>
 #include <memory>
+#ifndef Q_OS_WIN
 #include <sys/types.h>
+#endif
 
 class BrokenPipeGuard;
 
@@ -21,6 +23,10 @@ class BrokenPipeGuard;
 //   written through that descriptor, wherever it leads;
 // - anything else (a folder, a block device, a socket) is refused.
 // Names are taken as fileNameFromNative() gives them, byte for byte.
+// On Windows (outputfile_win.cpp) names go to the wide API as they are; a
+// file is replaced with its attributes kept, a character device (NUL, CON,
+// COM1) or a named pipe is written in place, and a read-only file or one
+// that another process holds open is refused with the old content kept.
 class OutputFile
 {
 public:
@@ -49,17 +55,30 @@ public:
     static bool writeFile(const QString &path, const QByteArray &content, QString *error);
 
 private:
+#ifdef Q_OS_WIN
+    bool openInPlace(void *handle);
+    bool openReplacement(bool replacesFile);
+    bool attachDescriptor(void *handle);
+    bool failWithSystemError(unsigned long error);
+#else
     bool resolveTarget();
     bool openInPlace();
     bool openInherited();
     bool openReplacement(bool replacesFile, uid_t owner, gid_t group, mode_t mode);
-    bool fail(const QString &reason);
     bool failWithErrno(int error);
+#endif
+    bool fail(const QString &reason);
     void closeDescriptor();
 
     QString m_path;
+#ifdef Q_OS_WIN
+    QString m_target;
+    QString m_temporary;
+    bool m_replacesFile = false;
+#else
     QByteArray m_target; // symbolic links followed
     QByteArray m_temporary;
+#endif
     QFile m_file;
     // While a pipe is written: a reader that goes away is an error of this
     // file, not the end of the process.

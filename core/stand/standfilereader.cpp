@@ -12,8 +12,14 @@
 #include <fcntl.h>
 #include <limits>
 #include <optional>
+#ifdef Q_OS_WIN
+#include <QDir>
+#include <io.h>
+#include <qt_windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -358,6 +364,37 @@ StandFileResult openFailure(const QString &path, const QString &reason)
     return result;
 }
 
+#ifdef Q_OS_WIN
+QString folderRefusal()
+{
+    return QCoreApplication::translate("StandFileReader", "Das ist ein Ordner.");
+}
+
+QString specialFileRefusal()
+{
+    return QCoreApplication::translate("StandFileReader", "Das ist keine gewöhnliche Datei.");
+}
+
+// Folders open only with backup semantics; that is how they are told apart.
+HANDLE openForReading(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    return ::CreateFileW(reinterpret_cast<const wchar_t *>(native.utf16()), GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                         FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+std::optional<QString> refusalFor(HANDLE handle)
+{
+    if (::GetFileType(handle) != FILE_TYPE_DISK)
+        return specialFileRefusal();
+    BY_HANDLE_FILE_INFORMATION information;
+    if (::GetFileInformationByHandle(handle, &information) &&
+        (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return folderRefusal();
+    return std::nullopt;
+}
+#else
 bool isSpecialMode(mode_t mode)
 {
     return !S_ISREG(mode) && !S_ISDIR(mode);
@@ -371,6 +408,7 @@ std::optional<QString> refusalFor(mode_t mode)
         return QCoreApplication::translate("StandFileReader", "Das ist keine gewöhnliche Datei.");
     return std::nullopt;
 }
+#endif
 
 } // namespace
 
@@ -417,6 +455,40 @@ NumberProblem parseStandNumber(const QByteArray &text, double &value)
     return NumberProblem::None;
 }
 
+#ifdef Q_OS_WIN
+bool isSpecialFile(const QString &path)
+{
+    const HANDLE handle = openForReading(path);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    const bool special = ::GetFileType(handle) != FILE_TYPE_DISK;
+    ::CloseHandle(handle);
+    return special;
+}
+
+// NUL, CON or a named pipe in place of the file is refused, not read.
+QString openStandFile(QFile &file, const QString &path)
+{
+    const HANDLE handle = openForReading(path);
+    if (handle == INVALID_HANDLE_VALUE)
+        return qt_error_string(int(::GetLastError()));
+    if (const std::optional<QString> refusal = refusalFor(handle)) {
+        ::CloseHandle(handle);
+        return *refusal;
+    }
+    // From here on the descriptor owns the handle.
+    const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY);
+    if (descriptor < 0) {
+        ::CloseHandle(handle);
+        return qt_error_string(errno);
+    }
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::_close(descriptor);
+        return file.errorString();
+    }
+    return {};
+}
+#else
 bool isSpecialFile(const QString &path)
 {
     struct stat status;
@@ -447,6 +519,7 @@ QString openStandFile(QFile &file, const QString &path)
     }
     return {};
 }
+#endif
 
 StandFileResult readStandFile(const QString &path)
 {

@@ -3,9 +3,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#ifndef Q_OS_WIN
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 class TestFileSystemName : public QObject
 {
@@ -48,6 +50,9 @@ void TestFileSystemName::roundTripsEveryByteSequence()
 
 void TestFileSystemName::resolvesNameDecodedByQt()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows names are UTF-16: nothing is lost in decoding them");
+#else
     QTemporaryDir folder;
     const QByteArray sub = QFile::encodeName(folder.path()) + "/dir\xfe";
     const QByteArray native = sub + "/bad\xff.txt";
@@ -58,6 +63,7 @@ void TestFileSystemName::resolvesNameDecodedByQt()
     QCOMPARE(nativeFileName(resolveDecodedFileName(QString::fromUtf8(native))), native);
     const QString missing = QString::fromUtf8(sub + "/other\xff.txt");
     QCOMPARE(resolveDecodedFileName(missing), missing);
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestFileSystemName)

@@ -6,11 +6,15 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -27,11 +31,13 @@ void put(const QString &path, const QByteArray &content)
     QCOMPARE(file.write(content), content.size());
 }
 
+#ifndef Q_OS_WIN
 mode_t typeOf(const QString &path)
 {
     struct stat status;
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & S_IFMT : 0;
 }
+#endif
 
 // Left-over temporary files would pile up beside the user's results.
 QStringList entriesOf(const QTemporaryDir &folder)
@@ -62,6 +68,8 @@ private slots:
     void discardedWriteKeepsOldContent();
     void readOnlyFolderKeepsOldContent();
     void writesNameByteForByte();
+    void writesNameInLettersOfAnyCodePage();
+    void writesNullDeviceInPlace();
 };
 
 void TestOutputFile::writesNewAndReplacesRegularFiles_data()
@@ -86,6 +94,9 @@ void TestOutputFile::writesNewAndReplacesRegularFiles()
 
 void TestOutputFile::keepsPermissionsOfReplacedFile()
 {
+#ifdef Q_OS_WIN
+    QSKIP("POSIX permission bits; ReplaceFileW keeps the attributes on Windows");
+#else
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("script.sh"));
     put(path, "old");
@@ -94,6 +105,7 @@ void TestOutputFile::keepsPermissionsOfReplacedFile()
     struct stat status;
     QVERIFY(::stat(QFile::encodeName(path).constData(), &status) == 0);
     QCOMPARE(status.st_mode & 07777, mode_t(0751));
+#endif
 }
 
 void TestOutputFile::writesThroughSymbolicLinks_data()
@@ -107,6 +119,9 @@ void TestOutputFile::writesThroughSymbolicLinks_data()
 
 void TestOutputFile::writesThroughSymbolicLinks()
 {
+#ifdef Q_OS_WIN
+    QSKIP("symbolic links need a privilege on Windows");
+#else
     QFETCH(QString, linkTarget);
     QFETCH(bool, targetExists);
     QTemporaryDir folder;
@@ -122,10 +137,14 @@ void TestOutputFile::writesThroughSymbolicLinks()
     QCOMPARE(typeOf(link), mode_t(S_IFLNK));
     QCOMPARE(typeOf(real), mode_t(S_IFREG));
     QCOMPARE(contentOf(real), QByteArray("new"));
+#endif
 }
 
 void TestOutputFile::writesIntoNamedPipeInPlace()
 {
+#ifdef Q_OS_WIN
+    QSKIP("POSIX named pipes (FIFOs) only");
+#else
     QTemporaryDir folder;
     const QString pipe = folder.filePath(QStringLiteral("pipe.svg"));
     QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
@@ -144,6 +163,7 @@ void TestOutputFile::writesIntoNamedPipeInPlace()
     QCOMPARE(QByteArray(buffer, int(got)), QByteArray("through the pipe"));
     QCOMPARE(typeOf(pipe), mode_t(S_IFIFO));
     QCOMPARE(entriesOf(folder), QStringList{QStringLiteral("pipe.svg")});
+#endif
 }
 
 // /dev/stdout and /dev/fd/N lead to /proc/self/fd/N, whose link text for a
@@ -192,6 +212,9 @@ void TestOutputFile::writesThroughInheritedDescriptor()
 
 void TestOutputFile::refusesPipeWithoutReaderAtOnce()
 {
+#ifdef Q_OS_WIN
+    QSKIP("POSIX named pipes (FIFOs) only");
+#else
     QTemporaryDir folder;
     const QString pipe = folder.filePath(QStringLiteral("pipe.svg"));
     QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
@@ -199,11 +222,15 @@ void TestOutputFile::refusesPipeWithoutReaderAtOnce()
     QVERIFY(!OutputFile::writeFile(pipe, "nobody reads this", &error));
     QVERIFY(!error.isEmpty());
     QCOMPARE(typeOf(pipe), mode_t(S_IFIFO));
+#endif
 }
 
 // Without care the process would end on SIGPIPE here.
 void TestOutputFile::failsWhenPipeReaderGoesAway()
 {
+#ifdef Q_OS_WIN
+    QSKIP("POSIX named pipes (FIFOs) and SIGPIPE only");
+#else
     QTemporaryDir folder;
     const QString pipe = folder.filePath(QStringLiteral("pipe.svg"));
     QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
@@ -216,17 +243,65 @@ void TestOutputFile::failsWhenPipeReaderGoesAway()
     QVERIFY(!file.commit());
     QVERIFY(!file.errorString().isEmpty());
     QCOMPARE(typeOf(pipe), mode_t(S_IFIFO));
+#endif
 }
 
 void TestOutputFile::refusesWhatItMustNotReplace_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("folder") << QStringLiteral("folder");
+    QTest::newRow("missing folder on the way") << QStringLiteral("missing");
+#ifdef Q_OS_WIN
+    QTest::newRow("read-only file") << QStringLiteral("read-only");
+    QTest::newRow("file held open without sharing") << QStringLiteral("locked");
+#else
     QTest::newRow("socket") << QStringLiteral("socket");
     QTest::newRow("link to a folder") << QStringLiteral("link");
-    QTest::newRow("missing folder on the way") << QStringLiteral("missing");
+#endif
 }
 
+#ifdef Q_OS_WIN
+// A read-only file, or one another program holds open without sharing, is
+// refused as the command interpreter's ">" refuses it, and keeps its content.
+void TestOutputFile::refusesWhatItMustNotReplace()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("target"));
+    HANDLE holder = INVALID_HANDLE_VALUE;
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("target")));
+    } else if (kind == QLatin1String("missing")) {
+        path = folder.filePath(QStringLiteral("missing/target"));
+    } else {
+        put(path, "old");
+        const QString native = QDir::toNativeSeparators(path);
+        const auto wide = reinterpret_cast<const wchar_t *>(native.utf16());
+        if (kind == QLatin1String("read-only")) {
+            QVERIFY(::SetFileAttributesW(wide, FILE_ATTRIBUTE_READONLY));
+        } else {
+            holder = ::CreateFileW(wide, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            QVERIFY(holder != INVALID_HANDLE_VALUE);
+        }
+    }
+
+    QString error;
+    const bool written = OutputFile::writeFile(path, "content", &error);
+    if (holder != INVALID_HANDLE_VALUE)
+        ::CloseHandle(holder);
+    QVERIFY(!written);
+    QVERIFY(!error.isEmpty());
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QFileInfo(path).isDir());
+    if (kind == QLatin1String("read-only") || kind == QLatin1String("locked")) {
+        QCOMPARE(contentOf(path), QByteArray("old"));
+        QCOMPARE(entriesOf(folder), QStringList{QStringLiteral("target")});
+    }
+    if (kind == QLatin1String("read-only"))
+        ::SetFileAttributesW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()),
+                             FILE_ATTRIBUTE_NORMAL);
+}
+#else
 void TestOutputFile::refusesWhatItMustNotReplace()
 {
     QFETCH(QString, kind);
@@ -264,6 +339,7 @@ void TestOutputFile::refusesWhatItMustNotReplace()
     QVERIFY(!error.isEmpty());
     QCOMPARE(typeOf(path), expectedType);
 }
+#endif
 
 void TestOutputFile::discardedWriteKeepsOldContent()
 {
@@ -281,6 +357,9 @@ void TestOutputFile::discardedWriteKeepsOldContent()
 
 void TestOutputFile::readOnlyFolderKeepsOldContent()
 {
+#ifdef Q_OS_WIN
+    QSKIP("POSIX folder permissions; see refusesWhatItMustNotReplace for Windows");
+#else
     if (::geteuid() == 0)
         QSKIP("the superuser writes into read-only folders");
     QTemporaryDir folder;
@@ -294,10 +373,14 @@ void TestOutputFile::readOnlyFolderKeepsOldContent()
     QVERIFY(!error.isEmpty());
     QCOMPARE(contentOf(path), QByteArray("old"));
     QCOMPARE(entriesOf(folder), QStringList{QStringLiteral("out.svg")});
+#endif
 }
 
 void TestOutputFile::writesNameByteForByte()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows names are UTF-16, not bytes");
+#else
     QTemporaryDir folder;
     const QByteArray name = QFile::encodeName(folder.path()) + "/out\xff.svg";
     QVERIFY(OutputFile::writeFile(fileNameFromNative(name), "svg", nullptr));
@@ -308,6 +391,35 @@ void TestOutputFile::writesNameByteForByte()
     // Qt's own directory listing cannot remove such a name.
     ::unlink(name.constData());
     QVERIFY(opened);
+#endif
+}
+
+// Letters outside the Windows ANSI code page must reach the wide API intact.
+void TestOutputFile::writesNameInLettersOfAnyCodePage()
+{
+    QTemporaryDir folder;
+    const QString name = QStringLiteral("Fl\u00E4che \u0141\u00F3d\u017A \u20AC.csv");
+    QVERIFY(OutputFile::writeFile(folder.filePath(name), "csv", nullptr));
+    QCOMPARE(entriesOf(folder), QStringList{name});
+    QCOMPARE(contentOf(folder.filePath(name)), QByteArray("csv"));
+}
+
+// The null device is written in place, never replaced by a file.
+void TestOutputFile::writesNullDeviceInPlace()
+{
+#ifdef Q_OS_WIN
+    const QString device = QStringLiteral("NUL");
+#else
+    const QString device = QStringLiteral("/dev/null");
+#endif
+    OutputFile file(device);
+    QVERIFY2(file.open(), qPrintable(file.errorString()));
+    QVERIFY(file.writesInPlace());
+    QVERIFY(file.write("discarded"));
+    QVERIFY2(file.commit(), qPrintable(file.errorString()));
+#ifndef Q_OS_WIN
+    QCOMPARE(typeOf(device), mode_t(S_IFCHR));
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestOutputFile)

@@ -8,10 +8,16 @@ namespace {
 
 constexpr int RunMs = 60000;
 
+#ifdef Q_OS_WIN
+const QString ProgramName = QStringLiteral("kavrelapp.exe");
+#else
+const QString ProgramName = QStringLiteral("kavrelapp");
+#endif
+
 // A copy of the program in a folder of its own, laid out as a portable copy.
 bool layOutProgram(const QString &folder)
 {
-    const QString program = QDir(folder).filePath(QStringLiteral("kavrelapp"));
+    const QString program = QDir(folder).filePath(ProgramName);
     return QFile::copy(QStringLiteral(KAVRELAPP_PROGRAM), program) &&
            QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) &&
            QDir(folder).mkpath(QStringLiteral("Data")) &&
@@ -65,7 +71,7 @@ void TestSnapshotLaunch::run()
 
     QProcess program;
     program.setWorkingDirectory(folder.path());
-    program.start(folder.filePath(QStringLiteral("kavrelapp")), arguments);
+    program.start(folder.filePath(ProgramName), arguments);
     QVERIFY(program.waitForFinished(RunMs));
     const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
     const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
@@ -74,7 +80,12 @@ void TestSnapshotLaunch::run()
 
     if (status == 0) {
         const QString snapshot = folder.filePath(said);
+#ifdef Q_OS_WIN
+        // The path as Windows writes it, on a line of its own there.
+        QCOMPARE(output, QDir::toNativeSeparators(snapshot) + QStringLiteral("\r\n"));
+#else
         QCOMPARE(output, snapshot + u'\n');
+#endif
         QFile file(snapshot);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.read(2), QByteArray("BM"));

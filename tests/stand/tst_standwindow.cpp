@@ -255,10 +255,17 @@ void StandWindowTest::failedLoadKeepsStand_data()
                                      << "missing.txt“ sa neda otvorit: Subor neexistuje.";
     QTest::newRow("missing folder, English") << 1 << "nowhere/missing.txt" << QByteArray() << "Open error!"
                                              << "The folder “";
+#ifdef Q_OS_WIN
+    QTest::newRow("a device") << 0 << "NUL" << QByteArray() << "Öffnungsfehler!"
+                              << "„NUL“ ist keine gewöhnliche Datei.";
+    QTest::newRow("a device, English") << 1 << "NUL" << QByteArray() << "Open error!"
+                                       << "“NUL” is not an ordinary file.";
+#else
     QTest::newRow("a device") << 0 << "/dev/zero" << QByteArray() << "Öffnungsfehler!"
                               << "„/dev/zero“ ist keine gewöhnliche Datei.";
     QTest::newRow("a device, English") << 1 << "/dev/zero" << QByteArray() << "Open error!"
                                        << "“/dev/zero” is not an ordinary file.";
+#endif
     QTest::newRow("a folder") << 1 << "Data" << QByteArray() << "Open error!"
                               << "It is a folder, not a file.";
     QTest::newRow("a value quoted, English")

@@ -9,6 +9,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 namespace {
 
@@ -61,6 +64,9 @@ private slots:
     void baseUrl();
     void shellScriptReplacesProgramAfterItEnds();
     void shellScriptWithoutDownloadChangesNothing();
+    void batchScriptReplacesProgramAfterItEnds_data();
+    void batchScriptReplacesProgramAfterItEnds();
+    void batchScriptWithoutDownloadChangesNothing();
     void scriptIsReplacedNotRewritten();
     void commitDownloadedFile_data();
     void commitDownloadedFile();
@@ -266,10 +272,90 @@ void TestReplacementScript::shellScriptWithoutDownloadChangesNothing()
     QVERIFY(!QFile::exists(files.scriptFile));
 }
 
+void TestReplacementScript::batchScriptReplacesProgramAfterItEnds_data()
+{
+    QTest::addColumn<QString>("folderName");
+    QTest::addColumn<bool>("scriptRemovesItself");
+    QTest::newRow("plain") << QStringLiteral("Kavrel") << true;
+    QTest::newRow("blanks") << QStringLiteral("Kav rel dir") << true;
+    QTest::newRow("percent, ampersand, caret") << QStringLiteral("100% & more ^ here") << true;
+    QTest::newRow("parentheses") << QStringLiteral("Programme (x86) and )(") << true;
+    // The script names itself in the ANSI code page while the interpreter
+    // reads it in the OEM one: outside ASCII its last line misses itself.
+    QTest::newRow("letters of the OEM code page")
+        << QStringLiteral("Fl\u00E4che \u00DCbersicht 100% & (x)") << false;
+}
+
+// The command interpreter runs the script as the program starts it; while
+// the program's file is held (as a running program's is) the script waits,
+// and once it is free the new file takes its place and the script and the
+// download are cleared away.
+void TestReplacementScript::batchScriptReplacesProgramAfterItEnds()
+{
+#ifndef Q_OS_WIN
+    QSKIP("The batch script is the replacement on Windows only");
+#else
+    QFETCH(QString, folderName);
+    QFETCH(bool, scriptRemovesItself);
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const QString directory = temporary.filePath(folderName);
+    QVERIFY(QDir().mkpath(directory));
+    const UpdateFiles files = updateFilesFor(directory + QStringLiteral("/kavrelapp.exe"),
+                                             QStringLiteral("http://h/"), ProgramPlatform::Windows);
+    QVERIFY(writeFile(files.programFile, "old program"));
+    QVERIFY(writeFile(files.downloadedFile, "new program"));
+
+    const QString nativeProgram = QDir::toNativeSeparators(files.programFile);
+    const HANDLE running = ::CreateFileW(reinterpret_cast<const wchar_t *>(nativeProgram.utf16()), GENERIC_READ,
+                                         FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    QVERIFY(running != INVALID_HANDLE_VALUE);
+
+    QString error;
+    QVERIFY2(writeReplacementScript(files, ProgramPlatform::Windows, QCoreApplication::applicationPid(), &error),
+             qPrintable(error));
+    QVERIFY2(startReplacementScript(files.scriptFile, &error), qPrintable(error));
+    QTest::qWait(1500);
+    QCOMPARE(readAll(files.programFile), QByteArray("old program"));
+    ::CloseHandle(running);
+
+    QTRY_COMPARE_WITH_TIMEOUT(readAll(files.programFile), QByteArray("new program"), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(files.downloadedFile), 20000);
+    if (scriptRemovesItself) {
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(files.scriptFile), 20000);
+        QCOMPARE(QDir(directory).entryList(QDir::Files), QStringList{QStringLiteral("kavrelapp.exe")});
+    }
+#endif
+}
+
+// A refused download leaves no downloaded file: the script then leaves the
+// program alone and removes only itself.
+void TestReplacementScript::batchScriptWithoutDownloadChangesNothing()
+{
+#ifndef Q_OS_WIN
+    QSKIP("The batch script is the replacement on Windows only");
+#else
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const UpdateFiles files = updateFilesFor(temporary.filePath(QStringLiteral("kavrelapp.exe")),
+                                             QStringLiteral("http://h/"), ProgramPlatform::Windows);
+    QVERIFY(writeFile(files.programFile, "old program"));
+    QString error;
+    QVERIFY2(writeReplacementScript(files, ProgramPlatform::Windows, QCoreApplication::applicationPid(), &error),
+             qPrintable(error));
+    QVERIFY2(startReplacementScript(files.scriptFile, &error), qPrintable(error));
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(files.scriptFile), 20000);
+    QCOMPARE(readAll(files.programFile), QByteArray("old program"));
+#endif
+}
+
 // A waiting sh reads its script as it goes; a second update in the same run
 // must give the file a new inode rather than overwrite the one being read.
 void TestReplacementScript::scriptIsReplacedNotRewritten()
 {
+#ifdef Q_OS_WIN
+    QSKIP("The shell script and its inode are POSIX matters; the batch script is written once");
+#endif
     QTemporaryDir temporary;
     QVERIFY(temporary.isValid());
     const UpdateFiles files =
