@@ -13,6 +13,10 @@
 #include <QTextStream>
 #include <clocale>
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -43,6 +47,11 @@ int main(int argc, char *argv[])
     std::setlocale(LC_NUMERIC, "C");
     const ZonesTranslations translations(zonesLanguageFromEnvironment());
 
+#ifdef Q_OS_WIN
+    // The tables and GeoJSON written to the standard output are the same
+    // bytes as those written to a file: no CR before each line end.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     QTextStream out(stdout);
     QTextStream err(stderr);
     int status = ZonesUsageError;

@@ -145,6 +145,10 @@ QString displayFileName(const QString &name)
         if (isKeptByte(shown[i]) && !(i > 0 && shown[i - 1].isHighSurrogate()))
             shown[i] = QChar::ReplacementCharacter;
     }
+#ifdef Q_OS_WIN
+    // Windows users know their paths with backslashes.
+    shown = QDir::toNativeSeparators(shown);
+#endif
     return shown;
 }
 

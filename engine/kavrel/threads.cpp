@@ -7,6 +7,9 @@
 
 #if defined(__linux__)
 #include <sched.h>
+#elif defined(_WIN32)
+#include <bit>
+#include <windows.h>
 #endif
 
 namespace kavrel {
@@ -46,6 +49,13 @@ int availableProcessors()
         if (count > 0)
             return count;
     }
+#elif defined(_WIN32)
+    // The same on Windows: a process started with "start /affinity" or
+    // confined by a job may run on fewer processors than the machine has.
+    DWORD_PTR allowed = 0;
+    DWORD_PTR system = 0;
+    if (GetProcessAffinityMask(GetCurrentProcess(), &allowed, &system) && allowed != 0)
+        return std::popcount(static_cast<unsigned long long>(allowed));
 #endif
     return std::max(1, int(std::thread::hardware_concurrency()));
 }

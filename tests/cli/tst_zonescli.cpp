@@ -1,6 +1,7 @@
 #include "zonescommand.h"
 #include "zonesoptions.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -180,7 +181,9 @@ void TestZonesCli::runsProgram_data()
                                           << "";
     QTest::newRow("no trees") << QStringList{empty} << 0 << ""
                               << "";
-    QTest::newRow("missing stand file") << QStringList{missing} << 1 << "" << missing;
+    // Named as the user knows it: with backslashes on Windows.
+    QTest::newRow("missing stand file")
+        << QStringList{missing} << 1 << "" << QDir::toNativeSeparators(missing);
     QTest::newRow("stand file ends early") << QStringList{shortStand} << 1 << ""
                                            << "line 4"; // the C locale of the tests speaks English
     QTest::newRow("usage error") << QStringList{"--order", "0", example} << 2 << ""

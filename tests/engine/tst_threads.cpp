@@ -1,9 +1,27 @@
 #include <QTest>
 #include <cstdlib>
 #include <kavrel/threads.h>
+#ifdef Q_OS_WIN
+#include <bit>
+#include <qt_windows.h>
+#else
 #include <sched.h>
+#endif
 
 using namespace kavrel;
+
+#ifdef Q_OS_WIN
+// The C run time's environment, the one std::getenv reads.
+static int setenv(const char *name, const char *value, int)
+{
+    return _putenv_s(name, value);
+}
+
+static int unsetenv(const char *name)
+{
+    return _putenv_s(name, "");
+}
+#endif
 
 // Where the engine's thread count comes from: a count set in the program,
 // then KAVREL_THREADS, then the processors the process may run on.
@@ -69,6 +87,22 @@ private slots:
     // thread, not one per core of the machine.
     void affinityMaskIsRespected()
     {
+#ifdef Q_OS_WIN
+        const HANDLE process = GetCurrentProcess();
+        DWORD_PTR original = 0;
+        DWORD_PTR system = 0;
+        if (!GetProcessAffinityMask(process, &original, &system) || original == 0)
+            QSKIP("the processor set of this process cannot be read");
+        const DWORD_PTR one = original & (~original + 1);
+        if (!SetProcessAffinityMask(process, one))
+            QSKIP("this system does not let a process restrict its processors");
+        const int confined = availableProcessors();
+        const int threads = threadCount();
+        SetProcessAffinityMask(process, original);
+        QCOMPARE(confined, 1);
+        QCOMPARE(threads, 1);
+        QCOMPARE(availableProcessors(), std::popcount(static_cast<unsigned long long>(original)));
+#else
         cpu_set_t original;
         CPU_ZERO(&original);
         if (sched_getaffinity(0, sizeof(original), &original) != 0)
@@ -87,6 +121,7 @@ private slots:
         QCOMPARE(confined, 1);
         QCOMPARE(threads, 1);
         QCOMPARE(availableProcessors(), CPU_COUNT(&original));
+#endif
     }
 };
 

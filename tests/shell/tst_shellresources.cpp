@@ -231,7 +231,14 @@ void TestShellResources::qtTextsFollowTheSwitch()
     QCOMPARE(switcher.qtTranslationInstalled(), qtTranslated);
     QFile file(QDir::temp().filePath("no-such-stand-file.txt"));
     QVERIFY(!file.open(QIODevice::ReadOnly));
+#ifdef Q_OS_WIN
+    // Windows words the reason itself, in the system's language; Qt's
+    // translations hold only the C library's reasons, so it stays as it is.
+    Q_UNUSED(missing);
+    QCOMPARE(translatedFileError(file.errorString()), file.errorString());
+#else
     QCOMPARE(translatedFileError(file.errorString()), missing);
+#endif
 
     switcher.switchTo("xx");
     QCOMPARE(translatedFileError(file.errorString()), file.errorString());

@@ -256,10 +256,11 @@ void StandWindowTest::failedLoadKeepsStand_data()
     QTest::newRow("missing folder, English") << 1 << "nowhere/missing.txt" << QByteArray() << "Open error!"
                                              << "The folder “";
 #ifdef Q_OS_WIN
+    // NUL is the device in every folder; the message names the path given.
     QTest::newRow("a device") << 0 << "NUL" << QByteArray() << "Öffnungsfehler!"
-                              << "„NUL“ ist keine gewöhnliche Datei.";
+                              << "\\NUL“ ist keine gewöhnliche Datei.";
     QTest::newRow("a device, English") << 1 << "NUL" << QByteArray() << "Open error!"
-                                       << "“NUL” is not an ordinary file.";
+                                       << "\\NUL” is not an ordinary file.";
 #else
     QTest::newRow("a device") << 0 << "/dev/zero" << QByteArray() << "Öffnungsfehler!"
                               << "„/dev/zero“ ist keine gewöhnliche Datei.";

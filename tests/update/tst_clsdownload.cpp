@@ -1,5 +1,6 @@
 #include "scriptedserver.h"
 #include "testkeys.h"
+#include "underwine.h"
 #include "update/clsdownload.h"
 
 #include <QDir>
@@ -458,6 +459,12 @@ void TestClsDownload::https_data()
 void TestClsDownload::https()
 {
     QFETCH(bool, trusted);
+    if (runsUnderWine()) {
+        QSKIP(
+            "Wine's Schannel, built on GnuTLS, does not serve TLS with a local test certificate: it fails to "
+            "load an EC key's chain and, with an RSA key, the handshake stops with GnuTLS's \"The requested "
+            "data were not available\"");
+    }
     if (!QSslSocket::supportsSsl()) {
         QFAIL("Qt has no TLS backend here");
     }
