@@ -267,9 +267,9 @@ bool Form3::textsFit()
     for (QLabel *label : {lblTitle, lblLocal, lblCurrent}) {
         label->adjustSize();
     }
-    const int textRight = TwipsToPixelsX(233 + 5415);
+    // The title stays within the rule below it, its last pixel included.
     const int gapBeforeButton = TwipsToPixelsX(60);
-    return lblTitle->geometry().right() <= textRight &&
+    return lblTitle->geometry().right() <= Line3D1->geometry().right() &&
            lblLocal->geometry().right() + gapBeforeButton <= cmdCheckForUpdate->x() &&
            cmdCheckForUpdate->sizeHint().width() <= cmdCheckForUpdate->width() &&
            cmdCancel->sizeHint().width() <= cmdCancel->width();
