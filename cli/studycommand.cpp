@@ -195,11 +195,6 @@ std::optional<std::vector<StudyDesign>> designList(const QString &text)
     return designs;
 }
 
-QString badValue(const QString &option, const QString &value, const QString &expected)
-{
-    return translated("--%1: \u201E%2\u201C ist %3.").arg(option, value, expected);
-}
-
 // Reads the options into `line`; returns an error text, empty when they fit.
 QString readOptions(const QCommandLineParser &parser, StudyCommandLine &line)
 {
@@ -213,7 +208,7 @@ QString readOptions(const QCommandLineParser &parser, StudyCommandLine &line)
         const QString value = parser.value(QStringLiteral("order"));
         s.orders = orderList(value, MaxStudyOrder);
         if (s.orders.empty())
-            return badValue(
+            return badOptionValue(
                 QStringLiteral("order"), value,
                 translated("keine Liste von Ordnungen zwischen 1 und 1000 (etwa 1-10 oder 1,2,5)"));
     }
@@ -224,8 +219,8 @@ QString readOptions(const QCommandLineParser &parser, StudyCommandLine &line)
         const QString value = parser.value(option);
         const std::optional<qint64> number = wholeNumber(value, minimum, maximum);
         if (!number)
-            return badValue(option, value,
-                            translated("keine ganze Zahl von %1 bis %2").arg(minimum).arg(maximum));
+            return badOptionValue(option, value,
+                                  translated("keine ganze Zahl von %1 bis %2").arg(minimum).arg(maximum));
         target = std::remove_reference_t<decltype(target)>(*number);
         return {};
     };
@@ -239,15 +234,15 @@ QString readOptions(const QCommandLineParser &parser, StudyCommandLine &line)
         const QString value = parser.value(QStringLiteral("design"));
         const std::optional<std::vector<StudyDesign>> designs = designList(value);
         if (!designs)
-            return badValue(QStringLiteral("design"), value,
-                            translated("nicht random, systematic oder beide"));
+            return badOptionValue(QStringLiteral("design"), value,
+                                  translated("nicht random, systematic oder beide"));
         s.designs = *designs;
     }
     if (parser.isSet(QStringLiteral("buffer"))) {
         const QString value = parser.value(QStringLiteral("buffer"));
         const std::optional<double> buffer = decimalNumber(value);
         if (!buffer || *buffer < 0.0)
-            return badValue(QStringLiteral("buffer"), value, translated("keine Breite ab 0 Metern"));
+            return badOptionValue(QStringLiteral("buffer"), value, translated("keine Breite ab 0 Metern"));
         s.bufferMetres = *buffer;
     }
     s.torus = parser.isSet(QStringLiteral("torus"));
@@ -255,45 +250,25 @@ QString readOptions(const QCommandLineParser &parser, StudyCommandLine &line)
         const QString value = parser.value(QStringLiteral("plot-radius"));
         const std::optional<double> radius = decimalNumber(value);
         if (!radius || *radius <= 0.0)
-            return badValue(QStringLiteral("plot-radius"), value, translated("kein Radius über 0 Metern"));
+            return badOptionValue(QStringLiteral("plot-radius"), value,
+                                  translated("kein Radius über 0 Metern"));
         s.plotRadiusMetres = *radius;
     }
-    if (parser.isSet(QStringLiteral("diameter-unit"))) {
-        const QString value = parser.value(QStringLiteral("diameter-unit"));
-        const std::optional<DiameterUnit> unit = diameterUnit(value);
-        if (!unit)
-            return badValue(QStringLiteral("diameter-unit"), value, translated("nicht cm, mm oder m"));
-        line.diameterUnit = *unit;
-    }
-    if (parser.isSet(QStringLiteral("stand"))) {
-        const QString value = parser.value(QStringLiteral("stand"));
-        line.stand = standRectangle(value);
-        if (!line.stand)
-            return badValue(QStringLiteral("stand"), value,
-                            translated("kein Rechteck W,L oder X0,Y0,X1,Y1 mit positiver Fläche"));
-    }
-    if (parser.isSet(QStringLiteral("baf"))) {
-        const std::optional<std::vector<double>> factors =
-            basalAreaFactors(parser.values(QStringLiteral("baf")));
-        if (!factors)
-            return badValue(QStringLiteral("baf"), parser.values(QStringLiteral("baf")).join(u','),
-                            translated("kein Zählfaktor über 0 m^2/ha"));
-        s.basalAreaFactors = *factors;
-    }
-    if (parser.isSet(QStringLiteral("concentric"))) {
-        const QString value = parser.value(QStringLiteral("concentric"));
-        const std::optional<std::vector<ConcentricRing>> rings = concentricRings(value);
-        if (!rings)
-            return badValue(QStringLiteral("concentric"), value,
-                            translated("keine Liste R:D aus Radius über 0 m und Durchmesser ab 0 cm"));
-        s.concentric = *rings;
-    }
+    if (const QString problem = readDiameterUnit(parser, line.diameterUnit); !problem.isEmpty())
+        return problem;
+    if (const QString problem = readStandRectangle(parser, line.stand); !problem.isEmpty())
+        return problem;
+    if (const QString problem = readBasalAreaFactors(parser, s.basalAreaFactors); !problem.isEmpty())
+        return problem;
+    if (const QString problem = readConcentricRings(parser, s.concentric); !problem.isEmpty())
+        return problem;
     if (parser.isSet(QStringLiteral("edge-correction"))) {
         const QString value = parser.value(QStringLiteral("edge-correction"));
         const std::optional<std::vector<EdgeCorrection>> corrections = edgeCorrections(value);
         if (!corrections)
-            return badValue(QStringLiteral("edge-correction"), value,
-                            translated("keine Liste aus none, clip, walkthrough und mirage, jede einmal"));
+            return badOptionValue(
+                QStringLiteral("edge-correction"), value,
+                translated("keine Liste aus none, clip, walkthrough und mirage, jede einmal"));
         s.edgeCorrections = *corrections;
     }
     line.output = parser.value(QStringLiteral("output"));

@@ -3,6 +3,7 @@
 #include "files/outputfile.h"
 
 #include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
@@ -143,6 +144,67 @@ std::vector<int> orderList(const QString &text, int maxOrder)
     std::sort(orders.begin(), orders.end());
     orders.erase(std::unique(orders.begin(), orders.end()), orders.end());
     return orders;
+}
+
+QString badOptionValue(const QString &option, const QString &value, const QString &expected)
+{
+    return QCoreApplication::translate("KavrelZones", "--%1: \u201E%2\u201C ist %3.")
+        .arg(option, value, expected);
+}
+
+QString readBasalAreaFactors(const QCommandLineParser &parser, std::vector<double> &factors)
+{
+    if (!parser.isSet(QStringLiteral("baf")))
+        return {};
+    const QStringList values = parser.values(QStringLiteral("baf"));
+    const std::optional<std::vector<double>> read = basalAreaFactors(values);
+    if (!read)
+        return badOptionValue(QStringLiteral("baf"), values.join(u','),
+                              QCoreApplication::translate("KavrelZones", "kein Zählfaktor über 0 m^2/ha"));
+    factors = *read;
+    return {};
+}
+
+QString readConcentricRings(const QCommandLineParser &parser, std::vector<kavrel::ConcentricRing> &rings)
+{
+    if (!parser.isSet(QStringLiteral("concentric")))
+        return {};
+    const QString value = parser.value(QStringLiteral("concentric"));
+    const std::optional<std::vector<kavrel::ConcentricRing>> read = concentricRings(value);
+    if (!read)
+        return badOptionValue(
+            QStringLiteral("concentric"), value,
+            QCoreApplication::translate("KavrelZones",
+                                        "keine Liste R:D aus Radius über 0 m und Durchmesser ab 0 cm"));
+    rings = *read;
+    return {};
+}
+
+QString readDiameterUnit(const QCommandLineParser &parser, kavrel::DiameterUnit &unit)
+{
+    if (!parser.isSet(QStringLiteral("diameter-unit")))
+        return {};
+    const QString value = parser.value(QStringLiteral("diameter-unit"));
+    const std::optional<kavrel::DiameterUnit> read = diameterUnit(value);
+    if (!read)
+        return badOptionValue(QStringLiteral("diameter-unit"), value,
+                              QCoreApplication::translate("KavrelZones", "nicht cm, mm oder m"));
+    unit = *read;
+    return {};
+}
+
+QString readStandRectangle(const QCommandLineParser &parser, std::optional<kavrel::StandRectangle> &stand)
+{
+    if (!parser.isSet(QStringLiteral("stand")))
+        return {};
+    const QString value = parser.value(QStringLiteral("stand"));
+    const std::optional<kavrel::StandRectangle> read = standRectangle(value);
+    if (!read)
+        return badOptionValue(QStringLiteral("stand"), value,
+                              QCoreApplication::translate(
+                                  "KavrelZones", "kein Rechteck W,L oder X0,Y0,X1,Y1 mit positiver Fläche"));
+    stand = read;
+    return {};
 }
 
 void printUsageError(QTextStream &err, const QString &command, const QString &message)

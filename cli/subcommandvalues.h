@@ -47,6 +47,17 @@ std::optional<std::vector<kavrel::ConcentricRing>> concentricRings(const QString
 // each once.
 std::optional<std::vector<kavrel::EdgeCorrection>> edgeCorrections(const QString &text);
 
+// The usage error of an option whose value is not what it takes.
+QString badOptionValue(const QString &option, const QString &value, const QString &expected);
+
+// Readers of the options that several subcommands share: each leaves its
+// target alone when the option is not given and returns the usage error,
+// empty when the value fits.
+QString readBasalAreaFactors(const QCommandLineParser &parser, std::vector<double> &factors);
+QString readConcentricRings(const QCommandLineParser &parser, std::vector<kavrel::ConcentricRing> &rings);
+QString readDiameterUnit(const QCommandLineParser &parser, kavrel::DiameterUnit &unit);
+QString readStandRectangle(const QCommandLineParser &parser, std::optional<kavrel::StandRectangle> &stand);
+
 // The message that ends a subcommand's usage error.
 void printUsageError(QTextStream &err, const QString &command, const QString &message);
 

@@ -85,18 +85,13 @@ QString surfaceDescription()
         "Standardabweichung eines einzelnen Punkts.");
 }
 
-QString badValue(const QString &option, const QString &value, const QString &expected)
-{
-    return translated("--%1: \u201E%2\u201C ist %3.").arg(option, value, expected);
-}
-
 QString readDecimal(const QCommandLineParser &parser, const QString &option, double &target,
                     const QString &expected)
 {
     const QString value = parser.value(option);
     const std::optional<double> number = decimalNumber(value);
     if (!number || *number <= 0.0)
-        return badValue(option, value, expected);
+        return badOptionValue(option, value, expected);
     target = *number;
     return {};
 }
@@ -108,8 +103,8 @@ QString readOptions(const QCommandLineParser &parser, SurfaceCommandLine &line)
         const QString value = parser.value(QStringLiteral("order"));
         const std::optional<qint64> k = wholeNumber(value, 1, MaxSurfaceOrder);
         if (!k)
-            return badValue(QStringLiteral("order"), value,
-                            translated("keine ganze Zahl von %1 bis %2").arg(1).arg(MaxSurfaceOrder));
+            return badOptionValue(QStringLiteral("order"), value,
+                                  translated("keine ganze Zahl von %1 bis %2").arg(1).arg(MaxSurfaceOrder));
         s.k = int(*k);
     }
     if (!parser.isSet(QStringLiteral("spacing")))
@@ -118,14 +113,9 @@ QString readOptions(const QCommandLineParser &parser, SurfaceCommandLine &line)
         readDecimal(parser, QStringLiteral("spacing"), s.spacing, translated("kein Abstand über 0 Metern"));
     if (!problem.isEmpty())
         return problem;
-    if (parser.isSet(QStringLiteral("baf"))) {
-        const std::optional<std::vector<double>> factors =
-            basalAreaFactors(parser.values(QStringLiteral("baf")));
-        if (!factors)
-            return badValue(QStringLiteral("baf"), parser.values(QStringLiteral("baf")).join(u','),
-                            translated("kein Zählfaktor über 0 m^2/ha"));
-        s.basalAreaFactors = *factors;
-    }
+    problem = readBasalAreaFactors(parser, s.basalAreaFactors);
+    if (!problem.isEmpty())
+        return problem;
     if (parser.isSet(QStringLiteral("plot-radius"))) {
         double radius = 0.0;
         problem = readDecimal(parser, QStringLiteral("plot-radius"), radius,
@@ -134,36 +124,23 @@ QString readOptions(const QCommandLineParser &parser, SurfaceCommandLine &line)
             return problem;
         s.plotRadiusMetres = radius;
     }
-    if (parser.isSet(QStringLiteral("concentric"))) {
-        const QString value = parser.value(QStringLiteral("concentric"));
-        const std::optional<std::vector<ConcentricRing>> rings = concentricRings(value);
-        if (!rings)
-            return badValue(QStringLiteral("concentric"), value,
-                            translated("keine Liste R:D aus Radius über 0 m und Durchmesser ab 0 cm"));
-        s.concentric = *rings;
-    }
+    problem = readConcentricRings(parser, s.concentric);
+    if (!problem.isEmpty())
+        return problem;
     if (parser.isSet(QStringLiteral("edge-correction"))) {
         const QString value = parser.value(QStringLiteral("edge-correction"));
         const std::optional<EdgeCorrection> correction = edgeCorrectionFromName(value.toStdString());
         if (!correction)
-            return badValue(QStringLiteral("edge-correction"), value,
-                            translated("nicht none, clip, walkthrough oder mirage"));
+            return badOptionValue(QStringLiteral("edge-correction"), value,
+                                  translated("nicht none, clip, walkthrough oder mirage"));
         s.edgeCorrection = *correction;
     }
-    if (parser.isSet(QStringLiteral("diameter-unit"))) {
-        const QString value = parser.value(QStringLiteral("diameter-unit"));
-        const std::optional<DiameterUnit> unit = diameterUnit(value);
-        if (!unit)
-            return badValue(QStringLiteral("diameter-unit"), value, translated("nicht cm, mm oder m"));
-        line.diameterUnit = *unit;
-    }
-    if (parser.isSet(QStringLiteral("stand"))) {
-        const QString value = parser.value(QStringLiteral("stand"));
-        line.stand = standRectangle(value);
-        if (!line.stand)
-            return badValue(QStringLiteral("stand"), value,
-                            translated("kein Rechteck W,L oder X0,Y0,X1,Y1 mit positiver Fläche"));
-    }
+    problem = readDiameterUnit(parser, line.diameterUnit);
+    if (!problem.isEmpty())
+        return problem;
+    problem = readStandRectangle(parser, line.stand);
+    if (!problem.isEmpty())
+        return problem;
     line.prefix = parser.value(QStringLiteral("output"));
     line.png = parser.value(QStringLiteral("png"));
     line.svg = parser.value(QStringLiteral("svg"));
