@@ -967,7 +967,8 @@ void TestForm3::barFollowsDownloadAndSurvivesLanguageSwitch()
 void TestForm3::endToEndAgainstHttpServer()
 {
 #ifdef Q_OS_WIN
-    QSKIP("the release's signing command is a POSIX shell script, run where releases are made");
+    QSKIP("the release's signing command is a POSIX shell script, run where releases are made; the "
+          "self-update test serves a release it signed on the build machine");
 #endif
     const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
     if (python.isEmpty()) {
