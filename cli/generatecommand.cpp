@@ -55,7 +55,6 @@ QList<QCommandLineOption> generateOptions()
          QStringLiteral("DIST")},
         {QStringLiteral("seed"), translated("Startwert des Zufallsgenerators (Vorgabe 1)"),
          QStringLiteral("S")},
-        {{QStringLiteral("h"), QStringLiteral("help")}, translated("zeigt diese Hilfe")},
     };
 }
 
@@ -260,17 +259,10 @@ QByteArray sidecarText(const PatternParameters &p, const GeneratedStand &stand, 
 int runGenerateCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    const QList<QCommandLineOption> options = generateOptions();
-    parser.addOptions(options);
-    if (!parser.parse(QStringList{QStringLiteral("kavrel-zones")} + arguments)) {
-        printUsageError(err, Command, parser.errorText());
-        return ZonesUsageError;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        out << subcommandHelp(translated("kavrel-zones generate [Optionen] DATEI"), generateDescription(),
-                              options);
-        return ZonesSuccess;
-    }
+    const SubcommandSyntax syntax{Command, translated("kavrel-zones generate [Optionen] DATEI"),
+                                  generateDescription(), generateOptions()};
+    if (const std::optional<int> ended = parseSubcommand(parser, syntax, arguments, out, err))
+        return *ended;
     PatternParameters parameters;
     QString file;
     const QString problem = readOptions(parser, parameters, file);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCommandLineOption>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <kavrel/concentricplots.h>
@@ -9,7 +11,6 @@
 #include <optional>
 #include <vector>
 
-class QCommandLineOption;
 class QCommandLineParser;
 class QTextStream;
 
@@ -69,3 +70,18 @@ QString writeWholeFile(const QString &path, const QByteArray &text);
 // and one line per option.
 QString subcommandHelp(const QString &call, const QString &description,
                        const QList<QCommandLineOption> &options);
+
+// What a subcommand's help says of it.
+struct SubcommandSyntax
+{
+    QString name; // "study"
+    QString call; // the help's call line, "kavrel-zones study [Optionen] STANDDATEI..."
+    QString description;
+    QList<QCommandLineOption> options; // all but --help, which every subcommand has
+};
+
+// The start of every subcommand: parses its arguments with its options and
+// --help. Returns the exit status when the call ends there (the help shown,
+// or a usage error said), nothing when the subcommand goes on.
+std::optional<int> parseSubcommand(QCommandLineParser &parser, const SubcommandSyntax &syntax,
+                                   const QStringList &arguments, QTextStream &out, QTextStream &err);

@@ -301,6 +301,10 @@ Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file no
         <translation>Study</translation>
     </message>
     <message>
+        <source>Oberflächen</source>
+        <translation>Surfaces</translation>
+    </message>
+    <message>
         <source>Ordnungen k: Liste und Bereiche wie 1-10 oder 1,2,5 (Vorgabe 1)</source>
         <translation>orders k: lists and ranges such as 1-10 or 1,2,5 (default 1)</translation>
     </message>

@@ -301,6 +301,10 @@ Estado de salida: 0 éxito, 1 archivo de rodal ilegible, 2 uso incorrecto, 3 no 
         <translation>Estudio</translation>
     </message>
     <message>
+        <source>Oberflächen</source>
+        <translation>Superficies</translation>
+    </message>
+    <message>
         <source>Ordnungen k: Liste und Bereiche wie 1-10 oder 1,2,5 (Vorgabe 1)</source>
         <translation>órdenes k: listas y rangos como 1-10 o 1,2,5 (por defecto 1)</translation>
     </message>

@@ -301,6 +301,10 @@ Návratový kód: 0 úspech, 1 súbor porastu sa nedá čítať, 2 nesprávne po
         <translation>Štúdia</translation>
     </message>
     <message>
+        <source>Oberflächen</source>
+        <translation>Povrchy</translation>
+    </message>
+    <message>
         <source>Ordnungen k: Liste und Bereiche wie 1-10 oder 1,2,5 (Vorgabe 1)</source>
         <translation>rády k: zoznamy a rozsahy ako 1-10 alebo 1,2,5 (predvolené 1)</translation>
     </message>
