@@ -261,15 +261,11 @@ int runGenerateCommand(const QStringList &arguments, QTextStream &out, QTextStre
     QCommandLineParser parser;
     const SubcommandSyntax syntax{Command, translated("kavrel-zones generate [Optionen] DATEI"),
                                   generateDescription(), generateOptions()};
-    if (const std::optional<int> ended = parseSubcommand(parser, syntax, arguments, out, err))
-        return *ended;
     PatternParameters parameters;
     QString file;
-    const QString problem = readOptions(parser, parameters, file);
-    if (!problem.isEmpty()) {
-        printUsageError(err, Command, problem);
-        return ZonesUsageError;
-    }
+    if (const std::optional<int> ended = parseSubcommand(
+            parser, syntax, arguments, [&] { return readOptions(parser, parameters, file); }, out, err))
+        return *ended;
     GeneratedStand stand;
     try {
         stand = generatePattern(parameters);

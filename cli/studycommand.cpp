@@ -315,14 +315,10 @@ int runStudyCommand(const QStringList &arguments, QTextStream &out, QTextStream 
     QCommandLineParser parser;
     const SubcommandSyntax syntax{Command, translated("kavrel-zones study [Optionen] STANDDATEI..."),
                                   studyDescription(), studyOptions()};
-    if (const std::optional<int> ended = parseSubcommand(parser, syntax, arguments, out, err))
-        return *ended;
     StudyCommandLine line;
-    const QString problem = readOptions(parser, line);
-    if (!problem.isEmpty()) {
-        printUsageError(err, Command, problem);
-        return ZonesUsageError;
-    }
+    if (const std::optional<int> ended = parseSubcommand(
+            parser, syntax, arguments, [&] { return readOptions(parser, line); }, out, err))
+        return *ended;
     std::vector<StudyStand> stands;
     for (const QString &path : line.standFiles) {
         // --stand is for the stem maps among the files; stand files state

@@ -248,7 +248,8 @@ QString subcommandHelp(const QString &call, const QString &description,
 }
 
 std::optional<int> parseSubcommand(QCommandLineParser &parser, const SubcommandSyntax &syntax,
-                                   const QStringList &arguments, QTextStream &out, QTextStream &err)
+                                   const QStringList &arguments, const std::function<QString()> &readOptions,
+                                   QTextStream &out, QTextStream &err)
 {
     QList<QCommandLineOption> options = syntax.options;
     options.append({{QStringLiteral("h"), QStringLiteral("help")},
@@ -261,6 +262,10 @@ std::optional<int> parseSubcommand(QCommandLineParser &parser, const SubcommandS
     if (parser.isSet(QStringLiteral("help"))) {
         out << subcommandHelp(syntax.call, syntax.description, options);
         return ZonesSuccess;
+    }
+    if (const QString problem = readOptions(); !problem.isEmpty()) {
+        printUsageError(err, syntax.name, problem);
+        return ZonesUsageError;
     }
     return std::nullopt;
 }

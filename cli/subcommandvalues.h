@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <kavrel/concentricplots.h>
 #include <kavrel/edgecorrection.h>
 #include <kavrel/samplingsimulation.h>
@@ -81,7 +82,10 @@ struct SubcommandSyntax
 };
 
 // The start of every subcommand: parses its arguments with its options and
-// --help. Returns the exit status when the call ends there (the help shown,
-// or a usage error said), nothing when the subcommand goes on.
+// --help, then reads the options' values with `readOptions`, which returns
+// the usage error, empty when they fit. Returns the exit status when the call
+// ends there (the help shown, or a usage error said), nothing when the
+// subcommand goes on.
 std::optional<int> parseSubcommand(QCommandLineParser &parser, const SubcommandSyntax &syntax,
-                                   const QStringList &arguments, QTextStream &out, QTextStream &err);
+                                   const QStringList &arguments, const std::function<QString()> &readOptions,
+                                   QTextStream &out, QTextStream &err);

@@ -282,14 +282,10 @@ int runSurfaceCommand(const QStringList &arguments, QTextStream &out, QTextStrea
     const SubcommandSyntax syntax{Command,
                                   translated("kavrel-zones surface [Optionen] --spacing S STANDDATEI"),
                                   surfaceDescription(), surfaceOptions()};
-    if (const std::optional<int> ended = parseSubcommand(parser, syntax, arguments, out, err))
-        return *ended;
     SurfaceCommandLine line;
-    const QString problem = readOptions(parser, line);
-    if (!problem.isEmpty()) {
-        printUsageError(err, Command, problem);
-        return ZonesUsageError;
-    }
+    if (const std::optional<int> ended = parseSubcommand(
+            parser, syntax, arguments, [&] { return readOptions(parser, line); }, out, err))
+        return *ended;
     ResearchStandResult read = readResearchStand(line.standFile, std::nullopt);
     if (!read.ok() && read.usageError && line.stand)
         read = readResearchStand(line.standFile, line.stand);
