@@ -100,10 +100,12 @@ Voľby:
     </message>
     <message>
         <source>
-Exit-Status: 0 Erfolg, 1 Standdatei nicht lesbar, 2 falscher Aufruf, 3 Ausgabedatei nicht schreibbar.
+Exit-Status: 0 Erfolg, 1 Standdatei nicht lesbar, 2 falscher Aufruf, 3 Ausgabedatei nicht schreibbar,
+130 mit Strg+C abgebrochen.
 </source>
         <translation>
-Návratový kód: 0 úspech, 1 súbor porastu sa nedá čítať, 2 nesprávne použitie, 3 výstupný súbor sa nedá zapísať.
+Návratový kód: 0 úspech, 1 súbor porastu sa nedá čítať, 2 nesprávne použitie, 3 výstupný súbor sa nedá zapísať,
+130 prerušené klávesmi Ctrl+C.
 </translation>
     </message>
     <message>
