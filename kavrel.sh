@@ -75,7 +75,7 @@ fuzz() {
     cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
         -DCMAKE_COMPILE_WARNING_AS_ERROR="${KAVREL_WERROR:-OFF}" >/dev/null
     cmake --build build/fuzz
-    for target in fuzz_standfile fuzz_researchstand fuzz_httpresponse; do
+    for target in fuzz_standfile fuzz_researchstand fuzz_httpresponse fuzz_updatesignature; do
         seeds="fuzz/corpus/${target#fuzz_}"
         # New inputs go to a working corpus in the build tree; the seeds in
         # the repository stay as they are.

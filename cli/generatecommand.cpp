@@ -55,7 +55,6 @@ QList<QCommandLineOption> generateOptions()
          QStringLiteral("DIST")},
         {QStringLiteral("seed"), translated("Startwert des Zufallsgenerators (Vorgabe 1)"),
          QStringLiteral("S")},
-        {{QStringLiteral("h"), QStringLiteral("help")}, translated("zeigt diese Hilfe")},
     };
 }
 
@@ -260,24 +259,13 @@ QByteArray sidecarText(const PatternParameters &p, const GeneratedStand &stand, 
 int runGenerateCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    const QList<QCommandLineOption> options = generateOptions();
-    parser.addOptions(options);
-    if (!parser.parse(QStringList{QStringLiteral("kavrel-zones")} + arguments)) {
-        printUsageError(err, Command, parser.errorText());
-        return ZonesUsageError;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        out << subcommandHelp(translated("kavrel-zones generate [Optionen] DATEI"), generateDescription(),
-                              options);
-        return ZonesSuccess;
-    }
+    const SubcommandSyntax syntax{Command, translated("kavrel-zones generate [Optionen] DATEI"),
+                                  generateDescription(), generateOptions()};
     PatternParameters parameters;
     QString file;
-    const QString problem = readOptions(parser, parameters, file);
-    if (!problem.isEmpty()) {
-        printUsageError(err, Command, problem);
-        return ZonesUsageError;
-    }
+    if (const std::optional<int> ended = parseSubcommand(
+            parser, syntax, arguments, [&] { return readOptions(parser, parameters, file); }, out, err))
+        return *ended;
     GeneratedStand stand;
     try {
         stand = generatePattern(parameters);

@@ -2,6 +2,7 @@
 
 #include "files/filesystemname.h"
 #include "files/outputfile.h"
+#include "progressline.h"
 #include "researchoptions.h"
 #include "researchstand.h"
 #include "stand/numberformat.h"
@@ -10,15 +11,12 @@
 #include "zonesoptions.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QStringList>
 #include <QTextStream>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <kavrel/inclusionzones.h>
 #include <kavrel/samplingsimulation.h>
-#include <unistd.h>
 
 using namespace kavrel;
 
@@ -54,57 +52,6 @@ int printAreas(const ResearchStand &stand, const std::vector<double> &areas, QTe
     }
     return ZonesSuccess;
 }
-
-// Percentage of a long simulation on standard error, only when a person
-// watches it there: redirected output stays free of carriage returns.
-class TerminalProgress
-{
-public:
-    explicit TerminalProgress(const QString &label)
-        : m_enabled(isatty(fileno(stderr)) == 1), m_label(label.toLocal8Bit())
-    {
-        m_timer.start();
-    }
-
-    ~TerminalProgress()
-    {
-        if (m_shown) {
-            std::fprintf(stderr, "\r%*s\r", 40, "");
-            std::fflush(stderr);
-        }
-    }
-
-    TerminalProgress(const TerminalProgress &) = delete;
-    TerminalProgress &operator=(const TerminalProgress &) = delete;
-
-    // Suits kavrel::Progress: the tool is never cancelled from here.
-    bool operator()(std::int64_t done, std::int64_t total)
-    {
-        update(done, total);
-        return true;
-    }
-
-    void update(qint64 done, qint64 total)
-    {
-        // Short runs finish before anyone could read a percentage.
-        if (!m_enabled || total <= 0 || m_timer.elapsed() < 300)
-            return;
-        const int percent = int(done * 100 / total);
-        if (percent == m_percent)
-            return;
-        m_percent = percent;
-        m_shown = true;
-        std::fprintf(stderr, "\r%s %3d %%", m_label.constData(), percent);
-        std::fflush(stderr);
-    }
-
-private:
-    bool m_enabled;
-    QByteArray m_label;
-    bool m_shown = false;
-    int m_percent = -1;
-    QElapsedTimer m_timer;
-};
 
 QString shortNumber(double value)
 {
@@ -264,8 +211,8 @@ int runSimulation(const ResearchStand &stand, const std::vector<double> &areas, 
 
     SamplingResult result;
     {
-        TerminalProgress progress(translated("Stichprobe"));
-        result = simulateSampling(trees, stand.rectangle, options.order, design, std::ref(progress));
+        ProgressLine progress(translated("Stichprobe"));
+        result = simulateSampling(trees, stand.rectangle, options.order, design, progress.callback());
     }
     for (const EstimatorLine &line : estimatorLines(result)) {
         if (!isPrintable(line.summary))
@@ -295,14 +242,14 @@ int writeSvg(const ResearchStand &stand, const std::vector<InclusionZone> &zones
 
 std::vector<double> zoneAreas(const ResearchStand &stand, int k)
 {
-    TerminalProgress progress(translated("Zonenflächen"));
-    return inclusionZoneAreas(stand.positions, stand.rectangle, k, std::ref(progress));
+    ProgressLine progress(translated("Zonenflächen"));
+    return inclusionZoneAreas(stand.positions, stand.rectangle, k, progress.callback());
 }
 
 std::vector<InclusionZone> zoneOutlines(const ResearchStand &stand, int k)
 {
-    TerminalProgress progress(translated("Einschlusszonen"));
-    return inclusionZones(stand.positions, stand.rectangle, k, std::ref(progress));
+    ProgressLine progress(translated("Einschlusszonen"));
+    return inclusionZones(stand.positions, stand.rectangle, k, progress.callback());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "studycommand.h"
 
 #include "files/outputfile.h"
+#include "interruptguard.h"
+#include "progressline.h"
 #include "researchcommand.h"
 #include "researchstand.h"
 #include "studyplot.h"
@@ -10,15 +12,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTextStream>
-#include <atomic>
-#include <csignal>
-#include <cstdio>
 #include <kavrel/samplingsimulation.h>
 #include <kavrel/study.h>
 #include <stdexcept>
-#include <unistd.h>
 
 using namespace kavrel;
 
@@ -30,35 +27,6 @@ QString translated(const char *text)
 }
 
 const QString Command = QStringLiteral("study");
-
-// Exit status after Ctrl+C, as shells report a command ended by SIGINT.
-constexpr int ZonesInterrupted = 130;
-
-std::atomic<bool> interruptRequested{false};
-
-extern "C" void requestInterrupt(int)
-{
-    interruptRequested = true;
-}
-
-// While a study runs, Ctrl+C asks it to stop at the next report instead of
-// killing the process: the output files then stay as they were and no
-// temporary file is left behind.
-class InterruptGuard
-{
-public:
-    InterruptGuard()
-    {
-        interruptRequested = false;
-        m_previous = std::signal(SIGINT, requestInterrupt);
-    }
-    ~InterruptGuard() { std::signal(SIGINT, m_previous); }
-    InterruptGuard(const InterruptGuard &) = delete;
-    InterruptGuard &operator=(const InterruptGuard &) = delete;
-
-private:
-    void (*m_previous)(int) = SIG_DFL;
-};
 
 // More orders than anyone studies; keeps a typing error from asking for
 // millions of zone computations.
@@ -74,46 +42,6 @@ struct StudyCommandLine
     QString perReplicate;
     QString perPoint;
     QString plot;
-};
-
-// Percentage of a long study on standard error, only when a person watches
-// it there: redirected output stays free of carriage returns.
-class StudyProgressLine
-{
-public:
-    StudyProgressLine() : m_enabled(isatty(fileno(stderr)) == 1) { m_timer.start(); }
-    ~StudyProgressLine()
-    {
-        if (m_shown) {
-            std::fprintf(stderr, "\r%*s\r", 40, "");
-            std::fflush(stderr);
-        }
-    }
-    StudyProgressLine(const StudyProgressLine &) = delete;
-    StudyProgressLine &operator=(const StudyProgressLine &) = delete;
-
-    bool update(std::int64_t done, std::int64_t total)
-    {
-        if (interruptRequested)
-            return false;
-        if (!m_enabled || total <= 0 || m_timer.elapsed() < 300)
-            return true;
-        const int percent = int(done * 100 / total);
-        if (percent != m_percent) {
-            m_percent = percent;
-            m_shown = true;
-            const QByteArray label = translated("Studie").toLocal8Bit();
-            std::fprintf(stderr, "\r%s %3d %%", label.constData(), percent);
-            std::fflush(stderr);
-        }
-        return true;
-    }
-
-private:
-    bool m_enabled;
-    bool m_shown = false;
-    int m_percent = -1;
-    QElapsedTimer m_timer;
 };
 
 QList<QCommandLineOption> studyOptions()
@@ -340,17 +268,13 @@ int runStudyOn(const std::vector<StudyStand> &stands, const StudyCommandLine &li
     StudyResult result;
     try {
         const InterruptGuard interrupts;
-        StudyProgressLine progress;
-        result = runStudy(
-            stands, line.settings,
-            [&progress](std::int64_t done, std::int64_t total) { return progress.update(done, total); },
-            sink);
+        ProgressLine progress(translated("Studie"));
+        result = runStudy(stands, line.settings, progress.callback(), sink);
     } catch (const std::invalid_argument &problem) {
         printUsageError(err, Command, QString::fromStdString(problem.what()));
         return ZonesUsageError;
     } catch (const Cancelled &) {
-        err << "kavrel-zones study: " << translated("abgebrochen, keine Datei geschrieben.") << '\n';
-        return ZonesInterrupted;
+        return reportInterrupted(err, Command);
     }
     if (pointFile && !pointFile->commit()) {
         err << "kavrel-zones study: " << notWritten(line.perPoint, pointFile->errorString()) << '\n';
@@ -389,24 +313,12 @@ int runStudyOn(const std::vector<StudyStand> &stands, const StudyCommandLine &li
 int runStudyCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    QList<QCommandLineOption> options = studyOptions();
-    options.append({{QStringLiteral("h"), QStringLiteral("help")}, translated("zeigt diese Hilfe")});
-    parser.addOptions(options);
-    if (!parser.parse(QStringList{QStringLiteral("kavrel-zones")} + arguments)) {
-        printUsageError(err, Command, parser.errorText());
-        return ZonesUsageError;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        out << subcommandHelp(translated("kavrel-zones study [Optionen] STANDDATEI..."), studyDescription(),
-                              options);
-        return ZonesSuccess;
-    }
+    const SubcommandSyntax syntax{Command, translated("kavrel-zones study [Optionen] STANDDATEI..."),
+                                  studyDescription(), studyOptions()};
     StudyCommandLine line;
-    const QString problem = readOptions(parser, line);
-    if (!problem.isEmpty()) {
-        printUsageError(err, Command, problem);
-        return ZonesUsageError;
-    }
+    if (const std::optional<int> ended = parseSubcommand(
+            parser, syntax, arguments, [&] { return readOptions(parser, line); }, out, err))
+        return *ended;
     std::vector<StudyStand> stands;
     for (const QString &path : line.standFiles) {
         // --stand is for the stem maps among the files; stand files state

@@ -1,6 +1,7 @@
 #include "subcommandvalues.h"
 
 #include "files/outputfile.h"
+#include "zonescommand.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -244,4 +245,27 @@ QString subcommandHelp(const QString &call, const QString &description,
     for (qsizetype o = 0; o < options.size(); ++o)
         help += QStringLiteral("  %1  %2\n").arg(calls[o], -int(width)).arg(options[o].description());
     return help;
+}
+
+std::optional<int> parseSubcommand(QCommandLineParser &parser, const SubcommandSyntax &syntax,
+                                   const QStringList &arguments, const std::function<QString()> &readOptions,
+                                   QTextStream &out, QTextStream &err)
+{
+    QList<QCommandLineOption> options = syntax.options;
+    options.append({{QStringLiteral("h"), QStringLiteral("help")},
+                    QCoreApplication::translate("KavrelZones", "zeigt diese Hilfe")});
+    parser.addOptions(options);
+    if (!parser.parse(QStringList{QStringLiteral("kavrel-zones")} + arguments)) {
+        printUsageError(err, syntax.name, parser.errorText());
+        return ZonesUsageError;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << subcommandHelp(syntax.call, syntax.description, options);
+        return ZonesSuccess;
+    }
+    if (const QString problem = readOptions(); !problem.isEmpty()) {
+        printUsageError(err, syntax.name, problem);
+        return ZonesUsageError;
+    }
+    return std::nullopt;
 }

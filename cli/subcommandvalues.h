@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QCommandLineOption>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <kavrel/concentricplots.h>
 #include <kavrel/edgecorrection.h>
 #include <kavrel/samplingsimulation.h>
@@ -9,7 +12,6 @@
 #include <optional>
 #include <vector>
 
-class QCommandLineOption;
 class QCommandLineParser;
 class QTextStream;
 
@@ -69,3 +71,21 @@ QString writeWholeFile(const QString &path, const QByteArray &text);
 // and one line per option.
 QString subcommandHelp(const QString &call, const QString &description,
                        const QList<QCommandLineOption> &options);
+
+// What a subcommand's help says of it.
+struct SubcommandSyntax
+{
+    QString name; // "study"
+    QString call; // the help's call line, "kavrel-zones study [Optionen] STANDDATEI..."
+    QString description;
+    QList<QCommandLineOption> options; // all but --help, which every subcommand has
+};
+
+// The start of every subcommand: parses its arguments with its options and
+// --help, then reads the options' values with `readOptions`, which returns
+// the usage error, empty when they fit. Returns the exit status when the call
+// ends there (the help shown, or a usage error said), nothing when the
+// subcommand goes on.
+std::optional<int> parseSubcommand(QCommandLineParser &parser, const SubcommandSyntax &syntax,
+                                   const QStringList &arguments, const std::function<QString()> &readOptions,
+                                   QTextStream &out, QTextStream &err);

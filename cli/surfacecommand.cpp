@@ -1,14 +1,16 @@
 #include "surfacecommand.h"
 
 #include "esriasciigrid.h"
+#include "interruptguard.h"
+#include "progressline.h"
 #include "researchcommand.h"
 #include "researchstand.h"
 #include "subcommandvalues.h"
 #include "surfacepicture.h"
+#include "threadsoption.h"
 #include "zonescommand.h"
 
 #include <QBuffer>
-#include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
@@ -64,6 +66,7 @@ QList<QCommandLineOption> surfaceOptions()
          QStringLiteral("METHOD")},
         {QStringLiteral("diameter-unit"), translated("Einheit der Durchmesser: cm, mm oder m (Vorgabe cm)"),
          QStringLiteral("UNIT")},
+        {QStringLiteral("threads"), threadsOptionDescription(), QStringLiteral("N")},
         {QStringLiteral("stand"),
          translated("Bestandsrechteck für CSV-Stammverteilungen: W,L oder X0,Y0,X1,Y1 in Metern"),
          QStringLiteral("RECT")},
@@ -99,6 +102,11 @@ QString readDecimal(const QCommandLineParser &parser, const QString &option, dou
 QString readOptions(const QCommandLineParser &parser, SurfaceCommandLine &line)
 {
     SurfaceSettings &s = line.settings;
+    if (parser.isSet(QStringLiteral("threads"))) {
+        const QString problem = applyThreadsOption(parser.value(QStringLiteral("threads")));
+        if (!problem.isEmpty())
+            return problem;
+    }
     if (parser.isSet(QStringLiteral("order"))) {
         const QString value = parser.value(QStringLiteral("order"));
         const std::optional<qint64> k = wholeNumber(value, 1, MaxSurfaceOrder);
@@ -213,60 +221,50 @@ QString writeOutputs(const SurfaceCommandLine &line, const SurfaceResult &result
     return {};
 }
 
-} // namespace
-
-int runSurfaceCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
+// The trees' diameters in metres; an error text, empty when none is negative.
+QString diametersInMetres(const ResearchStand &stand, DiameterUnit unit, std::vector<double> &diameters)
 {
-    QCommandLineParser parser;
-    QList<QCommandLineOption> options = surfaceOptions();
-    options.append({{QStringLiteral("h"), QStringLiteral("help")}, translated("zeigt diese Hilfe")});
-    parser.addOptions(options);
-    if (!parser.parse(QStringList{QStringLiteral("kavrel-zones")} + arguments)) {
-        printUsageError(err, Command, parser.errorText());
-        return ZonesUsageError;
+    const double metres = metresPerDiameterUnit(unit);
+    for (std::size_t t = 0; t < stand.diameters.size(); ++t) {
+        if (stand.diameters[t] < 0.0)
+            return translated("Standdatei \u201E%1\u201C: Baum %2 hat den negativen Durchmesser %3.")
+                .arg(stand.filePath)
+                .arg(t + 1)
+                .arg(stand.diameters[t]);
+        diameters.push_back(stand.diameters[t] * metres);
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        out << subcommandHelp(translated("kavrel-zones surface [Optionen] --spacing S STANDDATEI"),
-                              surfaceDescription(), options);
-        return ZonesSuccess;
-    }
-    SurfaceCommandLine line;
-    const QString problem = readOptions(parser, line);
-    if (!problem.isEmpty()) {
-        printUsageError(err, Command, problem);
-        return ZonesUsageError;
-    }
-    ResearchStandResult read = readResearchStand(line.standFile, std::nullopt);
-    if (!read.ok() && read.usageError && line.stand)
-        read = readResearchStand(line.standFile, line.stand);
-    if (!read.ok()) {
-        err << read.error << '\n';
-        return read.usageError ? ZonesUsageError : ZonesUnreadableStand;
-    }
-    const ResearchStand &stand = *read.stand;
+    return {};
+}
+
+int runSurfaceOn(const ResearchStand &stand, const SurfaceCommandLine &line, const Progress &watch,
+                 QTextStream &out, QTextStream &err)
+{
     const Extent extent{stand.rectangle.left(), stand.rectangle.bottom(), stand.rectangle.right(),
                         stand.rectangle.top()};
     std::vector<double> diameters;
-    const double metres = metresPerDiameterUnit(line.diameterUnit);
-    for (std::size_t t = 0; t < stand.diameters.size(); ++t) {
-        if (stand.diameters[t] < 0.0) {
-            err << "kavrel-zones surface: "
-                << translated("Standdatei \u201E%1\u201C: Baum %2 hat den negativen Durchmesser %3.")
-                       .arg(stand.filePath)
-                       .arg(t + 1)
-                       .arg(stand.diameters[t])
-                << '\n';
-            return ZonesUnreadableStand;
-        }
-        diameters.push_back(stand.diameters[t] * metres);
+    if (const QString negative = diametersInMetres(stand, line.diameterUnit, diameters);
+        !negative.isEmpty()) {
+        err << "kavrel-zones surface: " << negative << '\n';
+        return ZonesUnreadableStand;
     }
+    // Ctrl+C stops the computation; once the surfaces are complete it waits
+    // until every file is written, so that no set of grids is left half done.
+    const InterruptGuard interrupts;
     SurfaceResult result;
     try {
-        result = samplingSurfaces(extent, stand.positions, diameters, line.settings);
+        ProgressLine progressLine(translated("Oberflächen"));
+        result = samplingSurfaces(
+            extent, stand.positions, diameters, line.settings, [&](std::int64_t done, std::int64_t total) {
+                return progressLine.update(done, total) && (!watch || watch(done, total));
+            });
     } catch (const std::invalid_argument &problem) {
         printUsageError(err, Command, QString::fromStdString(problem.what()));
         return ZonesUsageError;
+    } catch (const Cancelled &) {
+        return reportInterrupted(err, Command);
     }
+    if (InterruptGuard::requested())
+        return reportInterrupted(err, Command);
     const QString failure = writeOutputs(line, result, extent, stand.positions);
     if (!failure.isEmpty()) {
         err << "kavrel-zones surface: " << failure << '\n';
@@ -274,4 +272,26 @@ int runSurfaceCommand(const QStringList &arguments, QTextStream &out, QTextStrea
     }
     out << statisticsCsv(result);
     return ZonesSuccess;
+}
+
+} // namespace
+
+int runSurfaceCommand(const QStringList &arguments, QTextStream &out, QTextStream &err, const Progress &watch)
+{
+    QCommandLineParser parser;
+    const SubcommandSyntax syntax{Command,
+                                  translated("kavrel-zones surface [Optionen] --spacing S STANDDATEI"),
+                                  surfaceDescription(), surfaceOptions()};
+    SurfaceCommandLine line;
+    if (const std::optional<int> ended = parseSubcommand(
+            parser, syntax, arguments, [&] { return readOptions(parser, line); }, out, err))
+        return *ended;
+    ResearchStandResult read = readResearchStand(line.standFile, std::nullopt);
+    if (!read.ok() && read.usageError && line.stand)
+        read = readResearchStand(line.standFile, line.stand);
+    if (!read.ok()) {
+        err << read.error << '\n';
+        return read.usageError ? ZonesUsageError : ZonesUnreadableStand;
+    }
+    return runSurfaceOn(*read.stand, line, watch, out, err);
 }

@@ -197,7 +197,7 @@ QString zonesUsage()
     }
     usage += translated(
         "\nExit-Status: 0 Erfolg, 1 Standdatei nicht lesbar, 2 falscher Aufruf, 3 Ausgabedatei nicht "
-        "schreibbar.\n");
+        "schreibbar,\n130 mit Strg+C abgebrochen.\n");
     usage += translated("\nSimulationsstudien: kavrel-zones study --help\n"
                         "Bestände aus Punktprozessen: kavrel-zones generate --help\n");
     usage += translated("Stichprobenoberflächen: kavrel-zones surface --help\n");

@@ -100,10 +100,12 @@ Options:
     </message>
     <message>
         <source>
-Exit-Status: 0 Erfolg, 1 Standdatei nicht lesbar, 2 falscher Aufruf, 3 Ausgabedatei nicht schreibbar.
+Exit-Status: 0 Erfolg, 1 Standdatei nicht lesbar, 2 falscher Aufruf, 3 Ausgabedatei nicht schreibbar,
+130 mit Strg+C abgebrochen.
 </source>
         <translation>
-Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file not writable.
+Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file not writable,
+130 interrupted with Ctrl+C.
 </translation>
     </message>
     <message>
@@ -299,6 +301,10 @@ Exit status: 0 success, 1 stand file unreadable, 2 wrong usage, 3 output file no
     <message>
         <source>Studie</source>
         <translation>Study</translation>
+    </message>
+    <message>
+        <source>Oberflächen</source>
+        <translation>Surfaces</translation>
     </message>
     <message>
         <source>Ordnungen k: Liste und Bereiche wie 1-10 oder 1,2,5 (Vorgabe 1)</source>

@@ -100,10 +100,12 @@ Opciones:
     </message>
     <message>
         <source>
-Exit-Status: 0 Erfolg, 1 Standdatei nicht lesbar, 2 falscher Aufruf, 3 Ausgabedatei nicht schreibbar.
+Exit-Status: 0 Erfolg, 1 Standdatei nicht lesbar, 2 falscher Aufruf, 3 Ausgabedatei nicht schreibbar,
+130 mit Strg+C abgebrochen.
 </source>
         <translation>
-Estado de salida: 0 éxito, 1 archivo de rodal ilegible, 2 uso incorrecto, 3 no se puede escribir el archivo de salida.
+Estado de salida: 0 éxito, 1 archivo de rodal ilegible, 2 uso incorrecto, 3 no se puede escribir el archivo de salida,
+130 interrumpido con Ctrl+C.
 </translation>
     </message>
     <message>
@@ -299,6 +301,10 @@ Estado de salida: 0 éxito, 1 archivo de rodal ilegible, 2 uso incorrecto, 3 no 
     <message>
         <source>Studie</source>
         <translation>Estudio</translation>
+    </message>
+    <message>
+        <source>Oberflächen</source>
+        <translation>Superficies</translation>
     </message>
     <message>
         <source>Ordnungen k: Liste und Bereiche wie 1-10 oder 1,2,5 (Vorgabe 1)</source>

@@ -100,10 +100,12 @@ Voľby:
     </message>
     <message>
         <source>
-Exit-Status: 0 Erfolg, 1 Standdatei nicht lesbar, 2 falscher Aufruf, 3 Ausgabedatei nicht schreibbar.
+Exit-Status: 0 Erfolg, 1 Standdatei nicht lesbar, 2 falscher Aufruf, 3 Ausgabedatei nicht schreibbar,
+130 mit Strg+C abgebrochen.
 </source>
         <translation>
-Návratový kód: 0 úspech, 1 súbor porastu sa nedá čítať, 2 nesprávne použitie, 3 výstupný súbor sa nedá zapísať.
+Návratový kód: 0 úspech, 1 súbor porastu sa nedá čítať, 2 nesprávne použitie, 3 výstupný súbor sa nedá zapísať,
+130 prerušené klávesmi Ctrl+C.
 </translation>
     </message>
     <message>
@@ -299,6 +301,10 @@ Návratový kód: 0 úspech, 1 súbor porastu sa nedá čítať, 2 nesprávne po
     <message>
         <source>Studie</source>
         <translation>Štúdia</translation>
+    </message>
+    <message>
+        <source>Oberflächen</source>
+        <translation>Povrchy</translation>
     </message>
     <message>
         <source>Ordnungen k: Liste und Bereiche wie 1-10 oder 1,2,5 (Vorgabe 1)</source>

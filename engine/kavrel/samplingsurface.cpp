@@ -143,8 +143,19 @@ SurfaceResult samplingSurfaces(Extent stand, const std::vector<Point> &trees,
     StandRectangle rectangle;
     rectangle.width = stand.width();
     rectangle.length = stand.length();
+    // One scale for the whole computation: first the zones, a unit a tree,
+    // then the grid, a unit a block of rows.
+    const std::int64_t blocks = (grid.rows + RowsPerBlock - 1) / RowsPerBlock;
+    const std::int64_t total = std::int64_t(n) + blocks;
+    const Progress zoneProgress = [&](std::int64_t done, std::int64_t) {
+        return !progress || progress(std::min<std::int64_t>(done, std::int64_t(n)), total);
+    };
+    const Progress gridProgress = [&](std::int64_t done, std::int64_t) {
+        return !progress || progress(std::int64_t(n) + done, total);
+    };
+    reportProgress(progress, 0, total);
     const std::vector<double> zoneAreas =
-        n > 0 ? inclusionZoneAreas(shifted, rectangle, settings.k, progress) : std::vector<double>{};
+        n > 0 ? inclusionZoneAreas(shifted, rectangle, settings.k, zoneProgress) : std::vector<double>{};
     const TreeIndex index(trees);
 
     std::vector<SurfacePair> pairs;
@@ -157,7 +168,6 @@ SurfaceResult samplingSurfaces(Extent stand, const std::vector<Point> &trees,
     for (std::size_t s = 0; s < samplers.size(); ++s)
         pairs[s + 1].trees.unreachableTrees = samplers[s].unreachableTrees();
 
-    const std::int64_t blocks = (grid.rows + RowsPerBlock - 1) / RowsPerBlock;
     parallelBlocks(
         blocks, 1,
         [&](std::int64_t begin, std::int64_t end) {
@@ -191,7 +201,7 @@ SurfaceResult samplingSurfaces(Extent stand, const std::vector<Point> &trees,
                                           pairs[s + 1].trees.values, pairs[s + 1].basal.values);
             }
         },
-        progress);
+        gridProgress);
 
     for (SurfacePair &pair : pairs) {
         pair.basal.unreachableTrees = pair.trees.unreachableTrees;

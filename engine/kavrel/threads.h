@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace kavrel {
@@ -34,5 +35,22 @@ EnvironmentThreads threadsFromEnvironment();
 
 inline constexpr int ThreadLimit = 1024;
 inline constexpr const char *ThreadsVariable = "KAVREL_THREADS";
+
+// The thread count of one call from R or Python: 0 leaves the default
+// (KAVREL_THREADS or the processors of the process), which comes back when
+// the call ends. The count only decides how fast.
+class ThreadCountScope
+{
+public:
+    explicit ThreadCountScope(int threads)
+    {
+        if (threads < 0 || threads > ThreadLimit)
+            throw std::invalid_argument("threads must be from 1 to " + std::to_string(ThreadLimit));
+        setThreadCount(threads);
+    }
+    ~ThreadCountScope() { setThreadCount(0); }
+    ThreadCountScope(const ThreadCountScope &) = delete;
+    ThreadCountScope &operator=(const ThreadCountScope &) = delete;
+};
 
 } // namespace kavrel

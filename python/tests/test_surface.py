@@ -1,5 +1,7 @@
+import _thread
 import csv
 import io
+import threading
 
 import numpy as np
 import pytest
@@ -70,6 +72,46 @@ def test_surface_rows_run_from_north_to_south():
 def test_surface_refuses_bad_input(arguments, error):
     with pytest.raises(error):
         kavrel.sampling_surface(poisson_trees(1, 20), (100, 100), **arguments)
+
+
+def surface_with(threads):
+    return kavrel.sampling_surface(
+        poisson_trees(4, 400, 80.0), (80, 60), 0.5, k=3, baf=4, edge_correction="mirage", threads=threads
+    )
+
+
+@pytest.mark.parametrize("threads", [2, 3])
+def test_the_thread_count_changes_no_surface(threads):
+    one, many = surface_with(1), surface_with(threads)
+    # repr: a NaN (a relative difference from a zero truth) equals itself there.
+    assert repr(many["statistics"]) == repr(one["statistics"])
+    assert many["surfaces"].keys() == one["surfaces"].keys()
+    for name, surface in one["surfaces"].items():
+        np.testing.assert_array_equal(many["surfaces"][name], surface, err_msg=name)
+
+
+@pytest.mark.parametrize(
+    "threads, error", [(0, ValueError), (1025, ValueError), (1.0, TypeError), ("2", TypeError), (True, TypeError)]
+)
+def test_surface_refuses_bad_thread_counts(threads, error):
+    with pytest.raises(error, match="threads"):
+        kavrel.sampling_surface(poisson_trees(1, 20), (100, 100), 4, threads=threads)
+
+
+def test_ctrl_c_stops_a_long_surface():
+    # Zones of order 8 for 2 * 10^5 trees take seconds on any machine we know.
+    generator = np.random.default_rng(3)
+    trees = np.column_stack([generator.uniform(0, 2000, (200_000, 2)), np.full(200_000, 30.0)])
+    # Late enough to find the surface running, not still checking input.
+    timer = threading.Timer(0.2, _thread.interrupt_main)
+    timer.start()
+    try:
+        with pytest.raises(KeyboardInterrupt) as interrupted:
+            kavrel.sampling_surface(trees, (2000, 2000), 10, k=8, threads=2)
+            threading.Event().wait(30)  # only when the surface finished first
+    finally:
+        timer.cancel()
+    assert interrupted.traceback[-1].name == "sampling_surface"
 
 
 def test_study_with_the_disc_designs_gives_the_numbers_of_kavrel_zones_study(zones_tool, sample_stand):

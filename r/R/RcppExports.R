@@ -5,8 +5,8 @@
     .Call(`_kavrel_samplingStudy`, stands, orders, designs, replicates, points, seed, buffer, torus, plotRadius, threads, factors, ringRadii, ringDiameters, corrections)
 }
 
-.sampling_surface <- function(x, y, d, stand, k, spacing, factors, plotRadius, ringRadii, ringDiameters, edgeCorrection) {
-    .Call(`_kavrel_samplingSurface`, x, y, d, stand, k, spacing, factors, plotRadius, ringRadii, ringDiameters, edgeCorrection)
+.sampling_surface <- function(x, y, d, stand, k, spacing, factors, plotRadius, ringRadii, ringDiameters, edgeCorrection, threads) {
+    .Call(`_kavrel_samplingSurface`, x, y, d, stand, k, spacing, factors, plotRadius, ringRadii, ringDiameters, edgeCorrection, threads)
 }
 
 .zone_areas <- function(x, y, stand, k, threads) {

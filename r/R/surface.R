@@ -21,6 +21,7 @@
 #' @param edge_correction For the disc designs: `"clip"` (the disc's exact area
 #'   in the stand), `"none"`, `"walkthrough"` or `"mirage"`.
 #' @param diameter_unit The unit of `d`: `"cm"`, `"mm"` or `"m"`.
+#' @inheritParams zone_areas
 #' @return A list: `statistics`, a data frame with one row per design and
 #'   quantity (`design`, `quantity`, `true_value`, `surface_mean`,
 #'   `relative_difference`, `single_point_sd`, `minimum`, `maximum`,
@@ -37,7 +38,7 @@
 #' @export
 sampling_surface <- function(trees, stand, spacing, k = 1, baf = numeric(), plot_radius = NULL,
                              concentric = NULL, edge_correction = c("clip", "none", "walkthrough", "mirage"),
-                             diameter_unit = c("cm", "mm", "m")) {
+                             diameter_unit = c("cm", "mm", "m"), threads = NULL) {
   diameter_unit <- match.arg(diameter_unit)
   edge_correction <- match.arg(edge_correction)
   metres <- c(cm = 0.01, mm = 0.001, m = 1)[[diameter_unit]]
@@ -61,5 +62,6 @@ sampling_surface <- function(trees, stand, spacing, k = 1, baf = numeric(), plot
   }
   rings <- concentric_rings(concentric)
   .sampling_surface(coordinates$x, coordinates$y, coordinates$d * metres, stand, k, spacing,
-                    as.numeric(baf), plot_radius, rings$radius, rings$diameter, edge_correction)
+                    as.numeric(baf), plot_radius, rings$radius, rings$diameter, edge_correction,
+                    check_threads(threads))
 }

@@ -35,8 +35,8 @@ BEGIN_RCPP
 END_RCPP
 }
 // samplingSurface
-Rcpp::List samplingSurface(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::NumericVector d, Rcpp::NumericVector stand, int k, double spacing, Rcpp::NumericVector factors, double plotRadius, Rcpp::NumericVector ringRadii, Rcpp::NumericVector ringDiameters, std::string edgeCorrection);
-RcppExport SEXP _kavrel_samplingSurface(SEXP xSEXP, SEXP ySEXP, SEXP dSEXP, SEXP standSEXP, SEXP kSEXP, SEXP spacingSEXP, SEXP factorsSEXP, SEXP plotRadiusSEXP, SEXP ringRadiiSEXP, SEXP ringDiametersSEXP, SEXP edgeCorrectionSEXP) {
+Rcpp::List samplingSurface(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::NumericVector d, Rcpp::NumericVector stand, int k, double spacing, Rcpp::NumericVector factors, double plotRadius, Rcpp::NumericVector ringRadii, Rcpp::NumericVector ringDiameters, std::string edgeCorrection, int threads);
+RcppExport SEXP _kavrel_samplingSurface(SEXP xSEXP, SEXP ySEXP, SEXP dSEXP, SEXP standSEXP, SEXP kSEXP, SEXP spacingSEXP, SEXP factorsSEXP, SEXP plotRadiusSEXP, SEXP ringRadiiSEXP, SEXP ringDiametersSEXP, SEXP edgeCorrectionSEXP, SEXP threadsSEXP) {
 BEGIN_RCPP
     Rcpp::RObject rcpp_result_gen;
     Rcpp::RNGScope rcpp_rngScope_gen;
@@ -51,7 +51,8 @@ BEGIN_RCPP
     Rcpp::traits::input_parameter< Rcpp::NumericVector >::type ringRadii(ringRadiiSEXP);
     Rcpp::traits::input_parameter< Rcpp::NumericVector >::type ringDiameters(ringDiametersSEXP);
     Rcpp::traits::input_parameter< std::string >::type edgeCorrection(edgeCorrectionSEXP);
-    rcpp_result_gen = Rcpp::wrap(samplingSurface(x, y, d, stand, k, spacing, factors, plotRadius, ringRadii, ringDiameters, edgeCorrection));
+    Rcpp::traits::input_parameter< int >::type threads(threadsSEXP);
+    rcpp_result_gen = Rcpp::wrap(samplingSurface(x, y, d, stand, k, spacing, factors, plotRadius, ringRadii, ringDiameters, edgeCorrection, threads));
     return rcpp_result_gen;
 END_RCPP
 }
@@ -125,7 +126,7 @@ END_RCPP
 
 static const R_CallMethodDef CallEntries[] = {
     {"_kavrel_samplingStudy", (DL_FUNC) &_kavrel_samplingStudy, 14},
-    {"_kavrel_samplingSurface", (DL_FUNC) &_kavrel_samplingSurface, 11},
+    {"_kavrel_samplingSurface", (DL_FUNC) &_kavrel_samplingSurface, 12},
     {"_kavrel_zoneAreas", (DL_FUNC) &_kavrel_zoneAreas, 5},
     {"_kavrel_inclusionZones", (DL_FUNC) &_kavrel_inclusionZones, 6},
     {"_kavrel_nearestTrees", (DL_FUNC) &_kavrel_nearestTrees, 6},

@@ -1,9 +1,10 @@
 // Simulation studies from R: stands as lists of plain vectors, the summary as
 // the columns of the tool's long-form CSV.
 #include "interruptibly.h"
-#include "threadcountscope.h"
 
 #include <Rcpp.h>
+
+#include <kavrel/threads.h>
 
 #include <kavrel/study.h>
 
@@ -102,7 +103,7 @@ Rcpp::DataFrame samplingStudy(Rcpp::List stands, Rcpp::IntegerVector orders, Rcp
         settings.edgeCorrections.push_back(*correction);
     }
 
-    const ThreadCountScope threadCount(threads);
+    const kavrel::ThreadCountScope threadCount(threads);
     const kavrel::StudyResult result = interruptibly(
         [&](const kavrel::Progress &progress) { return kavrel::runStudy(studyStands, settings, progress); });
 

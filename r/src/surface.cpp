@@ -5,6 +5,8 @@
 
 #include <Rcpp.h>
 
+#include <kavrel/threads.h>
+
 #include <kavrel/samplingsurface.h>
 
 #include <cmath>
@@ -31,7 +33,7 @@ Rcpp::NumericMatrix surfaceMatrix(const kavrel::SurfaceGrid &grid, const std::ve
 Rcpp::List samplingSurface(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::NumericVector d,
                            Rcpp::NumericVector stand, int k, double spacing, Rcpp::NumericVector factors,
                            double plotRadius, Rcpp::NumericVector ringRadii, Rcpp::NumericVector ringDiameters,
-                           std::string edgeCorrection)
+                           std::string edgeCorrection, int threads)
 {
     if (x.size() != y.size() || x.size() != d.size())
         throw std::invalid_argument("x, y and d differ in length");
@@ -55,6 +57,7 @@ Rcpp::List samplingSurface(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::N
     settings.edgeCorrection = *correction;
     const kavrel::Extent extent{0.0, 0.0, stand[0], stand[1]};
 
+    const kavrel::ThreadCountScope threadCount(threads);
     const kavrel::SurfaceResult result = interruptibly([&](const kavrel::Progress &progress) {
         return kavrel::samplingSurfaces(extent, trees, diameters, settings, progress);
     });

@@ -4,7 +4,6 @@
 // an abort of the session. Long computations report progress from the
 // calling thread, where an interrupt by the user stops them.
 #include "interruptibly.h"
-#include "threadcountscope.h"
 
 #include <Rcpp.h>
 
@@ -112,7 +111,7 @@ Rcpp::NumericVector zoneAreas(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp
 {
     const std::vector<kavrel::Point> trees = pointsOf(x, y);
     const kavrel::StandRectangle rectangle = standOf(stand);
-    const ThreadCountScope threadCount(threads);
+    const kavrel::ThreadCountScope threadCount(threads);
     const std::vector<double> areas = interruptibly([&](const kavrel::Progress &progress) {
         return kavrel::inclusionZoneAreas(trees, rectangle, k, progress);
     });
@@ -127,7 +126,7 @@ Rcpp::List inclusionZones(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::Nu
 {
     const std::vector<kavrel::Point> trees = pointsOf(x, y);
     const kavrel::StandRectangle rectangle = standOf(stand);
-    const ThreadCountScope threadCount(threads);
+    const kavrel::ThreadCountScope threadCount(threads);
     const std::vector<kavrel::InclusionZone> zones = interruptibly([&](const kavrel::Progress &progress) {
         return kavrel::inclusionZones(trees, rectangle, k, progress);
     });
@@ -161,7 +160,7 @@ Rcpp::List nearestTrees(Rcpp::NumericVector treeX, Rcpp::NumericVector treeY, Rc
 {
     const std::vector<kavrel::Point> trees = pointsOf(treeX, treeY);
     const std::vector<kavrel::Point> points = pointsOf(pointX, pointY);
-    const ThreadCountScope threadCount(threads);
+    const kavrel::ThreadCountScope threadCount(threads);
     const kavrel::NearestTrees nearest = interruptibly(
         [&](const kavrel::Progress &progress) { return kavrel::nearestTrees(trees, points, k, progress); });
     // The engine's rows become the rows of R's column-major matrices.

@@ -5,12 +5,15 @@
 #include "zonescommand.h"
 #include "zonestranslations.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <csignal>
+#include <kavrel/threads.h>
 
 namespace {
 
@@ -30,6 +33,13 @@ template <typename Command> Run run(Command command, const QStringList &argument
     out.flush();
     err.flush();
     return result;
+}
+
+Run surface(const QStringList &arguments, const kavrel::Progress &watch = {})
+{
+    return run([&watch](const QStringList &a, QTextStream &out,
+                        QTextStream &err) { return runSurfaceCommand(a, out, err, watch); },
+               arguments);
 }
 
 QByteArray fileContent(const QString &path)
@@ -81,8 +91,8 @@ private slots:
         m_prefix = m_folder.filePath(QStringLiteral("s"));
         m_svg = m_folder.filePath(QStringLiteral("s.svg"));
         m_png = m_folder.filePath(QStringLiteral("s.png"));
-        m_run = run(runSurfaceCommand, {"--order", "2", "--spacing", "0.5", "--baf", "4", "--concentric",
-                                        "5:0,9:30", "-o", m_prefix, "--svg", m_svg, "--png", m_png, m_stand});
+        m_run = surface({"--order", "2", "--spacing", "0.5", "--baf", "4", "--concentric", "5:0,9:30", "-o",
+                         m_prefix, "--svg", m_svg, "--png", m_png, m_stand});
         QCOMPARE(m_run.status, int(ZonesSuccess));
     }
 
@@ -189,6 +199,136 @@ private slots:
         }
     }
 
+    void threadCounts_data()
+    {
+        QTest::addColumn<QString>("threads");
+        QTest::addColumn<int>("status");
+        QTest::newRow("one") << "1" << int(ZonesSuccess);
+        QTest::newRow("the most") << "1024" << int(ZonesSuccess);
+        QTest::newRow("none") << "0" << int(ZonesUsageError);
+        QTest::newRow("too many") << "1025" << int(ZonesUsageError);
+        QTest::newRow("not a number") << "two" << int(ZonesUsageError);
+        QTest::newRow("with a sign") << "+2" << int(ZonesUsageError);
+        QTest::newRow("empty") << "" << int(ZonesUsageError);
+    }
+
+    void threadCounts()
+    {
+        QFETCH(QString, threads);
+        QFETCH(int, status);
+        const Run result = surface({"--spacing", "4", "--threads", threads, m_stand});
+        kavrel::setThreadCount(0);
+        QCOMPARE(result.status, status);
+        if (status == ZonesUsageError) {
+            QVERIFY2(result.err.contains(QStringLiteral("--threads")), qPrintable(result.err));
+            QVERIFY(result.out.isEmpty());
+        }
+    }
+
+    // The grids, the picture and the statistics do not depend on how many
+    // threads computed them, to the byte.
+    void threadsChangeNoByte()
+    {
+        QByteArray reference;
+        for (const char *threads : {"1", "3"}) {
+            const QString prefix = m_folder.filePath(QStringLiteral("threads%1").arg(threads));
+            const Run result = surface({"--order", "3", "--spacing", "0.5", "--baf", "4", "--edge-correction",
+                                        "mirage", "--threads", threads, "-o", prefix, "--svg",
+                                        prefix + QStringLiteral(".svg"), m_stand});
+            kavrel::setThreadCount(0);
+            QCOMPARE(result.status, int(ZonesSuccess));
+            QByteArray bytes = result.out.toUtf8() + fileContent(prefix + QStringLiteral(".svg"));
+            for (const char *grid : {"_k_tree_trees_per_ha.asc", "_k_tree_basal_area_m2_per_ha.asc",
+                                     "_fixed_plot_mirage_trees_per_ha.asc",
+                                     "_angle_count_baf4_mirage_basal_area_m2_per_ha.asc"}) {
+                const QByteArray content = fileContent(prefix + QString::fromLatin1(grid));
+                QVERIFY2(content.size() > 120 * 80, grid);
+                bytes += content;
+            }
+            if (reference.isEmpty())
+                reference = bytes;
+            QVERIFY2(bytes == reference, threads);
+        }
+    }
+
+    // The progress runs once over the whole computation, zones and grid, on
+    // one scale.
+    void progressRunsOnce()
+    {
+        std::vector<std::pair<std::int64_t, std::int64_t>> reports;
+        const Run result = surface({"--spacing", "0.5", m_stand}, [&](std::int64_t done, std::int64_t total) {
+            reports.emplace_back(done, total);
+            return true;
+        });
+        QCOMPARE(result.status, int(ZonesSuccess));
+        QVERIFY(reports.size() >= 3);
+        QCOMPARE(reports.front().first, 0);
+        const std::int64_t total = reports.front().second;
+        QCOMPARE(total, 90 + 10); // trees, then blocks of rows
+        for (std::size_t r = 1; r < reports.size(); ++r) {
+            QCOMPARE(reports[r].second, total);
+            QVERIFY(reports[r].first >= reports[r - 1].first);
+        }
+        QCOMPARE(reports.back().first, total);
+    }
+
+    // A stop, asked for by the caller or by Ctrl+C, at any moment of the
+    // computation, up to its very end, leaves every output as it was.
+    void stopWritesNothing_data()
+    {
+        QTest::addColumn<bool>("bySignal");
+        QTest::addColumn<int>("at");
+        QTest::newRow("asked at the start") << false << 0;
+        QTest::newRow("asked in the zones") << false << 1;
+        QTest::newRow("asked in the grid") << false << 95;
+        QTest::newRow("asked at the end") << false << 100;
+        QTest::newRow("Ctrl+C in the zones") << true << 1;
+        QTest::newRow("Ctrl+C in the grid") << true << 92;
+        QTest::newRow("Ctrl+C at the end") << true << 100;
+    }
+
+    void stopWritesNothing()
+    {
+        QFETCH(bool, bySignal);
+        QFETCH(int, at);
+        QDir folder(m_folder.filePath(QStringLiteral("stopped")));
+        QVERIFY(folder.removeRecursively() && folder.mkpath(QStringLiteral(".")));
+        const QString svg = folder.filePath(QStringLiteral("s.svg"));
+        {
+            QFile old(svg);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        const auto handlerNow = [] {
+            const auto handler = std::signal(SIGINT, SIG_DFL);
+            std::signal(SIGINT, handler);
+            return handler;
+        };
+        const auto before = handlerNow();
+        bool acted = false;
+        const Run result =
+            surface({"--spacing", "0.5", "--baf", "4", "-o", folder.filePath(QStringLiteral("s")), "--svg",
+                     svg, "--png", folder.filePath(QStringLiteral("s.png")), m_stand},
+                    [&](std::int64_t done, std::int64_t) {
+                        if (acted || done < at)
+                            return true;
+                        acted = true;
+                        // Ctrl+C reaches the tool as SIGINT: were it not
+                        // caught, it would end this test.
+                        if (bySignal)
+                            std::raise(SIGINT);
+                        return bySignal;
+                    });
+        QVERIFY(acted);
+        QCOMPARE(result.status, 130);
+        QVERIFY2(result.err.contains(QStringLiteral("abgebrochen, keine Datei geschrieben.")),
+                 qPrintable(result.err));
+        QVERIFY(result.out.isEmpty());
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("s.svg")});
+        QCOMPARE(fileContent(svg), QByteArray("old"));
+        QVERIFY(handlerNow() == before);
+    }
+
     void usageErrors_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -214,7 +354,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, named);
-        const Run result = run(runSurfaceCommand, arguments + QStringList{m_stand});
+        const Run result = surface(arguments + QStringList{m_stand});
         QCOMPARE(result.status, int(ZonesUsageError));
         QVERIFY2(result.err.contains(named), qPrintable(result.err));
         QVERIFY(result.out.isEmpty());
@@ -223,7 +363,7 @@ private slots:
     void unwritableGridIsReported()
     {
         const QString prefix = m_folder.filePath(QStringLiteral("no-such-folder/s"));
-        const Run result = run(runSurfaceCommand, {"--spacing", "2", "-o", prefix, m_stand});
+        const Run result = surface({"--spacing", "2", "-o", prefix, m_stand});
         QCOMPARE(result.status, int(ZonesOutputNotWritten));
         QVERIFY(result.err.contains(QStringLiteral("no-such-folder")));
     }
@@ -250,12 +390,12 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(QStringList, arguments);
-        const Run german = run(runSurfaceCommand, arguments);
+        const Run german = surface(arguments);
         Run translated;
         {
             const ZonesTranslations translations(language);
             QVERIFY(translations.complete());
-            translated = run(runSurfaceCommand, arguments);
+            translated = surface(arguments);
         }
         QCOMPARE(translated.status, german.status);
         const QStringList germanLines = (german.out + german.err).split(u'\n', Qt::SkipEmptyParts);

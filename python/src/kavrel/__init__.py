@@ -499,6 +499,7 @@ def sampling_surface(
     concentric=None,
     edge_correction="clip",
     diameter_unit="cm",
+    threads=None,
 ):
     """Sampling surfaces, as ``kavrel-zones surface`` computes them.
 
@@ -509,7 +510,10 @@ def sampling_surface(
     in ``baf`` (m2/ha) and, with ``concentric`` a sequence of (radius in m,
     smallest diameter in cm) pairs, concentric plots. ``edge_correction`` is
     "none", "clip", "walkthrough" or "mirage" for the disc designs. ``trees`` is
-    an array of shape (n, 3) with x, y and d in ``diameter_unit``.
+    an array of shape (n, 3) with x, y and d in ``diameter_unit``. ``threads``
+    is the number of threads to compute on (by default :func:`default_threads`);
+    the surfaces are the same for any number. Ctrl-C stops the computation
+    with KeyboardInterrupt.
 
     Returns a dict: ``statistics`` (columns design, quantity, true_value,
     surface_mean, relative_difference, single_point_sd, minimum, maximum,
@@ -543,5 +547,5 @@ def sampling_surface(
             f'edge_correction must be "none", "clip", "walkthrough" or "mirage", not {edge_correction!r}'
         )
     return _engine.sampling_surface(
-        array, width, length, _order(k), spacing, factors, plot_radius, rings, edge_correction
+        array, width, length, _order(k), spacing, factors, plot_radius, rings, edge_correction, _threads(threads)
     )

@@ -3,6 +3,7 @@
 // exception. The interpreter's lock is released while the engine works on its
 // own copies of the data, and taken back only to look for Ctrl-C when the
 // engine reports progress from the calling thread.
+#include "_calls.h"
 #include "_surface.h"
 
 #include <pybind11/numpy.h>
@@ -49,45 +50,6 @@ int orderOf(long long k)
     return int(k);
 }
 
-// The thread count of one call: 0 leaves the engine's default (KAVREL_THREADS
-// or the processors of the process). The count only decides how fast.
-class ThreadCountScope
-{
-public:
-    explicit ThreadCountScope(int threads)
-    {
-        if (threads < 0 || threads > kavrel::ThreadLimit)
-            throw std::invalid_argument("threads must be from 1 to " + std::to_string(kavrel::ThreadLimit));
-        kavrel::setThreadCount(threads);
-    }
-    ~ThreadCountScope() { kavrel::setThreadCount(0); }
-    ThreadCountScope(const ThreadCountScope &) = delete;
-    ThreadCountScope &operator=(const ThreadCountScope &) = delete;
-};
-
-// Runs a computation that takes a progress callback without the interpreter's
-// lock. Ctrl-C stops it and raises KeyboardInterrupt (or whatever the signal
-// handler raised) once the lock is back.
-template <class Computation> auto withoutLock(Computation computation)
-{
-    bool cancelled = false;
-    decltype(computation(kavrel::Progress())) result{};
-    {
-        py::gil_scoped_release release;
-        try {
-            result = computation([](std::int64_t, std::int64_t) {
-                py::gil_scoped_acquire acquire;
-                return PyErr_CheckSignals() == 0;
-            });
-        } catch (const kavrel::Cancelled &) {
-            cancelled = true;
-        }
-    }
-    if (cancelled)
-        throw py::error_already_set();
-    return result;
-}
-
 py::array_t<double> arrayOf(const std::vector<double> &values)
 {
     return py::array_t<double>(py::ssize_t(values.size()), values.data());
@@ -112,7 +74,7 @@ py::array_t<double> zoneAreas(const Coordinates &trees, double width, double len
     const std::vector<kavrel::Point> points = pointsOf(trees, "trees");
     const kavrel::StandRectangle stand{width, length};
     const int order = orderOf(k);
-    const ThreadCountScope threadCount(threads);
+    const kavrel::ThreadCountScope threadCount(threads);
     return arrayOf(withoutLock([&](const kavrel::Progress &progress) {
         return kavrel::inclusionZoneAreas(points, stand, order, progress);
     }));
@@ -124,7 +86,7 @@ std::vector<kavrel::InclusionZone> computeZones(const Coordinates &trees, double
     const std::vector<kavrel::Point> points = pointsOf(trees, "trees");
     const kavrel::StandRectangle stand{width, length};
     const int order = orderOf(k);
-    const ThreadCountScope threadCount(threads);
+    const kavrel::ThreadCountScope threadCount(threads);
     return withoutLock([&](const kavrel::Progress &progress) {
         return kavrel::inclusionZones(points, stand, order, progress);
     });
@@ -150,7 +112,7 @@ py::tuple nearestTrees(const Coordinates &trees, const Coordinates &points, long
     const std::vector<kavrel::Point> treePoints = pointsOf(trees, "trees");
     const std::vector<kavrel::Point> queryPoints = pointsOf(points, "points");
     const int order = orderOf(k);
-    const ThreadCountScope threadCount(threads);
+    const kavrel::ThreadCountScope threadCount(threads);
     const kavrel::NearestTrees nearest = withoutLock([&](const kavrel::Progress &progress) {
         return kavrel::nearestTrees(treePoints, queryPoints, order, progress);
     });
@@ -314,7 +276,7 @@ py::dict samplingStudy(const py::list &stands, const std::vector<long long> &ord
         settings.edgeCorrections.push_back(*correction);
     }
 
-    const ThreadCountScope threadCount(threads);
+    const kavrel::ThreadCountScope threadCount(threads);
     const kavrel::StudyResult result = withoutLock(
         [&](const kavrel::Progress &progress) { return kavrel::runStudy(studyStands, settings, progress); });
     const std::vector<kavrel::StudyRow> &rows = result.summary;

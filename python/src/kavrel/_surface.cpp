@@ -3,10 +3,13 @@
 // north edge, as the tool's ESRI ASCII grids and rasterio have it.
 #include "_surface.h"
 
+#include "_calls.h"
+
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
 #include <kavrel/samplingsurface.h>
+#include <kavrel/threads.h>
 
 #include <cmath>
 #include <stdexcept>
@@ -34,7 +37,8 @@ py::array_t<double> surfaceArray(const kavrel::SurfaceGrid &grid, const std::vec
 
 py::dict samplingSurface(const Trees &trees, double width, double length, long long k, double spacing,
                          const std::vector<double> &factors, std::optional<double> plotRadius,
-                         const std::vector<std::pair<double, double>> &concentric, const std::string &edge)
+                         const std::vector<std::pair<double, double>> &concentric, const std::string &edge,
+                         int threads)
 {
     if (trees.ndim() != 2 || trees.shape(1) != 3)
         throw std::invalid_argument("the trees of a surface must be an array of shape (n, 3): x, y, d");
@@ -60,11 +64,10 @@ py::dict samplingSurface(const Trees &trees, double width, double length, long l
     settings.edgeCorrection = *correction;
     const kavrel::Extent stand{0.0, 0.0, width, length};
 
-    kavrel::SurfaceResult result;
-    {
-        py::gil_scoped_release release;
-        result = kavrel::samplingSurfaces(stand, points, diameters, settings);
-    }
+    const kavrel::ThreadCountScope threadCount(threads);
+    const kavrel::SurfaceResult result = withoutLock([&](const kavrel::Progress &progress) {
+        return kavrel::samplingSurfaces(stand, points, diameters, settings, progress);
+    });
     py::list design, quantity;
     std::vector<double> trueValue, mean, relative, deviation, minimum, maximum, unreachable;
     py::dict surfaces;
@@ -110,5 +113,5 @@ void addSurfaceFunctions(py::module_ &module)
 {
     module.def("sampling_surface", &samplingSurface, py::arg("trees"), py::arg("width"), py::arg("length"),
                py::arg("k"), py::arg("spacing"), py::arg("factors"), py::arg("plot_radius"),
-               py::arg("concentric"), py::arg("edge_correction"));
+               py::arg("concentric"), py::arg("edge_correction"), py::arg("threads") = 0);
 }

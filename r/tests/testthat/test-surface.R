@@ -81,3 +81,32 @@ test_that("a study's disc designs are unbiased under each correction", {
   expect_error(sampling_study(trees, c(100, 100), edge_correction = c("mirage", "mirage")), "edge_correction")
   expect_error(sampling_study(trees, c(100, 100), baf = 0), "baf")
 })
+
+test_that("a surface is the same for any thread count, and a bad count is an error", {
+  set.seed(4)
+  trees <- data.frame(x = runif(400, 0, 80), y = runif(400, 0, 60), d = runif(400, 5, 60))
+  surface <- function(threads) {
+    sampling_surface(trees, c(80, 60), spacing = 0.5, k = 3, baf = 4, edge_correction = "mirage",
+                     threads = threads)
+  }
+  one <- surface(1)
+  for (threads in c(2, 3)) {
+    expect_identical(surface(threads), one, info = threads)
+  }
+  for (bad in list(0, 1025, 1.5, "2", NA, c(1, 2))) {
+    expect_error(sampling_surface(trees, c(80, 60), spacing = 4, threads = bad), "`threads`")
+  }
+})
+
+test_that("a time limit during a surface is an error tryCatch catches", {
+  set.seed(3)
+  trees <- data.frame(x = runif(2e5, 0, 2000), y = runif(2e5, 0, 2000), d = 30)
+  caught <- tryCatch({
+    setTimeLimit(elapsed = 0.2, transient = TRUE)
+    sampling_surface(trees, c(2000, 2000), spacing = 10, k = 8, threads = 2)
+    "finished"
+  }, error = function(e) conditionMessage(e))
+  setTimeLimit(elapsed = Inf)
+  expect_match(caught, "time limit")
+  expect_equal(nrow(sampling_surface(trees[1:10, ], c(2000, 2000), spacing = 100)$statistics), 4L)
+})
