@@ -263,6 +263,12 @@ windows_wine() {
     wine cmd /c exit
 }
 
+# Kavrel's entries in the user's folders (the Start menu's, the settings');
+# the temporary folder is the tests', not the installer's.
+windows_user_leftovers() {
+    find "$WINEPREFIX/drive_c/users" -path '*/Temp' -prune -o -name 'Kavrel*' -print
+}
+
 # The installer installs silently, the installed program draws its snapshot,
 # and the uninstaller leaves nothing behind.
 windows_installer_check() {
@@ -278,10 +284,10 @@ windows_installer_check() {
     [ -s "$target/Pictures/Situation.bmp" ] || { echo "The installed program wrote no snapshot" >&2; return 1; }
     wine 'C:\KavrelCheck\uninstall.exe' /S '_?=C:\KavrelCheck'
     wine cmd /c 'del C:\KavrelCheck\uninstall.exe' 2>/dev/null || true
-    if [ -n "$(ls -A "$target" 2>/dev/null)" ] || [ -n "$(find "$WINEPREFIX/drive_c/users" -name 'Kavrel*')" ]; then
+    if [ -n "$(ls -A "$target" 2>/dev/null)" ] || [ -n "$(windows_user_leftovers)" ]; then
         echo "The uninstaller left behind:" >&2
         ls -R "$target" >&2
-        find "$WINEPREFIX/drive_c/users" -name 'Kavrel*' >&2
+        windows_user_leftovers >&2
         return 1
     fi
     rmdir "$target" 2>/dev/null || true

@@ -71,12 +71,12 @@ void TestSelfUpdate::replacesTheProgramOnlyAfterItEnds_data()
 
     const QString refused =
         QStringLiteral("message: Die Signatur des Updates ist ungültig. Das Update wird nicht installiert.");
-    QTest::newRow("installed") << "Kavrel" << true << false << QStringList{Question, Finished} << true;
+    QTest::newRow("installed") << "Program" << true << false << QStringList{Question, Finished} << true;
     QTest::newRow("installed in a folder with blanks, %, & and parentheses")
-        << "Kavrel 100% & (x) ^" << true << false << QStringList{Question, Finished} << true;
+        << "Program 100% & (x) ^" << true << false << QStringList{Question, Finished} << true;
     QTest::newRow("altered on its way")
-        << "Kavrel" << true << true << QStringList{Question, refused} << false;
-    QTest::newRow("declined") << "Kavrel" << false << false << QStringList{Question} << false;
+        << "Program" << true << true << QStringList{Question, refused} << false;
+    QTest::newRow("declined") << "Program" << false << false << QStringList{Question} << false;
 }
 
 void TestSelfUpdate::replacesTheProgramOnlyAfterItEnds()
