@@ -55,6 +55,10 @@ public:
     static bool writeFile(const QString &path, const QByteArray &content, QString *error);
 
 private:
+    // The platform's part of open() and commit(): prepares the named target,
+    // and puts the flushed and closed content in place.
+    bool openTarget();
+    bool putInPlace();
 #ifdef Q_OS_WIN
     bool openInPlace(void *handle);
     bool openReplacement(bool replacesFile);

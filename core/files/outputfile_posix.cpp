@@ -153,12 +153,8 @@ OutputFile::~OutputFile()
     discard();
 }
 
-bool OutputFile::open()
+bool OutputFile::openTarget()
 {
-    discard();
-    m_error.clear();
-    if (m_path.isEmpty())
-        return fail(translated("Es ist kein Dateiname angegeben."));
     if (!resolveTarget())
         return false;
     if (m_inherited >= 0)
@@ -182,30 +178,8 @@ bool OutputFile::open()
     return openReplacement(true, status.st_uid, status.st_gid, status.st_mode);
 }
 
-QIODevice *OutputFile::device()
+bool OutputFile::putInPlace()
 {
-    return &m_file;
-}
-
-bool OutputFile::write(const QByteArray &bytes)
-{
-    if (!m_file.isOpen())
-        return false;
-    if (m_file.write(bytes) != bytes.size())
-        return fail(m_file.errorString());
-    return true;
-}
-
-bool OutputFile::commit()
-{
-    if (!m_file.isOpen())
-        return m_error.isEmpty() ? fail(translated("Die Datei ist nicht geöffnet.")) : false;
-    if (!m_file.flush() || m_file.error() != QFileDevice::NoError) {
-        const QString reason = m_file.errorString();
-        discard();
-        return fail(reason);
-    }
-    m_file.close();
     if (!m_inPlace && ::fsync(m_descriptor) != 0) {
         const int error = errno;
         discard();
@@ -249,16 +223,6 @@ void OutputFile::discard()
         ::unlink(m_temporary.constData());
         m_temporary.clear();
     }
-}
-
-bool OutputFile::writeFile(const QString &path, const QByteArray &content, QString *error)
-{
-    OutputFile file(path);
-    if (file.open() && file.write(content) && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
 }
 
 // Follows symbolic links as the shell's ">" does, also to a target that does
@@ -377,12 +341,6 @@ bool OutputFile::openReplacement(bool replacesFile, uid_t owner, gid_t group, mo
         return fail(reason);
     }
     return true;
-}
-
-bool OutputFile::fail(const QString &reason)
-{
-    m_error = reason;
-    return false;
 }
 
 bool OutputFile::failWithErrno(int error)

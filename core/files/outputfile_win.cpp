@@ -51,12 +51,8 @@ OutputFile::~OutputFile()
     discard();
 }
 
-bool OutputFile::open()
+bool OutputFile::openTarget()
 {
-    discard();
-    m_error.clear();
-    if (m_path.isEmpty())
-        return fail(translated("Es ist kein Dateiname angegeben."));
     m_target = QDir::toNativeSeparators(m_path);
     const DWORD attributes = ::GetFileAttributesW(wide(m_target));
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
@@ -83,30 +79,8 @@ bool OutputFile::open()
     return openReplacement(true);
 }
 
-QIODevice *OutputFile::device()
+bool OutputFile::putInPlace()
 {
-    return &m_file;
-}
-
-bool OutputFile::write(const QByteArray &bytes)
-{
-    if (!m_file.isOpen())
-        return false;
-    if (m_file.write(bytes) != bytes.size())
-        return fail(m_file.errorString());
-    return true;
-}
-
-bool OutputFile::commit()
-{
-    if (!m_file.isOpen())
-        return m_error.isEmpty() ? fail(translated("Die Datei ist nicht geöffnet.")) : false;
-    if (!m_file.flush() || m_file.error() != QFileDevice::NoError) {
-        const QString reason = m_file.errorString();
-        discard();
-        return fail(reason);
-    }
-    m_file.close();
     if (!m_inPlace && !::FlushFileBuffers(reinterpret_cast<HANDLE>(::_get_osfhandle(m_descriptor)))) {
         const DWORD error = ::GetLastError();
         discard();
@@ -146,16 +120,6 @@ void OutputFile::discard()
         ::DeleteFileW(wide(m_temporary));
         m_temporary.clear();
     }
-}
-
-bool OutputFile::writeFile(const QString &path, const QByteArray &content, QString *error)
-{
-    OutputFile file(path);
-    if (file.open() && file.write(content) && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
 }
 
 bool OutputFile::openInPlace(void *handle)
@@ -204,12 +168,6 @@ bool OutputFile::attachDescriptor(void *handle)
         return fail(reason);
     }
     return true;
-}
-
-bool OutputFile::fail(const QString &reason)
-{
-    m_error = reason;
-    return false;
 }
 
 bool OutputFile::failWithSystemError(unsigned long error)
