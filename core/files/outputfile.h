@@ -68,6 +68,7 @@ private:
     bool resolveTarget();
     bool openInPlace();
     bool openInherited();
+    bool writeInPlace();
     bool openReplacement(bool replacesFile, uid_t owner, gid_t group, mode_t mode);
     bool failWithErrno(int error);
 #endif

@@ -270,9 +270,15 @@ bool OutputFile::openInherited()
         closeDescriptor();
         return failWithErrno(error);
     }
+    return writeInPlace();
+}
+
+// The open descriptor is written as it is, never replaced.
+bool OutputFile::writeInPlace()
+{
     m_inPlace = true;
     m_pipeGuard = std::make_unique<BrokenPipeGuard>();
-    if (!m_file.open(descriptor, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+    if (!m_file.open(m_descriptor, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
         const QString reason = m_file.errorString();
         closeDescriptor();
         return fail(reason);
@@ -301,14 +307,7 @@ bool OutputFile::openInPlace()
         closeDescriptor();
         return failWithErrno(error);
     }
-    m_inPlace = true;
-    m_pipeGuard = std::make_unique<BrokenPipeGuard>();
-    if (!m_file.open(descriptor, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
-        const QString reason = m_file.errorString();
-        closeDescriptor();
-        return fail(reason);
-    }
-    return true;
+    return writeInPlace();
 }
 
 bool OutputFile::openReplacement(bool replacesFile, uid_t owner, gid_t group, mode_t mode)
