@@ -14,13 +14,19 @@ struct Run
     QString err;
 };
 
-inline Run runTool(const QStringList &arguments)
+// Any of the tool's commands: called as command(arguments, out, err).
+template <typename Command> Run runCommand(Command command, const QStringList &arguments)
 {
     Run run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
-    run.status = zonesMain(arguments, out, err);
+    run.status = command(arguments, out, err);
     out.flush();
     err.flush();
     return run;
+}
+
+inline Run runTool(const QStringList &arguments)
+{
+    return runCommand(zonesMain, arguments);
 }

@@ -1,5 +1,6 @@
 #include "generatecommand.h"
 #include "studycommand.h"
+#include "toolrun.h"
 #include "zonescommand.h"
 
 #include <QFile>
@@ -12,32 +13,14 @@
 
 namespace {
 
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-template <typename Command> Run run(Command command, const QStringList &arguments)
-{
-    Run result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.status = command(arguments, out, err);
-    out.flush();
-    err.flush();
-    return result;
-}
-
 Run study(const QStringList &arguments)
 {
-    return run(runStudyCommand, arguments);
+    return runCommand(runStudyCommand, arguments);
 }
 
 Run generate(const QStringList &arguments)
 {
-    return run(runGenerateCommand, arguments);
+    return runCommand(runGenerateCommand, arguments);
 }
 
 QByteArray fileContent(const QString &path)

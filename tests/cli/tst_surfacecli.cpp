@@ -2,6 +2,7 @@
 #include "researchcommand.h"
 #include "surfacecommand.h"
 #include "surfacepicture.h"
+#include "toolrun.h"
 #include "zonescommand.h"
 #include "zonestranslations.h"
 
@@ -17,29 +18,11 @@
 
 namespace {
 
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-template <typename Command> Run run(Command command, const QStringList &arguments)
-{
-    Run result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.status = command(arguments, out, err);
-    out.flush();
-    err.flush();
-    return result;
-}
-
 Run surface(const QStringList &arguments, const kavrel::Progress &watch = {})
 {
-    return run([&watch](const QStringList &a, QTextStream &out,
-                        QTextStream &err) { return runSurfaceCommand(a, out, err, watch); },
-               arguments);
+    return runCommand([&watch](const QStringList &a, QTextStream &out,
+                               QTextStream &err) { return runSurfaceCommand(a, out, err, watch); },
+                      arguments);
 }
 
 QByteArray fileContent(const QString &path)
@@ -86,7 +69,7 @@ private slots:
         QVERIFY(m_folder.isValid());
         m_stand = m_folder.filePath(QStringLiteral("stand.txt"));
         const Run made =
-            run(runGenerateCommand, {"--count", "90", "--size", "60,40", "--seed", "4", m_stand});
+            runCommand(runGenerateCommand, {"--count", "90", "--size", "60,40", "--seed", "4", m_stand});
         QCOMPARE(made.status, int(ZonesSuccess));
         m_prefix = m_folder.filePath(QStringLiteral("s"));
         m_svg = m_folder.filePath(QStringLiteral("s.svg"));
