@@ -1,6 +1,7 @@
 #include "edgecorrection.h"
 
 #include <array>
+#include <stdexcept>
 #include <utility>
 
 namespace kavrel {
@@ -32,6 +33,15 @@ std::optional<EdgeCorrection> edgeCorrectionFromName(std::string_view name)
             return value;
     }
     return std::nullopt;
+}
+
+EdgeCorrection edgeCorrectionArgument(std::string_view name)
+{
+    if (const std::optional<EdgeCorrection> correction = edgeCorrectionFromName(name))
+        return *correction;
+    throw std::invalid_argument(
+        "edge_correction must be \"none\", \"clip\", \"walkthrough\" or \"mirage\", not \"" +
+        std::string(name) + "\"");
 }
 
 } // namespace kavrel

@@ -18,5 +18,8 @@ enum class EdgeCorrection
 
 std::string edgeCorrectionName(EdgeCorrection correction);
 std::optional<EdgeCorrection> edgeCorrectionFromName(std::string_view name);
+// The correction the R and Python functions' edge_correction argument names;
+// std::invalid_argument naming the choices for any other text.
+EdgeCorrection edgeCorrectionArgument(std::string_view name);
 
 } // namespace kavrel

@@ -94,14 +94,8 @@ Rcpp::DataFrame samplingStudy(Rcpp::List stands, Rcpp::IntegerVector orders, Rcp
     for (R_xlen_t r = 0; r < ringRadii.size(); ++r)
         settings.concentric.push_back({ringRadii[r], ringDiameters[r]});
     settings.edgeCorrections.clear();
-    for (R_xlen_t c = 0; c < corrections.size(); ++c) {
-        const std::string name = Rcpp::as<std::string>(corrections[c]);
-        const std::optional<kavrel::EdgeCorrection> correction = kavrel::edgeCorrectionFromName(name);
-        if (!correction)
-            throw std::invalid_argument("edge_correction must be \"none\", \"clip\", \"walkthrough\" or "
-                                        "\"mirage\", not \"" + name + "\"");
-        settings.edgeCorrections.push_back(*correction);
-    }
+    for (R_xlen_t c = 0; c < corrections.size(); ++c)
+        settings.edgeCorrections.push_back(kavrel::edgeCorrectionArgument(Rcpp::as<std::string>(corrections[c])));
 
     const kavrel::ThreadCountScope threadCount(threads);
     const kavrel::StudyResult result = interruptibly(

@@ -51,10 +51,7 @@ Rcpp::List samplingSurface(Rcpp::NumericVector x, Rcpp::NumericVector y, Rcpp::N
         settings.plotRadiusMetres = plotRadius;
     for (R_xlen_t r = 0; r < ringRadii.size(); ++r)
         settings.concentric.push_back({ringRadii[r], ringDiameters[r]});
-    const std::optional<kavrel::EdgeCorrection> correction = kavrel::edgeCorrectionFromName(edgeCorrection);
-    if (!correction)
-        throw std::invalid_argument("edge_correction must be \"none\", \"clip\", \"walkthrough\" or \"mirage\"");
-    settings.edgeCorrection = *correction;
+    settings.edgeCorrection = kavrel::edgeCorrectionArgument(edgeCorrection);
     const kavrel::Extent extent{0.0, 0.0, stand[0], stand[1]};
 
     const kavrel::ThreadCountScope threadCount(threads);

@@ -268,13 +268,8 @@ py::dict samplingStudy(const py::list &stands, const std::vector<long long> &ord
     for (const auto &[radius, diameter] : concentric)
         settings.concentric.push_back({radius, diameter});
     settings.edgeCorrections.clear();
-    for (const std::string &name : corrections) {
-        const std::optional<kavrel::EdgeCorrection> correction = kavrel::edgeCorrectionFromName(name);
-        if (!correction)
-            throw std::invalid_argument("edge_correction must be \"none\", \"clip\", \"walkthrough\" or "
-                                        "\"mirage\", not \"" + name + "\"");
-        settings.edgeCorrections.push_back(*correction);
-    }
+    for (const std::string &name : corrections)
+        settings.edgeCorrections.push_back(kavrel::edgeCorrectionArgument(name));
 
     const kavrel::ThreadCountScope threadCount(threads);
     const kavrel::StudyResult result = withoutLock(

@@ -58,10 +58,7 @@ py::dict samplingSurface(const Trees &trees, double width, double length, long l
     settings.plotRadiusMetres = plotRadius;
     for (const auto &[radius, diameter] : concentric)
         settings.concentric.push_back({radius, diameter});
-    const std::optional<kavrel::EdgeCorrection> correction = kavrel::edgeCorrectionFromName(edge);
-    if (!correction)
-        throw std::invalid_argument("edge_correction must be \"none\", \"clip\", \"walkthrough\" or \"mirage\"");
-    settings.edgeCorrection = *correction;
+    settings.edgeCorrection = kavrel::edgeCorrectionArgument(edge);
     const kavrel::Extent stand{0.0, 0.0, width, length};
 
     const kavrel::ThreadCountScope threadCount(threads);
