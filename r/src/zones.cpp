@@ -38,9 +38,8 @@ kavrel::StandRectangle standOf(const Rcpp::NumericVector &stand)
     return {stand[0], stand[1], stand[2], stand[3]};
 }
 
-// A closed ring as graphics::polygon() takes it: the first point again at
-// the end, columns x and y.
-Rcpp::NumericMatrix ringMatrix(const kavrel::ZoneRing &ring)
+// A closed ring: the first point again at the end, one row per point.
+Rcpp::NumericMatrix closedRing(const kavrel::ZoneRing &ring)
 {
     const int rows = int(ring.size()) + 1;
     Rcpp::NumericMatrix matrix(rows, 2);
@@ -49,6 +48,13 @@ Rcpp::NumericMatrix ringMatrix(const kavrel::ZoneRing &ring)
         matrix(v, 0) = p.x;
         matrix(v, 1) = p.y;
     }
+    return matrix;
+}
+
+// A closed ring as graphics::polygon() takes it, columns x and y.
+Rcpp::NumericMatrix ringMatrix(const kavrel::ZoneRing &ring)
+{
+    Rcpp::NumericMatrix matrix = closedRing(ring);
     Rcpp::colnames(matrix) = Rcpp::CharacterVector::create("x", "y");
     return matrix;
 }
@@ -89,15 +95,9 @@ SEXP multipolygonOf(const kavrel::InclusionZone &zone, const Rcpp::CharacterVect
     Rcpp::List polygons(zone.rings.size());
     for (std::size_t r = 0; r < zone.rings.size(); ++r) {
         const kavrel::ZoneRing &ring = zone.rings[r];
-        const int rows = int(ring.size()) + 1;
-        Rcpp::NumericMatrix matrix(rows, 2);
-        for (int v = 0; v < rows; ++v) {
-            const kavrel::Point p = ring[std::size_t(v) % ring.size()];
-            matrix(v, 0) = p.x;
-            matrix(v, 1) = p.y;
+        for (const kavrel::Point &p : ring)
             bounds.add(p);
-        }
-        polygons[R_xlen_t(r)] = Rcpp::List::create(matrix);
+        polygons[R_xlen_t(r)] = Rcpp::List::create(closedRing(ring));
     }
     Rf_setAttrib(polygons, R_ClassSymbol, sfgClass);
     return polygons;
